@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs every test, then runs the fact-file fuzzer for a fixed number of inputs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+jobs=$(nproc)
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELK_SANITIZE=ON
+cmake --build build/test -j "$jobs"
+export QT_QPA_PLATFORM=offscreen
+(cd build/test && ctest --output-on-failure -j "$jobs")
+if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
+  CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DVELK_FUZZ=ON -DVELK_TESTS=OFF -DVELK_QT=OFF
+  cmake --build build/fuzz -j "$jobs"
+  for f in build/fuzz/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    name=$(basename "$f")
+    "$f" -runs=200000 -max_len=4096 "fuzz/corpus/${name#fuzz_}" 2>&1 | tail -n 3
+  done
+fi

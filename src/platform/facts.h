@@ -1,0 +1,245 @@
+// The fact store: typed facts kept per fact name in store order. Every piece of shared state of
+// the program lives in such lists; there is no other shared memory between components.
+// Facts are values: adding copies in, reading copies out; nothing hands out references.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace facts {
+
+using SList = std::vector<std::string>;      // slist
+using IList = std::vector<std::int32_t>;     // ilist
+using ListaList = std::vector<SList>;        // lista_list
+
+// A fact of several fields is a struct with fields() returning std::tie of its members in
+// declaration order (see FACT_FIELDS); a fact of one field is just its value type.
+template <class T>
+concept MultiField = requires(T& t) { t.fields(); };
+
+#define FACT_FIELDS(Type, ...)                                                  \
+    auto fields() { return std::tie(__VA_ARGS__); }                            \
+    auto fields() const { return std::tie(__VA_ARGS__); }                      \
+    bool operator==(const Type&) const = default;
+
+// The facts of one name, in store order.
+//
+// Enumeration rule (callers rely on it in loops that change the facts they walk over): when a
+// walk hands out a fact, the fact after it at that moment is the next one to try. So a fact
+// added last during a walk is handed out later only if the fact handed out last was not the
+// last one when it was handed out; a fact added first is never handed out; a fact removed
+// before the walk reaches it is skipped; removing the fact just handed out is harmless.
+//
+// Implementation: every fact carries a key that grows from front to back (add first takes a
+// key below all others, add last one above). A walk remembers the key it handed out last and
+// looks for the first live fact with a greater key, so removals and additions during the walk
+// need no bookkeeping. Removed facts are tombstones until there are many of them.
+template <class T>
+class FactList {
+    struct Entry {
+        std::int64_t key;
+        bool alive;
+        T value;
+    };
+
+public:
+    using value_type = T;
+
+    void add_last(T value)
+    {
+        entries_.push_back(Entry{next_back_++, true, std::move(value)});
+        ++live_;
+    }
+
+    void add_first(T value)
+    {
+        entries_.push_front(Entry{next_front_--, true, std::move(value)});
+        ++live_;
+    }
+
+    // One-value slots: remove every fact, then add this one.
+    void set(T value)
+    {
+        remove_all();
+        add_last(std::move(value));
+    }
+
+    bool empty() const { return live_ == 0; }
+    std::size_t size() const { return live_; }
+
+    std::optional<T> first() const
+    {
+        for (const Entry& e : entries_)
+            if (e.alive) return e.value;
+        return std::nullopt;
+    }
+
+    template <class Pred>
+    std::optional<T> first(Pred&& match) const
+    {
+        for (const Entry& e : entries_)
+            if (e.alive && match(e.value)) return e.value;
+        return std::nullopt;
+    }
+
+    // A test read: a fact equal in every field.
+    bool contains(const T& value) const
+    {
+        return first([&](const T& v) { return v == value; }).has_value();
+    }
+
+    template <class Pred>
+    bool any(Pred&& match) const { return first(std::forward<Pred>(match)).has_value(); }
+
+    // Removes the first matching fact; false when there is none.
+    template <class Pred>
+    bool remove_first(Pred&& match)
+    {
+        for (Entry& e : entries_)
+            if (e.alive && match(e.value)) {
+                kill(e);
+                maybe_compact();
+                return true;
+            }
+        return false;
+    }
+
+    bool remove_first_equal(const T& value)
+    {
+        return remove_first([&](const T& v) { return v == value; });
+    }
+
+    template <class Pred>
+    std::size_t remove_if(Pred&& match)
+    {
+        std::size_t removed = 0;
+        for (Entry& e : entries_)
+            if (e.alive && match(e.value)) {
+                kill(e);
+                ++removed;
+            }
+        maybe_compact();
+        return removed;
+    }
+
+    void remove_all()
+    {
+        entries_.clear();
+        live_ = 0;
+        dead_ = 0;
+    }
+
+    std::vector<T> all() const
+    {
+        std::vector<T> out;
+        out.reserve(live_);
+        for (const Entry& e : entries_)
+            if (e.alive) out.push_back(e.value);
+        return out;
+    }
+
+    template <class Pred>
+    std::vector<T> collect(Pred&& match) const
+    {
+        std::vector<T> out;
+        for (const Entry& e : entries_)
+            if (e.alive && match(e.value)) out.push_back(e.value);
+        return out;
+    }
+
+    // A walk over the facts by the enumeration rule; the list may change between next() calls.
+    class Reader {
+    public:
+        explicit Reader(const FactList& list) : list_(&list) {}
+
+        std::optional<T> next()
+        {
+            if (ended_) return std::nullopt;
+            auto& entries = list_->entries_;
+            auto it = started_ ? std::upper_bound(entries.begin(), entries.end(), last_key_,
+                                                  [](std::int64_t k, const Entry& e) { return k < e.key; })
+                               : entries.begin();
+            while (it != entries.end() && !it->alive) ++it;
+            if (it == entries.end()) {
+                ended_ = true;
+                return std::nullopt;
+            }
+            started_ = true;
+            last_key_ = it->key;
+            auto after = std::next(it);
+            while (after != entries.end() && !after->alive) ++after;
+            if (after == entries.end()) ended_ = true;  // it was the last one: the walk ends after it
+            return it->value;
+        }
+
+    private:
+        const FactList* list_;
+        std::int64_t last_key_ = 0;
+        bool started_ = false;
+        bool ended_ = false;
+    };
+
+    Reader reader() const { return Reader(*this); }
+
+    // Calls body with a copy of each fact by the enumeration rule. The body may add and remove
+    // facts of this list. A body returning bool stops the walk by returning true.
+    template <class Body>
+    void each(Body&& body) const
+    {
+        Reader r(*this);
+        while (auto fact = r.next()) {
+            if constexpr (std::is_same_v<std::invoke_result_t<Body&, const T&>, bool>) {
+                if (body(*fact)) return;
+            } else {
+                body(*fact);
+            }
+        }
+    }
+
+    // The same over the facts that match.
+    template <class Pred, class Body>
+    void each_matching(Pred&& match, Body&& body) const
+    {
+        each([&](const T& fact) {
+            if (!match(fact)) return false;
+            if constexpr (std::is_same_v<std::invoke_result_t<Body&, const T&>, bool>)
+                return static_cast<bool>(body(fact));
+            else {
+                body(fact);
+                return false;
+            }
+        });
+    }
+
+private:
+    void kill(Entry& e)
+    {
+        e.alive = false;
+        --live_;
+        ++dead_;
+    }
+
+    // Walks find their place by key, so dropping tombstones never disturbs them.
+    void maybe_compact()
+    {
+        if (dead_ <= 64 || dead_ <= live_) return;
+        std::erase_if(entries_, [](const Entry& e) { return !e.alive; });
+        dead_ = 0;
+    }
+
+    std::deque<Entry> entries_;
+    std::int64_t next_back_ = 0;
+    std::int64_t next_front_ = -1;
+    std::size_t live_ = 0;
+    std::size_t dead_ = 0;
+};
+
+}  // namespace facts

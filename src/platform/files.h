@@ -1,0 +1,82 @@
+// Files as the program sees them: whole-file text read and write, masks, paths, and the
+// program's own current directory. No chdir: each Files object keeps its own directory, so
+// several programs (tests) can run side by side in one process.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/text.h"
+
+namespace files {
+
+// A file that cannot be opened, read, written or renamed.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& message, std::string path)
+        : std::runtime_error(message), path_(std::move(path)) {}
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+struct PathParts {
+    std::string folder;     // with its trailing "/", "" when none
+    std::string name;       // without the extension
+    std::string extension;  // with its ".", "" when none
+};
+
+// Splits a path (with "/" or "\" separators) into folder, name and extension.
+PathParts split_path(std::string_view path);
+// "..\RADY\" -> "../RADY/": Windows separators become "/".
+std::string to_slashes(std::string_view path);
+// Case-insensitive (Polish letters too) match of a file name against a mask with * and ?.
+bool matches_mask(std::string_view file_name, std::string_view mask);
+
+struct TextFile {
+    std::string text;                             // UTF-8, carriage returns dropped
+    text::Encoding encoding = text::Encoding::Cp1250;  // what it was read as
+};
+
+class Files {
+public:
+    // Starts in the process's working directory, or in the one given.
+    Files();
+    explicit Files(std::string current_dir);
+
+    const std::string& current_dir() const { return current_dir_; }
+    // Relative paths are taken from the current directory; throws FileError if it is no directory.
+    void set_current_dir(std::string_view dir);
+    // An absolute, normalised path with "/" separators.
+    std::string resolve(std::string_view path) const;
+
+    bool exists(std::string_view path) const;           // a regular file
+    bool directory_exists(std::string_view path) const;
+    // Some file matches the mask in the last component ("../RADY/zoo/*.HLP"),
+    // case-insensitively; the folder part is found case-insensitively as well.
+    bool any_matching(std::string_view path_with_mask) const;
+    // Full paths of the files matching the mask, sorted by name.
+    std::vector<std::string> list_matching(std::string_view path_with_mask) const;
+    // Finds a file by name case-insensitively (the name the base gives may differ in case
+    // from the one on disk); the full path, or "" when there is none.
+    std::string find_case_insensitive(std::string_view path) const;
+    // Deletes a file; a missing file counts as deleted.
+    void remove(std::string_view path) const;
+
+    // Whole-file reads and writes. Text files are decoded (CP1250, or UTF-8 when detected)
+    // and carriage returns dropped; writing encodes, turns each LF into CR LF, and replaces
+    // the target atomically through a temporary file in the same folder.
+    TextFile read_text(std::string_view path) const;
+    void write_text(std::string_view path, std::string_view utf8,
+                    text::Encoding encoding = text::Encoding::Cp1250) const;
+    std::string read_bytes(std::string_view path) const;
+    void write_bytes(std::string_view path, std::string_view bytes) const;
+
+private:
+    std::string current_dir_;
+};
+
+}  // namespace files
