@@ -13,9 +13,15 @@ if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
   CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELK_FUZZ=ON -DVELK_TESTS=OFF -DVELK_QT=OFF
   cmake --build build/fuzz -j "$jobs"
+  # libFuzzer adds the inputs it finds to its corpus directory: it works on a copy, so the
+  # seed corpus in the repository stays as committed; crash inputs go to build/fuzz/artifacts.
+  mkdir -p build/fuzz/artifacts
   for f in build/fuzz/fuzz/fuzz_*; do
     [ -x "$f" ] || continue
     name=$(basename "$f")
-    "$f" -runs=200000 -max_len=4096 "fuzz/corpus/${name#fuzz_}" 2>&1 | tail -n 3
+    corpus=$(mktemp -d)
+    cp -R "fuzz/corpus/${name#fuzz_}/." "$corpus/"
+    "$f" -runs=200000 -max_len=4096 -artifact_prefix=build/fuzz/artifacts/ "$corpus" 2>&1 | tail -n 3
+    rm -rf "$corpus"
   done
 fi

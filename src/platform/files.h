@@ -50,7 +50,7 @@ public:
     const std::string& current_dir() const { return current_dir_; }
     // Relative paths are taken from the current directory; throws FileError if it is no directory.
     void set_current_dir(std::string_view dir);
-    // An absolute, normalised path with "/" separators.
+    // An absolute, normalised path with "/" separators and no trailing "/" (except the root).
     std::string resolve(std::string_view path) const;
 
     bool exists(std::string_view path) const;           // a regular file

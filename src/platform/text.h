@@ -36,6 +36,9 @@ std::string substring(std::string_view utf8, std::size_t from, std::size_t count
 std::size_t byte_offset(std::string_view utf8, std::size_t char_index);
 // Number of characters in the first `bytes` bytes.
 std::size_t char_count(std::string_view utf8, std::size_t bytes);
+// The characters one by one; a byte that starts no valid UTF-8 sequence becomes the lone
+// surrogate U+DC80 + its value (U+DC80 .. U+DCFF), which valid text never holds.
+std::u32string code_points(std::string_view utf8);
 
 std::string to_upper(std::string_view utf8);  // Polish letters included (ą -> Ą ...)
 std::string to_lower(std::string_view utf8);

@@ -1,0 +1,25 @@
+// What every predicate of the program works with: the fact store, the files layer with the
+// program's current directory, and the toolkit through which it speaks to the user.
+// One Context is one running program; tests make as many as they like.
+#pragma once
+
+#include "kb/store.h"
+#include "platform/files.h"
+
+namespace platform {
+class Toolkit;
+}
+
+namespace kb {
+
+struct Context {
+    explicit Context(platform::Toolkit& toolkit) : ui(toolkit) {}
+    Context(platform::Toolkit& toolkit, std::string current_dir)
+        : files(std::move(current_dir)), ui(toolkit) {}
+
+    Store db;             // every fact database of the program
+    files::Files files;   // file access and the current directory
+    platform::Toolkit& ui;
+};
+
+}  // namespace kb

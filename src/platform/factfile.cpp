@@ -1,0 +1,309 @@
+// The line reader and the value writers of fact files. The reader works on a string_view of
+// the whole text and builds each field in place, so a load allocates only what it keeps.
+// No locale, no regex, no streams: this runs once per line of bases of 100,000 rules.
+#include "platform/factfile.h"
+
+#include <charconv>
+#include <cstring>
+#include <iterator>
+
+namespace factfile {
+
+LoadError::LoadError(int number_, std::string line_, std::size_t position_, std::size_t line_number_)
+    : std::runtime_error("fact file: error " + std::to_string(number_) + " in line " +
+                         std::to_string(line_number_) + " at position " + std::to_string(position_)),
+      number(number_),
+      line(std::move(line_)),
+      position(position_),
+      line_number(line_number_)
+{
+}
+
+namespace detail {
+
+namespace {
+
+bool is_continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Builds a vector of exactly the scratch's size, moving the elements over.
+template <class E>
+std::vector<E> exact_copy(std::vector<E>& scratch)
+{
+    return std::vector<E>(std::make_move_iterator(scratch.begin()),
+                          std::make_move_iterator(scratch.end()));
+}
+
+}  // namespace
+
+void LineReader::start(std::string_view line, std::size_t line_number)
+{
+    line_ = line;
+    pos_ = 0;
+    line_number_ = line_number;
+}
+
+void LineReader::fail(int number) const
+{
+    throw LoadError(number, std::string(line_), text::char_count(line_, pos_), line_number_);
+}
+
+void LineReader::skip_blanks()
+{
+    while (pos_ < line_.size() && line_[pos_] == ' ') ++pos_;
+}
+
+char LineReader::take()
+{
+    if (at_end()) return '\0';
+    char c = line_[pos_++];
+    while (pos_ < line_.size() && is_continuation(line_[pos_])) ++pos_;
+    return c;
+}
+
+std::string_view LineReader::read_name()
+{
+    skip_blanks();
+    std::size_t from = pos_;
+    while (pos_ < line_.size()) {
+        char c = line_[pos_];
+        if (c == '(' || c == ',' || c == ')' || c == ']' || c == '\0') break;
+        ++pos_;
+    }
+    return line_.substr(from, pos_ - from);
+}
+
+void LineReader::open_fields()
+{
+    skip_blanks();
+    if (take() != '(') fail(name_without_parenthesis);
+}
+
+void LineReader::close_field(bool last)
+{
+    skip_blanks();
+    if (take() != (last ? ')' : ',')) fail(field_bad_end);
+}
+
+void LineReader::read_field(std::string& out)
+{
+    skip_blanks();
+    if (take() != '"') fail(string_without_quote);
+    std::size_t from = pos_;
+    // Most strings hold no escape: take them straight from the line.
+    while (pos_ < line_.size()) {
+        char c = line_[pos_];
+        if (c == '"') {
+            out = std::string(line_.substr(from, pos_ - from));
+            ++pos_;
+            return;
+        }
+        if (c == '\\' || c == '\0') break;
+        ++pos_;
+    }
+    read_escaped_tail(from, out);
+}
+
+// The rest of a string from its first backslash on (or the line end inside the string).
+void LineReader::read_escaped_tail(std::size_t from, std::string& out)
+{
+    scratch_text_.assign(line_.substr(from, pos_ - from));
+    while (!at_end()) {
+        char c = line_[pos_++];
+        if (c == '"') {
+            out = std::string(scratch_text_);
+            return;
+        }
+        if (c != '\\') {
+            scratch_text_ += c;
+            continue;
+        }
+        // A backslash before anything but n, r, \ or " stays, and that character is read normally.
+        char next = at_end() ? '\0' : line_[pos_];
+        switch (next) {
+        case 'n': scratch_text_ += '\n'; ++pos_; break;
+        case 'r': scratch_text_ += '\r'; ++pos_; break;
+        case '\\': scratch_text_ += '\\'; ++pos_; break;
+        case '"': scratch_text_ += '"'; ++pos_; break;
+        default: scratch_text_ += '\\'; break;
+        }
+    }
+    fail(field_bad_end);  // the line ended inside the string
+}
+
+void LineReader::read_field(std::int32_t& out)
+{
+    skip_blanks();
+    text::IntRead r = text::read_fact_int(line_.substr(pos_));
+    if (r.status == text::NumberStatus::NoDigit) fail(integer_without_digit);
+    if (r.status == text::NumberStatus::OutOfRange) fail(number_out_of_range);
+    out = r.value;
+    pos_ += r.consumed;
+}
+
+void LineReader::read_field(double& out)
+{
+    skip_blanks();
+    text::RealRead r = text::read_fact_real(line_.substr(pos_));
+    if (r.status == text::NumberStatus::NoDigit) fail(real_without_digit);
+    if (r.status == text::NumberStatus::OutOfRange) fail(number_out_of_range);
+    out = r.value;
+    pos_ += r.consumed;
+}
+
+void LineReader::read_field(void*&)
+{
+    skip_blanks();
+    fail(integer_without_digit);
+}
+
+void LineReader::open_list()
+{
+    skip_blanks();
+    if (take() != '[') fail(list_without_bracket);
+}
+
+bool LineReader::empty_list()
+{
+    skip_blanks();
+    if (pos_ < line_.size() && line_[pos_] == ']') {
+        ++pos_;
+        return true;
+    }
+    return false;
+}
+
+bool LineReader::next_element()
+{
+    skip_blanks();
+    char c = take();
+    if (c == ',') return true;
+    if (c == ']') return false;
+    fail(list_bad_separator);
+}
+
+void LineReader::read_field(facts::SList& out)
+{
+    open_list();
+    out.clear();
+    if (empty_list()) return;
+    scratch_strings_.clear();
+    do {
+        scratch_strings_.emplace_back();
+        read_field(scratch_strings_.back());
+    } while (next_element());
+    out = exact_copy(scratch_strings_);
+}
+
+void LineReader::read_field(facts::IList& out)
+{
+    open_list();
+    out.clear();
+    if (empty_list()) return;
+    scratch_ints_.clear();
+    do {
+        scratch_ints_.emplace_back();
+        read_field(scratch_ints_.back());
+    } while (next_element());
+    out = exact_copy(scratch_ints_);
+}
+
+void LineReader::read_field(facts::ListaList& out)
+{
+    open_list();
+    out.clear();
+    if (empty_list()) return;
+    // Each element is read through scratch_strings_, which is free again once it returns.
+    scratch_lists_.clear();
+    do {
+        scratch_lists_.emplace_back();
+        read_field(scratch_lists_.back());
+    } while (next_element());
+    out = exact_copy(scratch_lists_);
+}
+
+void load_lines(std::string_view text, const NameIndex& names, std::span<const Slot> slots)
+{
+    std::string without_cr;
+    if (text.find('\r') != std::string_view::npos) {
+        without_cr.reserve(text.size());
+        for (char c : text)
+            if (c != '\r') without_cr += c;
+        text = without_cr;
+    }
+    LineReader reader;
+    std::size_t line_number = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char* lf = static_cast<const char*>(std::memchr(text.data() + pos, '\n', text.size() - pos));
+        std::size_t end = lf ? static_cast<std::size_t>(lf - text.data()) : text.size();
+        reader.start(text.substr(pos, end - pos), ++line_number);
+        std::string_view name = reader.read_name();
+        auto found = names.find(name);
+        if (found == names.end()) reader.fail(unknown_fact_name);
+        const Slot& slot = slots[found->second];
+        slot.add(slot.list, reader);
+        pos = end + 1;
+    }
+}
+
+// ---- Writing ---------------------------------------------------------------------------------
+
+void write_value(std::string& out, std::string_view s)
+{
+    out += '"';
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char* escape = nullptr;
+        switch (s[i]) {
+        case '\n': escape = "\\n"; break;
+        case '\r': escape = "\\r"; break;
+        case '"': escape = "\\\""; break;
+        case '\\': escape = "\\\\"; break;
+        default: continue;
+        }
+        out.append(s, from, i - from);
+        out += escape;
+        from = i + 1;
+    }
+    out.append(s, from, s.size() - from);
+    out += '"';
+}
+
+void write_value(std::string& out, std::int32_t i)
+{
+    char buf[16];
+    auto r = std::to_chars(buf, buf + sizeof buf, i);
+    out.append(buf, r.ptr);
+}
+
+void write_value(std::string& out, double r) { out += text::real_to_text(r); }
+
+namespace {
+
+template <class E>
+void write_list(std::string& out, const std::vector<E>& list)
+{
+    out += '[';
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i) out += ',';
+        write_value(out, list[i]);
+    }
+    out += ']';
+}
+
+}  // namespace
+
+void write_value(std::string& out, const facts::SList& l) { write_list(out, l); }
+void write_value(std::string& out, const facts::IList& l) { write_list(out, l); }
+void write_value(std::string& out, const facts::ListaList& l) { write_list(out, l); }
+
+void write_handle(std::string& out, const void* handle)
+{
+    char buf[24];
+    auto r = std::to_chars(buf, buf + sizeof buf, reinterpret_cast<std::uintptr_t>(handle));
+    out.append(buf, r.ptr);
+}
+
+}  // namespace detail
+
+}  // namespace factfile

@@ -1,0 +1,558 @@
+// The fact-file reader and writer: the syntax of a line, its error numbers and positions, the
+// written form, and every fact name of the knowledge-base databases read and written back.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kb/store.h"
+#include "platform/factfile.h"
+#include "platform/files.h"
+
+namespace {
+
+using facts::IList;
+using facts::ListaList;
+using facts::SList;
+
+// A database with a fact of every field type, lista_list included.
+struct Wszystko {
+    struct Fakt {
+        std::string s;
+        std::int32_t i = 0;
+        double r = 0;
+        SList sl;
+        IList il;
+        ListaList ll;
+        FACT_FIELDS(Fakt, s, i, r, sl, il, ll)
+    };
+    facts::FactList<Fakt> wszystko;
+    facts::FactList<ListaList> listy;
+    template <class V>
+    void visit(V&& v) { v("wszystko", wszystko); v("listy", listy); }
+    template <class V>
+    void visit(V&& v) const { v("wszystko", wszystko); v("listy", listy); }
+};
+
+template <class Db>
+std::optional<factfile::LoadError> try_load(Db& db, std::string_view text)
+{
+    try {
+        factfile::load_text(db, text);
+    } catch (const factfile::LoadError& e) {
+        return e;
+    }
+    return std::nullopt;
+}
+
+// ---- Errors: number and position (characters consumed) -----------------------------------
+
+struct ErrorCase {
+    const char* base;  // which database the line is read into
+    std::string line;
+    int number;
+    std::size_t position;
+};
+
+std::optional<factfile::LoadError> load_into(const std::string& base, const std::string& line)
+{
+    kb::Store store;
+    if (base == "regul") return try_load(store.baza_regul, line);
+    if (base == "modeli") return try_load(store.baza_modeli, line);
+    if (base == "melodii") return try_load(store.baza_melodii, line);
+    if (base == "dane") return try_load(store.dane, line);
+    ADD_FAILURE() << "no base " << base;
+    return std::nullopt;
+}
+
+TEST(FactFileErrors, NumberAndPositionOfTheFirstBadLine)
+{
+    using std::string_literals::operator""s;
+    const std::vector<ErrorCase> cases = {
+        // fact names
+        {"regul", "   ", 1407, 3},
+        {"regul", "fakt (\"a\",\"b\")", 1407, 5},
+        {"regul", "fakt\t(\"a\",\"b\")", 1407, 5},
+        {"regul", "\tfakt(\"a\",\"b\")", 1407, 5},
+        {"regul", "  nieznany(\"a\")", 1407, 10},
+        {"regul", "Fakt(\"a\",\"b\")", 1407, 4},
+        {"regul", "regula(1,\"w\",[],1,\"0.5\")", 1407, 6},
+        {"regul", "model(1)", 1407, 5},  // a name of another database
+        // parentheses and separators
+        {"regul", "fakt", 1408, 4},
+        {"regul", "fakt]", 1408, 5},
+        {"regul", "fakt,(\"a\",\"b\")", 1408, 5},
+        {"regul", "fakt(\"a\" \"b\")", 1409, 10},
+        {"regul", "fakt(\"a\",\"b\"", 1409, 12},
+        {"regul", "fakt(\"a\",\"b\";", 1409, 13},
+        {"regul", "fakt(\"a,\"b\")", 1409, 10},
+        {"regul", "fakt(\"a\")", 1409, 9},
+        // strings
+        {"regul", "fakt(a,\"b\")", 1403, 6},
+        {"regul", "fakt(", 1403, 5},
+        {"regul", "fakt(\"abc", 1409, 9},          // the line ends inside a string
+        {"regul", "fakt(\"abc\\\"", 1409, 11},     // ... also after an escaped quote
+        {"regul", "fakt(\"ab\\", 1409, 9},         // ... and after a lone backslash
+        {"regul", "fakt(\"a\0b\",\"c\")"s, 1409, 7},  // a byte 0 ends the line's text
+        {"regul", "fakt(\"a\",\0\"c\")"s, 1403, 9},
+        // integers: the position stays at the start of the field
+        {"regul", "reguła(x,\"w\",[],1,\"0.5\")", 1401, 7},
+        {"regul", "reguła( +1,\"w\",[],1,\"0.5\")", 1401, 8},
+        {"regul", "reguła(- 1,\"w\",[],1,\"0.5\")", 1401, 7},
+        {"regul", "reguła(0x,\"w\",[],1,\"0.5\")", 1401, 7},
+        {"regul", "reguła(0o8,\"w\",[],1,\"0.5\")", 1401, 7},
+        {"regul", "reguła(2147483648,\"w\",[],1,\"0.5\")", 1031, 7},
+        {"regul", "reguła(-2147483648,\"w\",[],1,\"0.5\")", 1031, 7},
+        {"regul", "reguła(0x80000000,\"w\",[],1,\"0.5\")", 1031, 7},
+        {"regul", "reguła(99999999999999999999,\"w\",[],1,\"0.5\")", 1031, 7},
+        {"regul", "reguła(1.5,\"w\",[],1,\"0.5\")", 1409, 9},
+        // lists
+        {"regul", "reguła(1,\"w\",x,1,\"0.5\")", 1405, 14},
+        {"regul", "reguła(1,\"w\",\"a\",1,\"0.5\")", 1405, 14},
+        {"regul", "reguła(1,\"w\",[\"a\" \"b\"],1,\"0.5\")", 1406, 19},
+        {"regul", "reguła(1,\"w\",[\"a\";\"b\"],1,\"0.5\")", 1406, 18},
+        {"regul", "reguła(1,\"w\",[\"a\",],1,\"0.5\")", 1403, 19},
+        {"regul", "reguła(1,\"w\",[,],1,\"0.5\")", 1403, 15},
+        {"regul", "reguła(1,\"w\",[1],1,\"0.5\")", 1403, 15},
+        {"regul", "reguła(1,\"w\",[\"a\"", 1406, 17},
+        {"regul", "reguła(1,\"w\",[", 1403, 14},
+        {"modeli", "model_wielomianowy(1,\"a\",\"b\",\"x\",[\"1\"],[1,x],1,\"0.5\")", 1401, 42},
+        {"modeli", "model_wielomianowy(1,\"a\",\"b\",\"x\",[\"1\"],[1 2],1,\"0.5\")", 1406, 43},
+        // reals
+        {"modeli", "argument_znany(\"x\",.)", 1402, 19},
+        {"modeli", "argument_znany(\"x\",-)", 1402, 19},
+        {"modeli", "argument_znany(\"x\",e5)", 1402, 19},
+        {"modeli", "argument_znany(\"x\", \"1\")", 1402, 20},
+        {"modeli", "argument_znany(\"x\",1e999)", 1031, 19},
+        {"modeli", "argument_znany(\"x\",1..5)", 1409, 22},
+        // positions count characters, not bytes
+        {"melodii", "dźwięk(1,nazwa)", 1403, 10},
+        {"melodii", "  ndźwięk (1,\"a\")", 1407, 10},
+        {"regul", "fakt(\"żółć\",\"ą\" x", 1409, 17},
+        // an opaque handle never comes from a file
+        {"dane", "baza(\"x\",0,0)", 1401, 9},
+    };
+    for (const auto& c : cases) {
+        auto error = load_into(c.base, c.line);
+        ASSERT_TRUE(error.has_value()) << c.line;
+        EXPECT_EQ(error->number, c.number) << c.line;
+        EXPECT_EQ(error->position, c.position) << c.line;
+        EXPECT_EQ(error->line, c.line) << c.line;
+        EXPECT_EQ(error->line_number, 1u) << c.line;
+    }
+}
+
+TEST(FactFileErrors, FactsBeforeTheBadLineStayAndLaterLinesAreNotRead)
+{
+    kb::BazaRegul db;
+    auto error = try_load(db, "fakt(\"a\",\"1\")\r\nfakt(\"b\",\"1\")\r\nfakt(c)\r\nfakt(\"d\",\"1\")\r\n");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 1403);
+    EXPECT_EQ(error->line, "fakt(c)");  // carriage return dropped, no line end
+    EXPECT_EQ(error->line_number, 3u);
+    EXPECT_EQ(db.fakt.size(), 2u);
+    EXPECT_EQ(db.fakt.all().back().warunek, "b");
+}
+
+TEST(FactFileErrors, AnExtraEmptyLineAtTheEndLoadsEverythingThenRaises1407AtZero)
+{
+    kb::BazaRegul db;
+    auto error = try_load(db, "fakt(\"a\",\"1\")\nreguła_dysjunktywna(\"w\")\n\n");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 1407);
+    EXPECT_EQ(error->position, 0u);
+    EXPECT_EQ(error->line, "");
+    EXPECT_EQ(error->line_number, 3u);
+    EXPECT_EQ(db.fakt.size(), 1u);
+    EXPECT_EQ(db.regula_dysjunktywna.size(), 1u);
+}
+
+TEST(FactFileErrors, AnEmptyLineInTheMiddleStopsTheLoad)
+{
+    kb::BazaRegul db;
+    auto error = try_load(db, "fakt(\"a\",\"1\")\n\nfakt(\"b\",\"1\")\n");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 1407);
+    EXPECT_EQ(error->line_number, 2u);
+    EXPECT_EQ(db.fakt.size(), 1u);
+}
+
+// ---- Accepted lines ----------------------------------------------------------------------
+
+TEST(FactFileRead, EmptyTextLoadsNothingAndALastLineWithoutLineEndLoads)
+{
+    kb::BazaRegul db;
+    EXPECT_FALSE(try_load(db, ""));
+    EXPECT_TRUE(db.fakt.empty());
+    EXPECT_FALSE(try_load(db, "fakt(\"a\",\"1\")\nfakt(\"b\",\"0.5\")"));
+    EXPECT_EQ(db.fakt.all(), (std::vector<kb::Fakt>{{"a", "1"}, {"b", "0.5"}}));
+}
+
+TEST(FactFileRead, BlanksAroundEverythingAndANoteAfterTheParenthesisChangeNothing)
+{
+    kb::BazaRegul plain, spaced;
+    ASSERT_FALSE(try_load(plain, "reguła(12,\"gorączka\",[\"kaszel\",\"ndreszcze\"],1,\"0.8\")"));
+    ASSERT_FALSE(try_load(spaced, "   reguła(  12 ,  \"gorączka\" , [ \"kaszel\" ,  \"ndreszcze\" ] , 1 , \"0.8\"  ). uwaga (( \"\n"));
+    EXPECT_EQ(plain.regula.all(), spaced.regula.all());
+    EXPECT_EQ(plain.regula.first()->warunki, (SList{"kaszel", "ndreszcze"}));
+}
+
+TEST(FactFileRead, ListsAndNumbersInTheirAcceptedForms)
+{
+    kb::BazaModeli db;
+    ASSERT_FALSE(try_load(db,
+        "modele_ekskluzywne([ \" a \" ,  \"b\"  ])\n"
+        "modele_ekskluzywne([   ])\n"
+        "modele_ekskluzywne([])\n"
+        "model_wielomianowy(0x1F,\"w\",\"y\",\"x\",[],[0o17, -0x10 ,010,0X1f,-0,2147483647,-2147483647],1,\"1\")\n"
+        "argument_znany(\"a\",1)\nargument_znany(\"b\",.5)\nargument_znany(\"c\",1e3)\n"
+        "argument_znany(\"d\",5.)\nargument_znany(\"e\",-0.25)\nargument_znany(\"f\",+2.5E+2)\n"
+        "argument_znany(\"g\",1e-3)\n"));
+    auto lists = db.modele_ekskluzywne.all();
+    ASSERT_EQ(lists.size(), 3u);
+    EXPECT_EQ(lists[0], (SList{" a ", "b"}));
+    EXPECT_TRUE(lists[1].empty());
+    EXPECT_TRUE(lists[2].empty());
+    auto model = *db.model_wielomianowy.first();
+    EXPECT_EQ(model.numer, 31);
+    EXPECT_EQ(model.wykladniki, (IList{15, -16, 10, 31, 0, 2147483647, -2147483647}));
+    std::vector<double> values;
+    for (const auto& a : db.argument_znany.all()) values.push_back(a.wartosc);
+    EXPECT_EQ(values, (std::vector<double>{1.0, 0.5, 1000.0, 5.0, -0.25, 250.0, 0.001}));
+}
+
+TEST(FactFileRead, EscapesInsideStrings)
+{
+    struct Case {
+        const char* written;  // between the quotes, as in the file
+        std::string read;
+    };
+    const std::vector<Case> cases = {
+        {R"(a\tb)", "a\\tb"},        // an unknown escape stays two characters
+        {R"(a\\b)", "a\\b"},
+        {R"(a\"b)", "a\"b"},         // an escaped quote does not end the string
+        {R"(a\nb\rc)", "a\nb\rc"},
+        {R"(\\n)", "\\n"},
+        {R"(\\\")", "\\\""},
+    };
+    for (const auto& c : cases) {
+        kb::BazaRaportu db;
+        std::string line = std::string("tekst_raportu(\"") + c.written + "\")";
+        ASSERT_FALSE(try_load(db, line)) << line;
+        EXPECT_EQ(db.tekst_raportu.first(), c.read) << line;
+    }
+    // A backslash before the closing quote escapes it: the string then runs on.
+    kb::BazaRaportu db;
+    EXPECT_FALSE(try_load(db, R"#(tekst_raportu("x\""))#"));
+    EXPECT_EQ(db.tekst_raportu.first(), "x\"");
+}
+
+TEST(FactFileRead, CarriageReturnsAnywhereAreDroppedBeforeParsing)
+{
+    kb::BazaRegul db;
+    ASSERT_FALSE(try_load(db, "fa\rkt(\"a\r\",\"1\")\r\n"));
+    EXPECT_EQ(db.fakt.first(), (kb::Fakt{"a", "1"}));
+}
+
+TEST(FactFileRead, AByte0AfterTheClosingParenthesisIsIgnoredLikeAnyNote)
+{
+    using std::string_literals::operator""s;
+    kb::BazaRegul db;
+    ASSERT_FALSE(try_load(db, "fakt(\"a\",\"1\")\0śmieci\n"s));
+    EXPECT_EQ(db.fakt.size(), 1u);
+}
+
+TEST(FactFileRead, LoadingTheSameTextTwiceGivesEveryFactTwiceInFileOrder)
+{
+    const std::string text = "fakt(\"a\",\"1\")\nreguła(1,\"w\",[\"a\"],1,\"1\")\nfakt(\"b\",\"1\")\n";
+    kb::BazaRegul db;
+    ASSERT_FALSE(try_load(db, text));
+    ASSERT_FALSE(try_load(db, text));
+    EXPECT_EQ(db.fakt.all(), (std::vector<kb::Fakt>{{"a", "1"}, {"b", "1"}, {"a", "1"}, {"b", "1"}}));
+    EXPECT_EQ(db.regula.size(), 2u);
+}
+
+// ---- Written form ------------------------------------------------------------------------
+
+TEST(FactFileWrite, TextFormOfValues)
+{
+    EXPECT_EQ(factfile::to_text(SList{"a", "b"}), R"(["a","b"])");
+    EXPECT_EQ(factfile::to_text(SList{}), "[]");
+    EXPECT_EQ(factfile::to_text(IList{1, -2}), "[1,-2]");
+    EXPECT_EQ(factfile::to_text(ListaList{{"a"}, {}}), R"([["a"],[]])");
+    EXPECT_EQ(factfile::to_text(std::string("a\"b\\c\nd\re")), R"("a\"b\\c\nd\re")");
+    EXPECT_EQ(factfile::to_text("żółw"), "\"żółw\"");
+    EXPECT_EQ(factfile::to_text(std::int32_t{-5}), "-5");
+    EXPECT_EQ(factfile::to_text(0.5), "0.5");
+    EXPECT_EQ(factfile::to_text(2.0 / 3.0), "0.6666666667");
+    EXPECT_EQ(factfile::to_text(1e15), "1E+15");
+    EXPECT_EQ(factfile::fact_text("reguła", kb::Regula{3, "w", {"a", "nb"}, 0, "0.5"}),
+              R"(reguła(3,"w",["a","nb"],0,"0.5"))");
+    EXPECT_EQ(factfile::fact_text("tytul", std::string("T")), R"(tytul("T"))");
+}
+
+TEST(FactFileWrite, SaveTextWritesNamesInDeclarationOrderAndFactsInStoreOrder)
+{
+    kb::BazaGrafiki db;
+    db.ngrafika.add_last({2, "b.bmp"});
+    db.grafika.add_last({1, "a.bmp"});
+    db.grafika.add_first({0, "z.bmp"});
+    EXPECT_EQ(factfile::save_text(db),
+              "grafika(0,\"z.bmp\")\ngrafika(1,\"a.bmp\")\nngrafika(2,\"b.bmp\")\n");
+}
+
+// ---- Every fact name of the databases, read and written back ------------------------------
+
+template <class F>
+void fill_sample(F& field)
+{
+    if constexpr (std::is_same_v<F, std::string>) field = "s";
+    else if constexpr (std::is_same_v<F, std::int32_t>) field = 1;
+    else if constexpr (std::is_same_v<F, double>) field = 0.5;
+    else if constexpr (std::is_same_v<F, SList>) field = {"a", "b"};
+    else if constexpr (std::is_same_v<F, IList>) field = {1, 2};
+    else if constexpr (std::is_same_v<F, ListaList>) field = {{"a"}, {}};
+    else if constexpr (std::is_same_v<F, void*>) field = nullptr;
+    else if constexpr (facts::MultiField<F>) std::apply([](auto&... f) { (fill_sample(f), ...); }, field.fields());
+    else static_assert(sizeof(F) == 0, "no sample for this field type");
+}
+
+// One fact of every name, each field holding the sample of its type.
+template <class Db>
+Db one_of_each()
+{
+    Db db;
+    db.visit([](std::string_view, auto& list) {
+        typename std::remove_reference_t<decltype(list)>::value_type fact{};
+        fill_sample(fact);
+        list.add_last(fact);
+    });
+    return db;
+}
+
+template <class Db>
+void expect_round_trip(const std::string& expected)
+{
+    EXPECT_EQ(factfile::save_text(one_of_each<Db>()), expected);
+    Db loaded;
+    auto error = try_load(loaded, expected);
+    EXPECT_FALSE(error) << error->line;
+    EXPECT_EQ(factfile::save_text(loaded), expected);
+}
+
+TEST(FactFileRoundTrip, EveryFactNameOfEveryDatabase)
+{
+    expect_round_trip<kb::BazaRegul>(R"(fakt("s","s")
+reguła(1,"s",["a","b"],1,"s")
+reguła_dysjunktywna("s")
+rem_reguła("s")
+_fakt("s","s")
+_reguła(1,"s",["a","b"],1,"s")
+_reguła_dysjunktywna("s")
+)");
+    expect_round_trip<kb::BazaModeli>(R"(arg_dopyt("s")
+argument_znany("s",0.5)
+m_fakt("s","s")
+model(1,"s","s","s","s","s",1,"s")
+model_r(1,"s","s","s",["a","b"],1,"s")
+model_liniowy(1,"s","s",["a","b"],["a","b"],1,"s")
+model_wielomianowy(1,"s","s","s",["a","b"],[1,2],1,"s")
+modele_ekskluzywne(["a","b"])
+nazwa_pliku_war_arg("s")
+rem_model("s")
+rem_model_r("s")
+rem_model_liniowy("s")
+rem_model_wielomianowy("s")
+rem_modele_ekskluzywne(["a","b"])
+_argument_znany("s",0.5)
+_m_fakt("s","s")
+_model(1,"s","s","s","s","s",1,"s")
+_model_liniowy(1,"s","s",["a","b"],["a","b"],1,"s")
+_model_r(1,"s","s","s",["a","b"],1,"s")
+_model_wielomianowy(1,"s","s","s",["a","b"],[1,2],1,"s")
+_modele_ekskluzywne(["a","b"])
+)");
+    expect_round_trip<kb::BazaOgraniczen>(R"(ograniczenie(1,["a","b"])
+nazwa_og("s")
+nazwa_og_pelna("s")
+)");
+    expect_round_trip<kb::BazaOgraniczenP>(R"(nazwa_op("s")
+nazwa_op_pelna("s")
+ograniczenie_n(1,["a","b"])
+rem_ograniczenie_n("s")
+_ograniczenie_n(1,["a","b"])
+)");
+    expect_round_trip<kb::BazaRad>("rada(1,\"s\")\n");
+    expect_round_trip<kb::BazaGrafiki>("grafika(1,\"s\")\nngrafika(1,\"s\")\n");
+    expect_round_trip<kb::BazaMelodii>("dźwięk(1,\"s\")\nndźwięk(1,\"s\")\n");
+    expect_round_trip<kb::BazaRaportu>("tekst_raportu(\"s\")\n");
+    expect_round_trip<kb::Stan>(R"(blad("s")
+jestem_tu("s")
+pojedynczy_warunek(1,"s","s")
+model_tautologiczny(1,"s","s")
+szczegolowosc("s")
+wyroznik("s")
+opis("s")
+dopytywalny("s")
+lista_warunkow_dopytywalnych(["a","b"])
+nazwa_re("s")
+nazwa_re_pelna("s")
+nazwa_mo("s")
+nazwa_mo_pelna("s")
+lista_warunkow(["a","b"])
+lista_wnioskow_regul(["a","b"])
+lista_wszystkich_dopytywalnych_dla_wyswietlania(["a","b"])
+lista_argumentow_dopytywalnych(["a","b"])
+lista_argumentow_modeli(["a","b"])
+lista_warunkow_i_argumentow_dopytywalnych(["a","b"])
+lista_warunkow_stosowania(["a","b"])
+lista_wnioskow_modeli(["a","b"])
+lista_wynikow_modeli(["a","b"])
+lista_wszystkich_zmiennych_logicznych(["a","b"])
+zmienne(["a","b"])
+wyniki(["a","b"])
+argumenty_zredukowane(["a","b"])
+wyniki_zredukowane(["a","b"])
+lista_argumentow_modelu_arytmetycznego(1,"s",["a","b"])
+duplikat_nazwy_mo("s")
+zmienna_ustalona("s",0.5)
+nazwa_ra("s")
+nazwa_ra_pelna("s")
+nazwa_gr("s")
+nazwa_me("s")
+)");
+    expect_round_trip<Wszystko>(R"(wszystko("s",1,0.5,["a","b"],[1,2],[["a"],[]])
+listy([["a"],[]])
+)");
+}
+
+TEST(FactFileRoundTrip, DialogChannelIsWrittenWithItsHandlesButTheHandlesAreNeverRead)
+{
+    const std::string text = factfile::save_text(one_of_each<kb::Dane>());
+    EXPECT_EQ(text, R"(tytul("s")
+dane_lista_str(["a","b"])
+dane_lista_int([1,2])
+dane_str("s")
+dane_cf_wartość("s")
+dane_cf_nazwa("s")
+dane_int(1)
+dane_do_edycji("s","s",["a","b"],"s")
+dane_arg_nazwa("s")
+dane_arg_wartość("s")
+dane_rada("s")
+dane_graf("s")
+dane_przecinek("s")
+baza("s",0,0)
+maxrow(1)
+faktdowyswietlenia("s")
+argument_znanydowyswietlenia("s")
+pamietana_nazwa("s")
+tok("s")
+)");
+    kb::Dane loaded;
+    auto error = try_load(loaded, text);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->number, 1401);
+    EXPECT_EQ(error->line_number, 14u);
+    EXPECT_EQ(loaded.dane_przecinek.size(), 1u);
+}
+
+// ---- Files: CP1250 on disk, CR LF line ends ----------------------------------------------
+
+class FactFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("factfile_test_" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        std::filesystem::create_directories(dir_);
+        files_.emplace(dir_.string());
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    void write_bytes(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+    std::string read_bytes(const std::string& name)
+    {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    std::filesystem::path dir_;
+    std::optional<files::Files> files_;
+};
+
+TEST_F(FactFileOnDisk, ReportTextSavesAndLoadsBackByteForByte)
+{
+    const std::string report = "Wniosek: \"grypa\" \\ CF=0.5\nlinia\r\n\\n nie jest końcem\n\n";
+    kb::BazaRaportu saved;
+    saved.tekst_raportu.set(report);
+    factfile::save(saved, *files_, "RAPORT.RPT");
+    EXPECT_EQ(read_bytes("RAPORT.RPT"),
+              "tekst_raportu(\"Wniosek: \\\"grypa\\\" \\\\ CF=0.5\\nlinia\\r\\n\\\\n nie jest ko\xF1" "cem\\n\\n\")\r\n");
+    kb::BazaRaportu loaded;
+    factfile::load(loaded, *files_, "RAPORT.RPT");
+    EXPECT_EQ(loaded.tekst_raportu.all(), std::vector<std::string>{report});
+}
+
+TEST_F(FactFileOnDisk, PolishFactNamesInACp1250File)
+{
+    // "reguła" with ł = B3, "dźwięk" with ź = 9F and ę = EA, names of conditions in CP1250.
+    write_bytes("REzdrowie.BQZ",
+                "regu\xB3" "a(1,\"gor\xB9" "czka\",[\"b\xF3l_g\xB3owy\"],1,\"0.7\")\r\n"
+                "regu\xB3" "a_dysjunktywna(\"gor\xB9" "czka\")\r\n");
+    write_bytes("DZzdrowie.BQZ", "d\x9Fwi\xEAk(1,\"\xBF\xF3\xB3w.wav\")\r\nnd\x9Fwi\xEAk(2,\"a.wav\")");
+    kb::Store store;
+    factfile::load(store.baza_regul, *files_, "REzdrowie.BQZ");
+    factfile::load(store.baza_melodii, *files_, "DZzdrowie.BQZ");
+    EXPECT_EQ(store.baza_regul.regula.first(),
+              (kb::Regula{1, "gorączka", {"ból_głowy"}, 1, "0.7"}));
+    EXPECT_TRUE(store.baza_regul.regula_dysjunktywna.contains("gorączka"));
+    EXPECT_EQ(store.baza_melodii.dzwiek.first(), (kb::Medium{1, "żółw.wav"}));
+    EXPECT_EQ(store.baza_melodii.ndzwiek.size(), 1u);
+}
+
+TEST_F(FactFileOnDisk, PositionsCountCharactersOfCp1250AndUtf8Files)
+{
+    // The error stands after "reguła(1,"żółć"," : 17 characters in either encoding.
+    write_bytes("cp1250.BQZ", "regu\xB3" "a(1,\"\xBF\xF3\xB3\xE6\",x,1,\"1\")\r\n");
+    write_bytes("utf8.BQZ", "reguła(1,\"żółć\",x,1,\"1\")\n");
+    for (const char* name : {"cp1250.BQZ", "utf8.BQZ"}) {
+        kb::BazaRegul db;
+        try {
+            factfile::load(db, *files_, name);
+            ADD_FAILURE() << name << " loaded";
+        } catch (const factfile::LoadError& e) {
+            EXPECT_EQ(e.number, 1405) << name;
+            EXPECT_EQ(e.position, 17u) << name;
+            EXPECT_EQ(e.line, "reguła(1,\"żółć\",x,1,\"1\")") << name;
+        }
+    }
+}
+
+TEST_F(FactFileOnDisk, LoadingTheSameFileTwiceGivesEveryFactTwice)
+{
+    write_bytes("OGa.BQZ", "ograniczenie(1,[\"a\",\"b\"])\r\nograniczenie(2,[\"c\"])\r\n");
+    kb::BazaOgraniczen db;
+    factfile::load(db, *files_, "OGa.BQZ");
+    factfile::load(db, *files_, "OGa.BQZ");
+    std::vector<std::int32_t> numbers;
+    for (const auto& o : db.ograniczenie.all()) numbers.push_back(o.numer);
+    EXPECT_EQ(numbers, (std::vector<std::int32_t>{1, 2, 1, 2}));
+}
+
+TEST_F(FactFileOnDisk, AMissingFileRaisesAFileErrorAndLeavesTheDatabaseAlone)
+{
+    kb::BazaRegul db;
+    db.fakt.add_last({"a", "1"});
+    EXPECT_THROW(factfile::load(db, *files_, "BRAK.BQZ"), files::FileError);
+    EXPECT_EQ(db.fakt.size(), 1u);
+}
+
+}  // namespace

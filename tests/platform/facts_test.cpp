@@ -1,0 +1,172 @@
+// The enumeration rule of the fact store: what a walk hands out while its body adds and
+// removes facts of the very name it walks. Pure in-memory tests of facts::FactList.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/facts.h"
+
+namespace {
+
+using facts::FactList;
+
+FactList<int> list_of(std::initializer_list<int> values)
+{
+    FactList<int> list;
+    for (int v : values) list.add_last(v);
+    return list;
+}
+
+// Walks the list; after handing out `at` the body runs once. Returns what the walk handed out.
+std::vector<int> walk(FactList<int>& list, int at, const std::function<void(FactList<int>&)>& body)
+{
+    std::vector<int> seen;
+    list.each([&](int v) {
+        seen.push_back(v);
+        if (v == at) body(list);
+    });
+    return seen;
+}
+
+struct WalkCase {
+    const char* what;
+    std::vector<int> start;
+    int at;
+    std::function<void(FactList<int>&)> body;
+    std::vector<int> handed_out;
+    std::vector<int> after;
+};
+
+TEST(FactListWalk, ChangesDuringAWalkFollowTheRule)
+{
+    const std::vector<WalkCase> cases = {
+        {"add last while the handed-out fact is not last: handed out later", {1, 2, 3}, 1,
+         [](auto& l) { l.add_last(4); }, {1, 2, 3, 4}, {1, 2, 3, 4}},
+        {"add last while the handed-out fact is last: the walk ends without it", {1, 2, 3}, 3,
+         [](auto& l) { l.add_last(4); }, {1, 2, 3}, {1, 2, 3, 4}},
+        {"add last after removing the rest: the handed-out fact was not last", {1, 2, 3}, 1,
+         [](auto& l) { l.remove_first_equal(2); l.remove_first_equal(3); l.add_last(4); },
+         {1, 4}, {1, 4}},
+        {"add first is never handed out", {1, 2, 3}, 2,
+         [](auto& l) { l.add_first(0); }, {1, 2, 3}, {0, 1, 2, 3}},
+        {"add first at the very first fact", {1}, 1,
+         [](auto& l) { l.add_first(0); }, {1}, {0, 1}},
+        {"a removed fact not yet reached is skipped", {1, 2, 3, 4}, 1,
+         [](auto& l) { l.remove_first_equal(3); }, {1, 2, 4}, {1, 2, 4}},
+        {"removing the fact just handed out does not disturb the walk", {1, 2, 3}, 2,
+         [](auto& l) { l.remove_first_equal(2); }, {1, 2, 3}, {1, 3}},
+        {"removing the current and the next fact goes on after them", {1, 2, 3, 4}, 2,
+         [](auto& l) { l.remove_first_equal(2); l.remove_first_equal(3); }, {1, 2, 4}, {1, 4}},
+        {"remove all ends the walk", {1, 2, 3}, 1,
+         [](auto& l) { l.remove_all(); }, {1}, {}},
+        {"set (remove all, add last) on a single fact ends the walk", {1}, 1,
+         [](auto& l) { l.set(9); }, {1}, {9}},
+    };
+    for (const auto& c : cases) {
+        FactList<int> list;
+        for (int v : c.start) list.add_last(v);
+        EXPECT_EQ(walk(list, c.at, c.body), c.handed_out) << c.what;
+        EXPECT_EQ(list.all(), c.after) << c.what;
+    }
+}
+
+TEST(FactListWalk, EachAddedFactIsHandedOutWhileTheWalkHasNotReachedTheLast)
+{
+    // Each hand-out adds one fact while the list is shorter than 6: the walk keeps up.
+    FactList<int> list = list_of({1, 2});
+    std::vector<int> seen;
+    list.each([&](int v) {
+        seen.push_back(v);
+        if (list.size() < 6) list.add_last(static_cast<int>(list.size()) + 1);
+    });
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(FactListWalk, ManyRemovalsCompactTombstonesWithoutDisturbingTheWalk)
+{
+    FactList<int> list;
+    for (int i = 0; i < 300; ++i) list.add_last(i);
+    list.add_first(-1);
+    std::vector<int> seen;
+    list.each([&](int v) {
+        seen.push_back(v);
+        if (v == 10) {
+            // Enough removals to compact (far more dead than live), then changes at both ends.
+            list.remove_if([](int x) { return x > 10 && x < 290; });
+            list.remove_first_equal(10);
+            list.add_first(-2);
+            list.add_last(300);
+        }
+        if (v == 295) list.remove_first_equal(296);
+    });
+    std::vector<int> expected = {-1};
+    for (int i = 0; i <= 10; ++i) expected.push_back(i);
+    for (int i : {290, 291, 292, 293, 294, 295, 297, 298, 299, 300}) expected.push_back(i);
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(list.size(), 22u);
+    EXPECT_EQ(list.first(), -2);
+}
+
+TEST(FactListWalk, TwoInterleavedReadersEachFollowTheRule)
+{
+    FactList<int> list = list_of({1, 2, 3});
+    auto outer = list.reader();
+    EXPECT_EQ(outer.next(), 1);
+    auto inner = list.reader();
+    EXPECT_EQ(inner.next(), 1);
+    EXPECT_EQ(inner.next(), 2);
+    EXPECT_EQ(inner.next(), 3);  // last when handed out: inner ends here
+    list.add_last(4);
+    EXPECT_EQ(inner.next(), std::nullopt);
+    EXPECT_EQ(outer.next(), 2);
+    EXPECT_EQ(outer.next(), 3);
+    EXPECT_EQ(outer.next(), 4);
+    EXPECT_EQ(outer.next(), std::nullopt);
+}
+
+TEST(FactListWalk, BodyReturningTrueStopsTheWalk)
+{
+    FactList<int> list = list_of({1, 2, 3});
+    std::vector<int> seen;
+    list.each([&](int v) {
+        seen.push_back(v);
+        return v == 2;
+    });
+    EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+}
+
+TEST(FactList, ReadsOfANameWithoutFactsFail)
+{
+    FactList<std::string> list;
+    EXPECT_EQ(list.first(), std::nullopt);
+    EXPECT_FALSE(list.contains("TAK"));
+    EXPECT_FALSE(list.remove_first_equal("TAK"));
+    list.remove_all();  // succeeds on nothing
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(list.reader().next(), std::nullopt);
+    int calls = 0;
+    list.each([&](const std::string&) { ++calls; });
+    EXPECT_EQ(calls, 0);
+}
+
+TEST(FactList, StringsDifferingInCaseOrTrailingBlankAreDifferentValues)
+{
+    FactList<std::string> list;
+    list.add_last("TAK");
+    EXPECT_TRUE(list.contains("TAK"));
+    EXPECT_FALSE(list.contains("Tak"));
+    EXPECT_FALSE(list.contains("TAK "));
+}
+
+TEST(FactList, RemoveFirstMatchKeepsTheOrderOfTheOthers)
+{
+    FactList<int> list = list_of({1, 2, 1, 3});
+    EXPECT_TRUE(list.remove_first_equal(1));
+    EXPECT_EQ(list.all(), (std::vector<int>{2, 1, 3}));
+    list.add_first(0);
+    EXPECT_EQ(list.collect([](int v) { return v != 2; }), (std::vector<int>{0, 1, 3}));
+}
+
+}  // namespace

@@ -1,0 +1,275 @@
+// Tests of the files layer: paths, masks, case-insensitive lookups, text reads and atomic writes.
+// Each test works in a fresh temporary folder of its own and removes it afterwards.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using files::FileError;
+using files::Files;
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        root_ = fs::temp_directory_path() /
+                ("velk_files_" + std::to_string(::getpid()) + "_" + std::to_string(++counter) + "_" + info->name());
+        fs::create_directories(root_);
+        dir_ = root_.generic_string();
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    void put(const std::string& relative, const std::string& bytes) {
+        const fs::path path = root_ / relative;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string on_disk(const std::string& relative) {
+        std::ifstream in(root_ / relative, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::vector<std::string> entries() {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(root_)) names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path root_;
+    std::string dir_;
+};
+
+// ---- Paths and masks ----
+
+TEST(Paths, SplitIntoFolderNameAndExtension) {
+    struct Case {
+        const char* path;
+        const char* folder;
+        const char* name;
+        const char* extension;
+    };
+    const Case cases[] = {
+        {"..\\RADY\\REzoo.BQZ", "../RADY/", "REzoo", ".BQZ"},
+        {"/home/u/raport.rpt", "/home/u/", "raport", ".rpt"},
+        {"archive.tar.gz", "", "archive.tar", ".gz"},
+        {"README", "", "README", ""},
+        {"RADY/", "RADY/", "", ""},
+        {"", "", "", ""},
+        {"dir.d/file", "dir.d/", "file", ""},
+    };
+    for (const Case& c : cases) {
+        const files::PathParts parts = files::split_path(c.path);
+        EXPECT_EQ(parts.folder, c.folder) << c.path;
+        EXPECT_EQ(parts.name, c.name) << c.path;
+        EXPECT_EQ(parts.extension, c.extension) << c.path;
+    }
+    EXPECT_EQ(files::to_slashes("..\\RADY\\"), "../RADY/");
+}
+
+TEST(Paths, MatchMasksIgnoringCase) {
+    struct Case {
+        const char* name;
+        const char* mask;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"dźzoo.bqz", "DŹ*.BQZ", true},
+        {"DŹZOO.BQZ", "dź*.bqz", true},
+        {"dzzoo.bqz", "DŹ*.BQZ", false},
+        {"REzoo.BQZ", "re*.bqz", true},
+        {"MOzoo.BQZ", "RE*.BQZ", false},
+        {"REzoo.BQZ.bak", "RE*.BQZ", false},
+        {"ŻABA.RPT", "żaba.rpt", true},
+        {"a.txt", "?.TXT", true},
+        {"ą.txt", "?.txt", true},  // one character, two bytes
+        {"ab.txt", "?.txt", false},
+        {"abcbc", "a*bc", true},
+        {"abcbd", "a*bc", false},
+        {"aXbXc", "*x*x*", true},
+        {"anything", "*", true},
+        {"", "*", true},
+        {"x", "", false},
+        {"README", "*.*", true},
+        {"notes.txt", "*.*", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(files::matches_mask(c.name, c.mask), c.matches) << c.name << " ~ " << c.mask;
+    }
+}
+
+// ---- Current directory ----
+
+TEST_F(FilesTest, ResolvesAgainstItsOwnCurrentDirectory) {
+    const std::string process_dir = fs::current_path().generic_string();
+    Files f(dir_);
+    EXPECT_EQ(f.current_dir(), dir_);
+    EXPECT_EQ(f.resolve("sub\\a.txt"), dir_ + "/sub/a.txt");
+    EXPECT_EQ(f.resolve("sub/./x/../a.txt"), dir_ + "/sub/a.txt");
+    EXPECT_EQ(f.resolve("RADY/"), dir_ + "/RADY");
+    EXPECT_EQ(f.resolve(""), dir_);
+    EXPECT_EQ(f.resolve("/a/b/../c"), "/a/c");
+    EXPECT_EQ(f.resolve(".."), root_.parent_path().generic_string());
+
+    fs::create_directories(root_ / "RADY");
+    f.set_current_dir("RADY\\");
+    EXPECT_EQ(f.current_dir(), dir_ + "/RADY");
+    EXPECT_EQ(f.resolve("..\\x.bqz"), dir_ + "/x.bqz");
+    EXPECT_THROW(f.set_current_dir("missing"), FileError);
+    EXPECT_EQ(f.current_dir(), dir_ + "/RADY");
+    EXPECT_EQ(fs::current_path().generic_string(), process_dir);  // never chdir
+}
+
+// ---- Lookups ----
+
+TEST_F(FilesTest, ListsMatchingFilesWithTheFolderFoundIgnoringCase) {
+    put("REzoo.BQZ", "");
+    put("REabc.bqz", "");
+    put("MOzoo.BQZ", "");
+    put("Rady/Zoo/lew.HLP", "");
+    fs::create_directories(root_ / "REdir.BQZ");  // a folder never matches
+    Files f(dir_);
+
+    EXPECT_EQ(f.list_matching("re*.bqz"),
+              (std::vector<std::string>{dir_ + "/REabc.bqz", dir_ + "/REzoo.BQZ"}));
+    EXPECT_EQ(f.list_matching("RADY\\zoo\\*.hlp"), (std::vector<std::string>{dir_ + "/Rady/Zoo/lew.HLP"}));
+    EXPECT_TRUE(f.any_matching("rady/ZOO/*.HLP"));
+    EXPECT_TRUE(f.any_matching(dir_ + "/MO*.BQZ"));
+    EXPECT_FALSE(f.any_matching("OG*.BQZ"));
+    EXPECT_FALSE(f.any_matching("nowhere/*.HLP"));
+    EXPECT_FALSE(f.any_matching("rady/"));
+}
+
+TEST_F(FilesTest, FindsFilesIgnoringCase) {
+    put("Rady/Zoo/Lew.hlp", "x");
+    put("exact.txt", "x");
+    Files f(dir_);
+    EXPECT_EQ(f.find_case_insensitive("RADY/ZOO/LEW.HLP"), dir_ + "/Rady/Zoo/Lew.hlp");
+    EXPECT_EQ(f.find_case_insensitive("exact.txt"), dir_ + "/exact.txt");
+    EXPECT_EQ(f.find_case_insensitive("rady/zoo/tygrys.hlp"), "");
+    EXPECT_EQ(f.find_case_insensitive("rady/zoo"), "");  // a folder is no file
+    EXPECT_EQ(f.find_case_insensitive("missing/lew.hlp"), "");
+    EXPECT_TRUE(f.exists("exact.txt"));
+    EXPECT_FALSE(f.exists("EXACT.TXT"));
+    EXPECT_FALSE(f.exists("Rady"));
+    EXPECT_TRUE(f.directory_exists("Rady/Zoo"));
+    EXPECT_FALSE(f.directory_exists("exact.txt"));
+}
+
+TEST_F(FilesTest, RemoveTreatsAMissingFileAsRemoved) {
+    put("old.rpt", "x");
+    put("folder/inside.txt", "x");
+    Files f(dir_);
+    f.remove("old.rpt");
+    EXPECT_FALSE(fs::exists(root_ / "old.rpt"));
+    EXPECT_NO_THROW(f.remove("old.rpt"));
+    EXPECT_NO_THROW(f.remove("nowhere/old.rpt"));
+    EXPECT_THROW(f.remove("folder"), FileError);
+    EXPECT_TRUE(fs::exists(root_ / "folder/inside.txt"));
+}
+
+// ---- Reading ----
+
+TEST_F(FilesTest, ReadsCp1250AndUtf8FilesToTheSameText) {
+    put("cp1250.bqz", "re(\"\xBF\xF3\xB3w\")\r\nx\ry\r\n");
+    put("utf8.bqz", "re(\"żółw\")\r\nx\ry\n");
+    Files f(dir_);
+    const files::TextFile cp1250 = f.read_text("cp1250.bqz");
+    const files::TextFile utf8 = f.read_text("utf8.bqz");
+    EXPECT_EQ(cp1250.text, "re(\"żółw\")\nxy\n");
+    EXPECT_EQ(cp1250.encoding, text::Encoding::Cp1250);
+    EXPECT_EQ(utf8.text, "re(\"żółw\")\nxy\n");
+    EXPECT_EQ(utf8.encoding, text::Encoding::Utf8);
+}
+
+TEST_F(FilesTest, ReadingAMissingFileThrowsWithItsPath) {
+    Files f(dir_);
+    fs::create_directories(root_ / "folder");
+    for (const char* name : {"missing.bqz", "folder"}) {
+        try {
+            f.read_text(name);
+            ADD_FAILURE() << name << " was read";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.path(), dir_ + "/" + name);
+            EXPECT_NE(std::string(error.what()).find(error.path()), std::string::npos) << error.what();
+        }
+    }
+}
+
+// ---- Writing ----
+
+TEST_F(FilesTest, WritesCp1250WithCrLfAndLeavesNoTemporaryFile) {
+    Files f(dir_);
+    f.write_text("raport.rpt", "tekst_raportu(\"żółw\")\nkoniec\n");
+    EXPECT_EQ(on_disk("raport.rpt"), "tekst_raportu(\"\xBF\xF3\xB3w\")\r\nkoniec\r\n");
+    f.write_text("utf8.txt", "żółw\n", text::Encoding::Utf8);
+    EXPECT_EQ(on_disk("utf8.txt"), "żółw\r\n");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"raport.rpt", "utf8.txt"}));
+
+    const files::TextFile back = f.read_text("raport.rpt");
+    EXPECT_EQ(back.text, "tekst_raportu(\"żółw\")\nkoniec\n");
+}
+
+TEST_F(FilesTest, RewritingReplacesTheWholeFileAndKeepsItsPermissions) {
+    put("base.bqz", std::string(1000, 'x'));
+    ::chmod((root_ / "base.bqz").c_str(), 0640);
+    Files f(dir_);
+    f.write_text("base.bqz", "short");
+    EXPECT_EQ(on_disk("base.bqz"), "short");
+    struct stat info {};
+    ASSERT_EQ(::stat((root_ / "base.bqz").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"base.bqz"}));
+}
+
+TEST_F(FilesTest, AFailedWriteThrowsAndLeavesNothingBehind) {
+    fs::create_directories(root_ / "taken.rpt");  // a folder stands where the file should go
+    Files f(dir_);
+    EXPECT_THROW(f.write_text("taken.rpt", "x\n"), FileError);
+    EXPECT_THROW(f.write_text("no/such/folder/x.rpt", "x\n"), FileError);
+    EXPECT_EQ(entries(), (std::vector<std::string>{"taken.rpt"}));
+    EXPECT_TRUE(fs::is_empty(root_ / "taken.rpt"));
+}
+
+TEST_F(FilesTest, BytesGoThroughUnchanged) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) bytes += static_cast<char>(b);
+    Files f(dir_);
+    f.write_bytes("all.bin", bytes);
+    EXPECT_EQ(on_disk("all.bin"), bytes);
+    EXPECT_EQ(f.read_bytes("all.bin"), bytes);
+    f.write_bytes("empty.bin", "");
+    EXPECT_EQ(f.read_bytes("empty.bin"), "");
+}
+
+TEST_F(FilesTest, TextOfAll256BytesSurvivesAReadAndAWrite) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r') bytes += static_cast<char>(b);
+    }
+    put("all.bqz", bytes);
+    Files f(dir_);
+    const files::TextFile read = f.read_text("all.bqz");
+    EXPECT_EQ(read.encoding, text::Encoding::Cp1250);
+    f.write_text("copy.bqz", read.text, read.encoding);
+    std::string expected;
+    for (char c : bytes) {
+        if (c == '\n') expected += '\r';
+        expected += c;
+    }
+    EXPECT_EQ(on_disk("copy.bqz"), expected);
+}
+
+}  // namespace
