@@ -1,0 +1,25 @@
+// Start-up: the main window (class, title, styles, menu 10062 all greyed, handler task_win_eh)
+// and the event loop. Multiple-document mode and the three-dimensional look are how every
+// back-end of the toolkit works, so there is nothing to switch on for them.
+#include "app/start.h"
+
+#include "app/main_menu.h"
+#include "app/task_win.h"
+#include "platform/toolkit.h"
+
+namespace app {
+
+void start_programu(kb::Context& ctx)
+{
+    namespace style = platform::style;
+    platform::TaskWindowSpec spec;
+    spec.class_name = kMainWindowClass;
+    spec.title = kMainWindowTitle;
+    spec.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |
+                 style::minimise_box | style::clip_siblings | style::maximised;
+    spec.menu = main_menu();
+    spec.handler = [&ctx](const platform::Event& event) { return task_win_eh(ctx, event); };
+    ctx.ui.run_task_window(spec);
+}
+
+}  // namespace app

@@ -1,0 +1,634 @@
+// The toolkit layer through its headless back-end, driven by toy handlers: defaults of declined
+// events, modal nesting, the error trap, ending the program from nested dialogs, the auxiliary
+// window's bound, the current output, and how a script that does not match fails.
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "app/dialog_templates.h"
+#include "app/main_menu.h"
+#include "platform/headless/headless_toolkit.h"
+#include "platform/list_order.h"
+
+namespace fs = std::filesystem;
+using namespace platform;
+using platform::headless::HeadlessOptions;
+using platform::headless::HeadlessToolkit;
+using platform::headless::Script;
+using platform::headless::ScriptFailure;
+
+namespace {
+
+// A toy dialog: OK, Cancel, a third button, an edit field, a multiple-choice list, two radios.
+const DialogTemplate& toy_form()
+{
+    static const DialogTemplate form{
+        500, "Zabawka", rect_at(0, 0, 200, 100), 0,
+        {ControlSpec{1, ControlKind::PushButton, "&OK", {}, control_flag::default_button},
+         ControlSpec{2, ControlKind::PushButton, "Zakończ", {}, 0},
+         ControlSpec{3, ControlKind::PushButton, "Inny", {}, 0},
+         ControlSpec{10, ControlKind::Edit, "", {}, 0},
+         ControlSpec{11, ControlKind::ListBox, "", {}, control_flag::multiple_selection},
+         ControlSpec{12, ControlKind::RadioButton, "Pierwszy", {}, control_flag::group},
+         ControlSpec{13, ControlKind::RadioButton, "Drugi", {}, 0}}};
+    return form;
+}
+
+class ToolkitTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "velk-toolkit-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        dir_ = fs::canonical(pattern);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    HeadlessToolkit& start(const std::string& script)
+    {
+        HeadlessOptions options;
+        options.working_dir = dir_.string();
+        ui_ = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
+        return *ui_;
+    }
+
+    // Runs the main window with the handler; menu items 100 and 101 are enabled, 102 greyed.
+    void run(const Handler& handler)
+    {
+        TaskWindowSpec spec;
+        spec.class_name = "toy";
+        spec.title = "Główne";
+        spec.menu.resource_id = 99;
+        spec.menu.items = {{100, {"&Plik"}, "&Jeden", true}, {101, {"&Plik"}, "&Dwa", true},
+                           {102, {"&Plik"}, "&Trzy", false}};
+        spec.handler = handler;
+        ui_->run_task_window(spec);
+    }
+
+    // Runs the main window with a handler that answers each menu command with `on_menu`.
+    void run_menu(const std::function<bool(int)>& on_menu)
+    {
+        run([&](const Event& e) { return e.kind == EventKind::Menu && on_menu(e.id); });
+    }
+
+    DialogResult run_toy_dialog(const Handler& handler, std::vector<std::pair<ControlId, ControlValue>> initial = {})
+    {
+        DialogSpec spec;
+        spec.form = &toy_form();
+        spec.handler = handler;
+        spec.initial = std::move(initial);
+        return ui_->run_dialog(spec);
+    }
+
+    std::string transcript() const { return ui_->transcript(); }
+    std::string read_bytes(const std::string& name) const
+    {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void write_bytes(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+
+    fs::path dir_;
+    std::unique_ptr<HeadlessToolkit> ui_;
+};
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// ---- Defaults of declined events ---------------------------------------------------------------
+
+TEST_F(ToolkitTest, DeclinedCloseRequestOfTheMainWindowEndsTheProgramAndHandledOneDoesNot)
+{
+    start("close\nclose\n");
+    int close_requests = 0;
+    bool destroyed = false;
+    run([&](const Event& e) {
+        if (e.kind == EventKind::Destroy) destroyed = true;
+        if (e.kind != EventKind::CloseRequest) return false;
+        return ++close_requests == 1;  // the first is handled ("No"), the second declined
+    });
+    EXPECT_EQ(close_requests, 2);
+    EXPECT_TRUE(destroyed);
+    EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
+    EXPECT_TRUE(contains(transcript(), "window \"Główne\" closed\nend of program\n"));
+    ui_->check_script_finished();
+}
+
+TEST_F(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt)
+{
+    start("menu 100\nclose \"Okno\"\nclose \"Okno\"\nclose\n");
+    WindowId window = kNoWindow;
+    int requests = 0;
+    bool destroyed = false;
+    run_menu([&](int) {
+        WindowSpec spec;
+        spec.rect = Rect{10, 10, 110, 60};
+        spec.title = "Okno";
+        spec.handler = [&](const Event& e) {
+            if (e.kind == EventKind::Destroy) destroyed = true;
+            return e.kind == EventKind::CloseRequest && ++requests == 1;
+        };
+        window = ui_->create_window(spec);
+        return true;
+    });
+    EXPECT_EQ(requests, 2);
+    EXPECT_TRUE(destroyed);
+    EXPECT_FALSE(ui_->window_exists(window));
+}
+
+// Each way of closing the toy dialog by the user: the answer, with the values of the controls.
+TEST_F(ToolkitTest, DialogClosesByTheDefaultsOfDeclinedButtonsKeysAndCloseBox)
+{
+    struct Case {
+        const char* steps;  // after "dialog 500" and "set 10 ..."
+        int button;
+    };
+    const Case cases[] = {
+        {"press 1", 1},           // OK declined: closes with 1
+        {"press 2", 2},           // cancel declined: closes with 2
+        {"enter", 1},             // Enter presses button 1
+        {"esc", 2},               // Esc presses button 2
+        {"close", 2},             // close box
+        {"press 3\npress 1", 1},  // another button declined: nothing, the dialog stays
+    };
+    for (const Case& c : cases) {
+        start(std::string("menu 100\ndialog 500 \"Zabawka\"\nset 10 \"0,5\"\n") + c.steps + "\nclose\n");
+        DialogResult result;
+        run_menu([&](int) {
+            result = run_toy_dialog([](const Event&) { return false; });
+            return true;
+        });
+        EXPECT_EQ(result.button, c.button) << c.steps;
+        ASSERT_EQ(result.values.size(), toy_form().controls.size()) << c.steps;
+        EXPECT_EQ(result.values.at(10).text, "0,5") << c.steps;
+    }
+}
+
+TEST_F(ToolkitTest, DialogEndedByItsHandler)
+{
+    // Destroyed by the handler: answer 2, no values, and its Destroy event still arrives.
+    start("menu 100\ndialog 500\npress 1\nmenu 101\ndialog 500\npress 3\nclose\n");
+    DialogResult destroyed;
+    DialogResult ended;
+    bool destroy_seen = false;
+    run_menu([&](int item) {
+        if (item == 100) {
+            destroyed = run_toy_dialog([&](const Event& e) {
+                if (e.kind == EventKind::Destroy) destroy_seen = ui_->has_control(e.window, 10);
+                if (e.kind == EventKind::Control && e.id == 1) ui_->destroy_window(e.window);
+                return true;
+            });
+        } else {
+            ended = run_toy_dialog([&](const Event& e) {
+                if (e.kind == EventKind::Control && e.id == 3) ui_->end_dialog(e.window, 3);
+                return true;
+            });
+        }
+        return true;
+    });
+    EXPECT_EQ(destroyed.button, kButtonCancel);
+    EXPECT_TRUE(destroyed.values.empty());
+    EXPECT_TRUE(destroy_seen);
+    EXPECT_EQ(ended.button, 3);
+    EXPECT_EQ(ended.values.size(), toy_form().controls.size());
+}
+
+TEST_F(ToolkitTest, DialogControlsTakeInitialValuesAndTheUsersChoices)
+{
+    start("menu 100\ndialog 500\nselect 11 \"b\" 0\ncheck 13\npress 1\nclose\n");
+    DialogResult result;
+    run_menu([&](int) {
+        ControlValue list;
+        list.items = {"a", "b", "c"};
+        ControlValue first;
+        first.checked = true;
+        result = run_toy_dialog([](const Event&) { return false; }, {{11, list}, {12, first}});
+        return true;
+    });
+    EXPECT_EQ(result.values.at(11).selected, (std::vector<int>{0, 1}));
+    EXPECT_FALSE(result.values.at(12).checked);  // checking 13 unchecked its sibling
+    EXPECT_TRUE(result.values.at(13).checked);
+    EXPECT_TRUE(contains(transcript(), "  11 list [\"a\", \"b\", \"c\"]\n"));
+}
+
+// ---- Modal nesting ---------------------------------------------------------------------------------
+
+TEST_F(ToolkitTest, QuestionAskedInsideADialogsHandlerIsAnsweredThereAndTheDialogGoesOn)
+{
+    start(R"(menu 100
+dialog 500
+  press 2
+  question "Uwaga!" -> "&Nie"
+  press 2
+  question -> Tak
+close
+)");
+    DialogResult result;
+    int asked = 0;
+    run_menu([&](int) {
+        result = run_toy_dialog([&](const Event& e) {
+            if (e.kind != EventKind::Control || e.id != 2) return false;
+            ++asked;
+            // "&Nie": handled, the dialog stays; "&Tak": declined, the default closes it with 2.
+            return ui_->question("Uwaga!", "Zamknąć?", {"&Tak", "&Nie"}) == 1;
+        });
+        return true;
+    });
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(result.button, 2);
+    EXPECT_TRUE(contains(transcript(), "dialog 500 \"Zabawka\" opened\n  > press 2\n"
+                                       "  question \"Uwaga!\": \"Zamknąć?\" [&Tak|&Nie] -> &Nie\n"));
+    EXPECT_TRUE(contains(transcript(), "  question \"Uwaga!\": \"Zamknąć?\" [&Tak|&Nie] -> &Tak\ndialog 500 closed -> 2\n"));
+}
+
+// ---- The error trap ----------------------------------------------------------------------------------
+
+TEST_F(ToolkitTest, AnErrorEscapingAHandlerEndsThatEventOnlyAndIsShown)
+{
+    start("menu 100\nerror \"Błąd\"\nclose\nerror\nmenu 101\nclose\n");
+    int commands = 0;
+    int close_requests = 0;
+    run([&](const Event& e) {
+        if (e.kind == EventKind::Menu) {
+            ++commands;
+            if (e.id == 100) throw std::runtime_error("Nie można otworzyć pliku x");
+            return true;
+        }
+        if (e.kind == EventKind::CloseRequest && ++close_requests == 1)
+            throw std::runtime_error("zepsute");  // no default: the window stays
+        return false;
+    });
+    EXPECT_EQ(commands, 2);
+    EXPECT_EQ(close_requests, 2);
+    EXPECT_TRUE(contains(transcript(), "error \"Błąd\": \"Nie można otworzyć pliku x\"\n"));
+    EXPECT_TRUE(contains(transcript(), "error \"Błąd\": \"zepsute\"\n> menu 101"));
+}
+
+// ---- Ending the program from nested dialogs ----------------------------------------------------------
+
+TEST_F(ToolkitTest, EndingTheProgramFromANestedDialogUnwindsEveryFrame)
+{
+    for (const bool by_destroying_main : {false, true}) {
+        start(R"(menu 100
+dialog 500
+  press 3
+  dialog 500
+    press 2
+    message "Uwaga!" -> Tak
+)");
+        bool after_inner = false;
+        bool after_outer = false;
+        bool main_destroyed = false;
+        bool document_destroyed = false;
+        int events_after_end = 0;
+        bool ended = false;
+        run([&](const Event& e) {
+            if (ended && e.kind != EventKind::Destroy) ++events_after_end;
+            if (e.kind == EventKind::Destroy) main_destroyed = true;
+            if (e.kind != EventKind::Menu) return false;
+            WindowSpec doc;
+            doc.title = "Dokument";
+            doc.handler = [&](const Event& d) {
+                if (d.kind == EventKind::Destroy) document_destroyed = true;
+                return false;
+            };
+            ui_->create_window(doc);
+            run_toy_dialog([&](const Event& outer) {
+                if (outer.kind != EventKind::Control || outer.id != 3) return false;
+                run_toy_dialog([&](const Event& inner) {
+                    if (inner.kind != EventKind::Control || inner.id != 2) return false;
+                    if (ui_->message_box("Uwaga!", "Czy na pewno chcesz zakończyć program ?", MessageIcon::Question,
+                                         MessageButtons::YesNo) == kAnswerYes) {
+                        ended = true;
+                        if (by_destroying_main) ui_->destroy_window(ui_->main_window());
+                        ui_->end_program();
+                    }
+                    return false;
+                });
+                after_inner = true;
+                return true;
+            });
+            after_outer = true;
+            return true;
+        });
+        EXPECT_FALSE(after_inner);
+        EXPECT_FALSE(after_outer);
+        EXPECT_TRUE(main_destroyed);
+        EXPECT_TRUE(document_destroyed);
+        EXPECT_EQ(events_after_end, 0);
+        EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
+        EXPECT_TRUE(contains(transcript(), "[Tak|Nie] -> Tak\n"
+                                           "  dialog 500 closed: the program ends\n"
+                                           "dialog 500 closed: the program ends\n"
+                                           "window \"Dokument\" closed\n"
+                                           "window \"Główne\" closed\nend of program\n"));
+        ui_->check_script_finished();
+    }
+}
+
+// ---- The auxiliary window and the current output --------------------------------------------------
+
+TEST_F(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst)
+{
+    start("close\n");
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        ui_->write("przed oknem\n");  // no window yet: lost
+        ui_->create_aux_window(100);
+        for (int i = 1; i <= 150; ++i) ui_->write("linia " + std::to_string(i) + "\n");
+        ui_->create_aux_window(5);  // one exists: it stays, with its bound
+        ui_->write("niedokończona");
+        return true;
+    });
+    // Checked before the end removes the window: the close request is the last step.
+    EXPECT_TRUE(contains(transcript(), "aux (no window): przed oknem\naux window opened (100 lines)\naux: linia 1\n"));
+    EXPECT_FALSE(contains(transcript(), "aux window opened (5 lines)"));
+}
+
+TEST_F(ToolkitTest, AuxWindowBoundDropsTheOldestLines)
+{
+    start("close\n");
+    std::vector<std::string> lines;
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        ui_->create_aux_window(100);
+        for (int i = 1; i <= 150; ++i) ui_->write("linia " + std::to_string(i) + "\n");
+        ui_->write("niedokończona");
+        lines = ui_->aux_lines();
+        ui_->clear_aux_window();
+        EXPECT_TRUE(ui_->aux_lines().empty());
+        ui_->close_aux_window();
+        EXPECT_FALSE(ui_->has_aux_window());
+        return true;
+    });
+    ASSERT_EQ(lines.size(), 100u);
+    EXPECT_EQ(lines.front(), "linia 52");  // 99 finished lines and the unfinished one
+    EXPECT_EQ(lines.back(), "niedokończona");
+}
+
+TEST_F(ToolkitTest, CurrentOutputGoesToAFileWhileOneIsOpenAndBackAfter)
+{
+    start("close\n");
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        ui_->create_aux_window(100);
+        ui_->write("przed\n");
+        ui_->open_output_file("wynik.txt");
+        EXPECT_TRUE(ui_->output_is_file());
+        ui_->write("zażółć\n");
+        ui_->write("gęślą");
+        ui_->open_output_file("drugi.txt");  // closes (writes) the first
+        ui_->write("drugi\n");
+        ui_->close_output_file();
+        EXPECT_FALSE(ui_->output_is_file());
+        ui_->write("po\n");
+        EXPECT_EQ(ui_->aux_lines(), (std::vector<std::string>{"przed", "po"}));
+        return true;
+    });
+    EXPECT_EQ(read_bytes("wynik.txt"), "za\xBF\xF3\xB3\xE6\r\ng\xEA\x9Cl\xB9");  // CP1250, CR LF
+    EXPECT_EQ(read_bytes("drugi.txt"), "drugi\r\n");
+    EXPECT_TRUE(contains(transcript(), "output file \"wynik.txt\" opened\n"
+                                       "output file \"wynik.txt\" written:\n  | zażółć\n  | gęślą\n"));
+}
+
+TEST_F(ToolkitTest, AuxLinesInterruptedByABoxContinueOnTheSameLine)
+{
+    start("menu 100\nquestion -> \"&Nie\"\nclose\n");
+    run_menu([&](int) {
+        ui_->create_aux_window(100);
+        ui_->write(" Czy zachować raport?  ");
+        ui_->question("Raport", "Czy?", {"&Tak", "&Nie"});
+        ui_->write("dalej\nnowa\n");
+        return true;
+    });
+    EXPECT_TRUE(contains(transcript(), "aux:  Czy zachować raport?  \nquestion \"Raport\": \"Czy?\" [&Tak|&Nie] -> &Nie\n"
+                                       "aux+ dalej\naux: nowa\n"));
+}
+
+// ---- File dialogs, pictures, sound ----------------------------------------------------------------
+
+TEST_F(ToolkitTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
+{
+    write_bytes("stary.RPT", "x");
+    start("menu 100\nsave -> stary.RPT\nreplace -> Nie\nsave \"Raport\" -> nowy.RPT\n"
+          "menu 100\nsave -> stary.RPT\nreplace -> Tak\nmenu 100\nsave -> cancel\nclose\n");
+    std::vector<std::string> chosen;
+    run_menu([&](int) {
+        chosen.push_back(ui_->save_file_dialog(FileDialogSpec{"Raport", "*.RPT", {{"Raporty", "*.RPT"}}, ""}));
+        return true;
+    });
+    EXPECT_EQ(chosen, (std::vector<std::string>{(dir_ / "nowy.RPT").string(), (dir_ / "stary.RPT").string(), ""}));
+    EXPECT_TRUE(contains(transcript(), "save dialog \"Raport\" name \"*.RPT\" filter \"Raporty\" \"*.RPT\" -> \"stary.RPT\"\n"
+                                       "replace \"stary.RPT\"? [Tak|Nie] -> Nie\n"));
+}
+
+TEST_F(ToolkitTest, PicturesGiveTheirSizeAndUnplayableSoundIsSilence)
+{
+    std::string bmp(54, '\0');
+    bmp[0] = 'B', bmp[1] = 'M', bmp[14] = 40, bmp[18] = 100, bmp[22] = 50;
+    write_bytes("sowa.bmp", bmp);
+    write_bytes("zly.bmp", "to nie obraz");
+    write_bytes("dzwiek.wav", std::string("RIFF\0\0\0\0WAVEfmt ", 16));
+    start("close\n");
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        const Picture sowa = ui_->load_picture("sowa.bmp");
+        EXPECT_EQ(sowa.width, 100);
+        EXPECT_EQ(sowa.height, 50);
+        ui_->draw_picture(ui_->main_window(), sowa, ui_->client_rect(ui_->main_window()));
+        EXPECT_THROW(ui_->load_picture("zly.bmp"), PictureError);
+        EXPECT_THROW(ui_->load_picture("brak.bmp"), PictureError);
+        ui_->play_sound("dzwiek.wav");
+        ui_->play_sound("brak.wav");
+        ui_->play_sound("zly.bmp");
+        EXPECT_GE(ui_->shell_open("sowa.bmp", true), 32);
+        EXPECT_EQ(ui_->shell_open("velk_QZ.chm", true), 2);
+        return true;
+    });
+    EXPECT_TRUE(contains(transcript(), "picture \"sowa.bmp\" 100x50 drawn in \"Główne\" at 0,0,1024,700\n"
+                                       "sound \"dzwiek.wav\" played\n"
+                                       "sound \"brak.wav\" silent (cannot be played)\n"
+                                       "sound \"zly.bmp\" silent (cannot be played)\n"));
+}
+
+// ---- A script that does not match what the program asks -------------------------------------------
+
+TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
+{
+    struct Case {
+        const char* script;
+        const char* message_part;
+    };
+    const Case cases[] = {
+        // a note where a question was expected, and the other way round
+        {"menu 100\nquestion -> Tak\n", "script line 2 `question -> Tak` does not match: the program shows note \"Uwaga!\": \"Tekst\""},
+        // a different title
+        {"menu 100\nnote \"Błąd\"\n", "expects the title \"Błąd\", but the program shows note \"Uwaga!\""},
+        // an answer while the program waits for a command
+        {"note\n", "script line 1 `note` answers something the program did not ask"},
+        // a greyed item
+        {"menu 102\n", "menu item 102 \"&Trzy\" is greyed"},
+        // the script ends first
+        {"menu 100\n", "the script has ended, but the program shows note \"Uwaga!\""},
+    };
+    for (const Case& c : cases) {
+        start(c.script);
+        try {
+            run_menu([&](int) {
+                ui_->note("Uwaga!", "Tekst");
+                return true;
+            });
+            ADD_FAILURE() << "no failure for " << c.script;
+        } catch (const ScriptFailure& failure) {
+            EXPECT_TRUE(contains(failure.message(), c.message_part)) << failure.message();
+        }
+    }
+}
+
+TEST_F(ToolkitTest, StepsLeftWhenTheProgramEndsFailTheRun)
+{
+    start("close\nmenu 100\n");
+    run([](const Event&) { return false; });
+    try {
+        ui_->check_script_finished();
+        ADD_FAILURE() << "no failure";
+    } catch (const ScriptFailure& failure) {
+        EXPECT_TRUE(contains(failure.message(), "script line 2 `menu 100`")) << failure.message();
+    }
+}
+
+TEST(ScriptTest, RejectsMalformedSteps)
+{
+    for (const char* bad : {"frobnicate\n", "question\n", "note -> Tak\n", "set 10\n", "type \"bez końca\n",
+                            "open -> \n"}) {
+        EXPECT_THROW(Script::parse(bad), ScriptFailure) << bad;
+    }
+    const Script ok = Script::parse("# komentarz\nbase ../bazy\n  set 10 \"a \\\"b\\\" #c\" # koniec\n");
+    EXPECT_EQ(ok.base_folder(), "../bazy");
+    ASSERT_EQ(ok.remaining(), 1u);
+    EXPECT_EQ(ok.peek().args.at(1).text, "a \"b\" #c");
+}
+
+// ---- Lists and tables -------------------------------------------------------------------------------
+
+TEST(ListOrderTest, SortedListsPutPolishLettersAfterTheirBaseLetterIgnoringCase)
+{
+    std::vector<std::string> items;
+    for (const char* item : {"żaba", "c", "Ala", "ćma", "ala", "zebra", "źrebię", "b", "Łoś", "lis"})
+        items.insert(items.begin() + static_cast<std::ptrdiff_t>(sorted_position(items, item)), item);
+    EXPECT_EQ(items, (std::vector<std::string>{"Ala", "ala", "b", "c", "ćma", "lis", "Łoś", "zebra", "źrebię", "żaba"}));
+}
+
+TEST(TablesTest, DialogTemplatesAndMainMenuAreComplete)
+{
+    std::vector<int> ids;
+    for (const DialogTemplate& t : app::dialog_templates()) {
+        ids.push_back(t.id);
+        EXPECT_FALSE(t.title.empty()) << t.id;
+        std::set<int> controls;
+        for (const ControlSpec& c : t.controls) EXPECT_TRUE(controls.insert(c.id).second) << t.id << " " << c.id;
+    }
+    EXPECT_EQ(ids, (std::vector<int>{10000, 10003, 10008, 10013, 10015, 10016, 10019, 10020, 10023, 10026, 10028,
+                                     10029, 10030, 10031, 10032, 10033, 10039, 10042, 10046}));
+    EXPECT_EQ(app::dialog_template(10023).controls.at(0).rect, rect_at(105, 51, 40, 12));
+
+    const Menu menu = app::main_menu();
+    EXPECT_EQ(menu.resource_id, 10062);
+    std::set<int> items;
+    for (const MenuItem& m : menu.items) {
+        EXPECT_FALSE(m.enabled) << m.id;
+        EXPECT_TRUE(items.insert(m.id).second) << m.id;
+    }
+    EXPECT_EQ(items.size(), 90u);
+}
+
+// The whole transcript of a small session with a browse-like window and a text viewer: the
+// format reviewers read, so any change to it shows here first.
+TEST_F(ToolkitTest, TranscriptShowsWindowsControlsTextsAndTitles)
+{
+    start(R"(menu 100
+select 10177 "1"
+menu "&dwa"
+question "Zawiń/rozwiń" -> "&Nie"
+type "x"
+)");
+    EXPECT_THROW(
+        {
+            run_menu([&](int item) {
+                if (item == 100) {
+                    WindowSpec spec;
+                    spec.rect = Rect{100, 80, 625, 382};
+                    spec.title = "Przegląd reguł";
+                    spec.style = style::maximised;
+                    spec.handler = [&](const Event& e) {
+                        const WindowId w = e.window;
+                        if (e.kind == EventKind::Create) {
+                            ui_->create_control(w, ControlSpec{10248, ControlKind::Static, "Nr reguły", {}, 0});
+                            ui_->create_control(w, ControlSpec{10177, ControlKind::ComboBox, "", {}, 0});
+                            ui_->create_control(w, ControlSpec{10252, ControlKind::Edit, "", {}, control_flag::read_only});
+                            ui_->add_list_items(w, 10177, {"5", "1", "3"});
+                            return true;
+                        }
+                        if (e.kind == EventKind::Control && e.id == 10177) {
+                            ui_->set_control_text(w, 10252, "wniosek " + ui_->control_text(w, 10177));
+                            return true;
+                        }
+                        return false;
+                    };
+                    ui_->create_window(spec);
+                } else {
+                    const bool wrap = ui_->question("Zawiń/rozwiń", "Czy zawijać tekst?", {"&Tak", "&Nie"}) == 0;
+                    WindowSpec spec;
+                    spec.kind = WindowKind::Text;
+                    spec.rect = Rect{100, 80, 699, 420};
+                    spec.title = "Przegląd";
+                    spec.text = TextOptions{true, wrap};
+                    spec.handler = [&](const Event& e) {
+                        if (e.kind == EventKind::Create) ui_->editor_append(e.window, "reguła 1\nreguła 2");
+                        return e.kind == EventKind::Create;
+                    };
+                    ui_->create_window(spec);
+                    ui_->set_window_title(ui_->main_window(), "Przegląd pliku: " + (dir_ / "RE.BQZ").string());
+                    ui_->enable_menu_item(ui_->main_window(), 102, true);
+                    ui_->enable_menu_item(ui_->main_window(), 100, false);
+                    ui_->enable_menu_item(ui_->main_window(), 101, false);
+                }
+                return true;
+            });
+        },
+        ScriptFailure);  // typing into the read-only viewer
+    EXPECT_EQ(transcript(), R"(main window "Główne" (class toy, menu 99)
+menu 99: 3 items, enabled: 100 101
+> menu 100 "&Jeden"
+window "Przegląd reguł" opened at 100,80,625,382, maximised
+  10248 static "Nr reguły"
+  10177 combo ["5", "1", "3"]
+  10252 edit ""
+> select 10177 "1"
+  10177 combo ["5", "1", "3"] selected 1
+  10252 edit "wniosek 1"
+> menu 101 "&Dwa"
+question "Zawiń/rozwiń": "Czy zawijać tekst?" [&Tak|&Nie] -> &Nie
+text window "Przegląd" opened at 100,80,699,420, read-only, no wrap
+  text:
+  | reguła 1
+  | reguła 2
+title "Główne" -> "Przegląd pliku: <dir>/RE.BQZ"
+menu enabled: 102
+menu greyed: 100 101
+)");
+}
+
+}  // namespace
