@@ -327,6 +327,9 @@ struct Dane {
     FactList<std::string> argument_znanydowyswietlenia;
     FactList<std::string> pamietana_nazwa;
     FactList<std::string> tok;
+    // The direction of the inference being launched ("W_PRZOD" or "WSTECZ"), set by the main
+    // window around the launch.
+    FactList<std::string> jakiewnioskowanie;
 
     KB_VISITORS
 private:
@@ -352,6 +355,7 @@ private:
         v("argument_znanydowyswietlenia", s.argument_znanydowyswietlenia);
         v("pamietana_nazwa", s.pamietana_nazwa);
         v("tok", s.tok);
+        v("jakiewnioskowanie", s.jakiewnioskowanie);
     }
 };
 

@@ -99,6 +99,19 @@ public:
     template <class Pred>
     bool any(Pred&& match) const { return first(std::forward<Pred>(match)).has_value(); }
 
+    // Changes the first fact in place (change(T&)); false when there is none. For one-value
+    // facts that grow (the report text), where a copy out and back in would cost the whole value.
+    template <class Change>
+    bool update_first(Change&& change)
+    {
+        for (Entry& e : entries_)
+            if (e.alive) {
+                change(e.value);
+                return true;
+            }
+        return false;
+    }
+
     // Removes the first matching fact; false when there is none.
     template <class Pred>
     bool remove_first(Pred&& match)

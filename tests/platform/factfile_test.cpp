@@ -452,6 +452,7 @@ faktdowyswietlenia("s")
 argument_znanydowyswietlenia("s")
 pamietana_nazwa("s")
 tok("s")
+jakiewnioskowanie("s")
 )");
     kb::Dane loaded;
     auto error = try_load(loaded, text);

@@ -1,0 +1,53 @@
+// The model base beyond storing it: the numbered actions of its menu commands, the wrappers
+// that empty one kind of its facts, and the one function that forgets the whole base.
+// Loading it is the loader's business; nothing here reads a base file except for review.
+#pragma once
+
+#include <optional>
+
+#include "kb/akcja.h"
+#include "kb/context.h"
+
+namespace kb {
+
+// The numbered actions:
+// 1 review: the text of the file named by `nazwa_mo_pelna`, list empty, the main window's
+//   title set; without `nazwa_mo_pelna` a line and the note "Brak bazy modeli do
+//   przeglądania!", then nullopt; with the file read but no `nazwa_mo`, nullopt silently.
+// 2 the askable arguments (first `lista_argumentow_dopytywalnych`) with their heading;
+// 3 every askable name of the knowledge base (first `lista_warunkow_i_argumentow_dopytywalnych`);
+// 5 forgets the loaded model base as a unit (forget_model_base), for the delete command;
+// 7 the model-contradiction report, 8 the joint report of models and rules.
+// nullopt when what an action needs is missing, and for any other number.
+// A base file that can no longer be read raises files::FileError for the event's error trap.
+std::optional<AkcjaWynik> dzialanie_w_bazie_modeli(Context& ctx, int akcja);
+
+// Forgets the model base as a unit: every fact of the model-base database (models of the
+// four kinds, known arguments, given facts, exclusive names, askables-file records and inert
+// lines), `nazwa_mo`, and every list and record computed from it (forget_model_lists).
+// `nazwa_mo_pelna` stays, as every full-path fact does. Every unload of the model base goes
+// through here so that no later reader meets a half-forgotten base.
+void forget_model_base(Context& ctx);
+
+// Forgets the lists computed from a model base at its load (the four model lists, the askable
+// conditions and arguments once models are loaded, the variables and results, the logical
+// names of the clash check, the arithmetic-model records and the name kept by the
+// contradiction check) and the argument values established by inference.
+void forget_model_lists(Context& ctx);
+
+// Retract-all wrappers; each removes every fact of its name and always succeeds.
+void kasowanie_argument_znany(Context& ctx);              // argument_znany
+void kasowanie_argumentow_dopytywalnych(Context& ctx);    // lista_argumentow_dopytywalnych
+void kasowanie_dmodel(Context& ctx);                      // model
+void kasowanie_dmodel_r(Context& ctx);                    // model_r
+void kasowanie_dmodel_liniowy(Context& ctx);              // model_liniowy
+void kasowanie_dmodel_wielomianowy(Context& ctx);         // model_wielomianowy
+void kasowanie_listy_warunkow_stosowania(Context& ctx);   // lista_warunkow_stosowania
+void kasowanie_listy_wynikow_modeli(Context& ctx);        // lista_wynikow_modeli
+void kasowanie_listy_wnioskow_modeli(Context& ctx);       // lista_wnioskow_modeli
+void kasowanie_m_fakt(Context& ctx);                      // m_fakt
+void kasowanie_modele_ekskluzywne(Context& ctx);          // modele_ekskluzywne
+void kasowanie_nazwy_mo(Context& ctx);                    // nazwa_mo only; nazwa_mo_pelna stays
+void kasowanie_zmienna_ustalona(Context& ctx);            // zmienna_ustalona
+
+}  // namespace kb

@@ -1,0 +1,124 @@
+// Askable conditions of the rule base and the load-time check of its given facts. Computes
+// from the rules and records the condition and conclusion lists; it never writes the report
+// text, and it removes the rule base only through zapomnij_baze_regul.
+#include "kb/dopytywalne_regul.h"
+
+#include <string>
+
+#include "kb/baza_regul.h"
+#include "kb/listy.h"
+#include "platform/factfile.h"
+#include "platform/toolkit.h"
+
+namespace kb {
+
+namespace {
+
+constexpr const char* kKoniec = "koniec";
+constexpr const char* kBezWarunku = "bez warunku";
+
+// The lists one computation records; `wnioski` keeps "koniec", `wnioski_bez_konca` does not.
+struct ListyRegul {
+    SList warunki;
+    SList wnioski;
+    SList wnioski_bez_konca;
+};
+
+ListyRegul listy_regul(const Context& ctx)
+{
+    SList warunki;
+    SList wnioski;
+    ctx.db.baza_regul.regula.each([&](const Regula& r) {
+        warunki.insert(warunki.end(), r.warunki.begin(), r.warunki.end());
+        wnioski.push_back(r.wniosek);
+    });
+    ListyRegul l;
+    l.warunki = redukuj(usun_negacje(warunki));
+    l.wnioski = redukuj(wnioski);
+    l.wnioski_bez_konca = usun(kKoniec, l.wnioski);
+    return l;
+}
+
+// A stop rule's conclusion used as a condition: the rule base cannot be run.
+bool koniec_wnioskiem_i_warunkiem(const ListyRegul& l)
+{
+    return element(kKoniec, l.wnioski) && element(kKoniec, l.warunki);
+}
+
+void write_lines(Context& ctx, std::initializer_list<std::string_view> lines)
+{
+    for (std::string_view line : lines) {
+        ctx.ui.write(line);
+        ctx.ui.write("\n");
+    }
+}
+
+void odrzuc_koniec_warunkiem(Context& ctx)
+{
+    write_lines(ctx, {"Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły.",
+                      "Przejdź do 'Bazy reguł niepewnej',",
+                      "wybierz opcję 'Edycja bazy reguł', wybierz błędną bazę ",
+                      "i usuń warunek \"koniec\" (lub \"nkoniec\") z reguł!", ""});
+    ctx.ui.note("Błędne reguły bazy reguł!",
+                "Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły."
+                "\nPrzejdź do 'Bazy reguł niepewnej',"
+                "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
+                "\ni usuń warunek \"koniec\" (lub \"nkoniec\") z reguł.");
+    zapomnij_baze_regul(ctx);
+}
+
+void odrzuc_fakty(Context& ctx, const SList& bledne)
+{
+    write_lines(ctx, {"Przejdź do 'Bazy reguł niepewnej',",
+                      "wybierz opcję 'Edycja bazy reguł', wybierz błędną bazę ",
+                      "i usuń fakty nie będące warunkami dopytywalnymi!", ""});
+    kasowanie_fakt(ctx);
+    ctx.ui.note("Błędne fakty bazy reguł!",
+                "Następujące fakty nie są warunkami dopytywalnymi: \n   " + factfile::to_text(bledne) +
+                    "\nPrzejdź do 'Bazy reguł niepewnej',"
+                    "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
+                    "\ni usuń fakty nie będące warunkami dopytywalnymi lub"
+                    "\nwprowadź odpowiednie warunki dopytywalne do reguł.");
+    zapomnij_baze_regul(ctx);
+}
+
+}  // namespace
+
+SList wyznacz_warunki_dopytywalne(Context& ctx)
+{
+    const ListyRegul l = listy_regul(ctx);
+    // One computation's lists replace the previous one's: readers never meet an older base.
+    auto& stan = ctx.db.stan;
+    stan.lista_warunkow.set(l.warunki);
+    stan.lista_wnioskow_regul.remove_all();
+    stan.lista_wnioskow_regul.add_last(l.wnioski_bez_konca);
+    stan.lista_wnioskow_regul.add_last(l.wnioski);
+    return usun(kBezWarunku, roznica_zbiorow(l.warunki, l.wnioski_bez_konca));
+}
+
+bool testowanie_dopytywalnosci_faktow(Context& ctx)
+{
+    SList fakty;
+    ctx.db.baza_regul.fakt.each([&](const Fakt& f) { fakty.push_back(f.warunek); });
+    fakty = usun_negacje(fakty);
+
+    const SList dopytywalne = wyznacz_warunki_dopytywalne(ctx);
+    if (koniec_wnioskiem_i_warunkiem(listy_regul(ctx))) {
+        odrzuc_koniec_warunkiem(ctx);
+        return false;
+    }
+    const SList bledne = roznica_zbiorow(fakty, dopytywalne);
+    if (bledne.empty()) return true;
+    odrzuc_fakty(ctx, bledne);
+    return false;
+}
+
+void pisz_liste(Context& ctx, const SList& lista)
+{
+    for (const std::string& item : lista) {
+        ctx.ui.write("   " + item);
+        ctx.ui.write("\n");
+    }
+}
+
+}  // namespace kb

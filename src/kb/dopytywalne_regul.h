@@ -1,0 +1,28 @@
+// The askable conditions of the rule base: the conditions no rule concludes, computed from
+// the loaded rules, with the lists of all conditions and conclusions recorded on the way, and
+// the load-time check that every given fact is askable. Writes only to the auxiliary window.
+#pragma once
+
+#include "kb/context.h"
+#include "platform/facts.h"
+
+namespace kb {
+
+// The askable conditions: the rule conditions with their negation stripped, without repeats
+// (last occurrences kept), less the rule conclusions and less "bez warunku". Records, each
+// replacing what an earlier computation recorded: `lista_warunkow` (all conditions) and the
+// pair of `lista_wnioskow_regul` facts, first the conclusions without "koniec", then with it.
+// Always succeeds: a rule base that also uses "koniec" as a condition is refused by
+// testowanie_dopytywalnosci_faktow, with a note.
+facts::SList wyznacz_warunki_dopytywalne(Context& ctx);
+
+// The load-time check of the given facts. Computes the askables afresh; when "koniec" is both
+// a conclusion and a condition (with or without "n"), or a given fact (negation stripped) is
+// no askable condition, it says so in the auxiliary window and a note, forgets the rule base
+// as a unit (zapomnij_baze_regul) and fails.
+bool testowanie_dopytywalnosci_faktow(Context& ctx);
+
+// Each item on a line of its own after three blanks, in the auxiliary window only.
+void pisz_liste(Context& ctx, const facts::SList& lista);
+
+}  // namespace kb

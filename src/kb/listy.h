@@ -1,0 +1,55 @@
+// List and set utilities on the name lists of the knowledge bases, and the negation
+// convention. None of them changes its inputs; each builds a new list. Names are compared
+// byte for byte (letter case, Polish letters and blanks count); nothing here touches the store.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kb/listy_modeli.h"
+#include "platform/facts.h"
+
+namespace kb {
+
+using facts::IList;
+using facts::ListaList;
+using facts::SList;
+
+bool element(std::string_view x, const SList& list);
+bool element(std::int32_t x, const IList& list);
+std::int32_t dlugosc_listy_s(const SList& list);
+std::int32_t dlugosc_listy_i(const IList& list);
+
+SList dolaczenie(const SList& a, const SList& b);
+IList dolaczenie_i(const IList& a, const IList& b);
+SList usuniecie_list_wewnetrznych(const ListaList& lists);
+IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists);
+SList usun(std::string_view x, const SList& list);
+IList usun_i(std::int32_t x, const IList& list);
+// Without repeats; of each value only its last occurrence stays.
+SList redukuj(const SList& list);
+IList redukuj(const IList& list);
+// a without every occurrence of every element of b; order and repeats of a kept.
+SList roznica_zbiorow(const SList& a, const SList& b);
+IList roznica_zbiorow(const IList& a, const IList& b);
+// The elements of a, in its order and with its repeats, that occur in b (the string version,
+// with dolacz and dolacz_poczatki, is in listy_modeli.h, included here).
+IList iloczyn_zbiorow(const IList& a, const IList& b);
+// The elements of p that do not occur in q (order and repeats of p), followed by all of q.
+SList suma_zbiorow(const SList& p, const SList& q);
+// Ascending CP1250 byte order, repeats kept (a merge sort).
+SList sortuj(const SList& list);
+// The n-th element counting from 1; nullopt outside 1 .. length.
+std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list);
+
+// "n" + name, and a name beginning with "n" (lower case only) is the negation of the rest:
+// negacja("wysoka") == "nwysoka", negacja("nnx") == "nx", negacja("n") == "", negacja("Nx") == "nNx".
+std::string negacja(std::string_view name);
+bool negacja(std::string_view a, std::string_view b);  // test: one is the other's negation
+// Each name with one leading "n" taken off; the other names (the empty one too) unchanged.
+SList usun_negacje(const SList& names);
+
+}  // namespace kb

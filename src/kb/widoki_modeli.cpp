@@ -1,0 +1,88 @@
+// The model views: each walks the model facts kind by kind in store order and gathers one
+// field. They only read; collecting and storing the lists is the askables' business.
+#include "kb/widoki_modeli.h"
+
+#include <algorithm>
+
+namespace kb {
+
+namespace {
+
+template <std::size_t N>
+bool jest_w(const std::array<std::string_view, N>& slownik, std::string_view op)
+{
+    return std::find(slownik.begin(), slownik.end(), op) != slownik.end();
+}
+
+void dopisz(SList& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+
+}  // namespace
+
+bool jest_operacja_dwuargumentowa(std::string_view op) { return jest_w(operacje_dwuargumentowe, op); }
+bool jest_operacja_jednoargumentowa(std::string_view op) { return jest_w(operacje_jednoargumentowe, op); }
+bool jest_operacja_arytmetyczna(std::string_view op)
+{
+    return jest_operacja_dwuargumentowa(op) || jest_operacja_jednoargumentowa(op);
+}
+bool jest_operacja_listowa(std::string_view op) { return jest_w(operacje_listowe, op); }
+bool jest_relacja(std::string_view op) { return jest_w(relacje, op); }
+bool jest_relacja_przedzialowa(std::string_view op) { return jest_w(relacje_przedzialowe, op); }
+
+SList model_argumenty(const Context& ctx)
+{
+    const BazaModeli& b = ctx.db.baza_modeli;
+    SList out;
+    const auto modele = b.model.all();
+    for (const Model& m : modele)
+        if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument1);
+    for (const Model& m : modele)
+        if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument2);
+    for (const Model& m : modele)
+        if (m.argument2 == "0" && jest_operacja_jednoargumentowa(m.operacja)) out.push_back(m.argument1);
+    for (const ModelR& m : b.model_r.all())
+        if (jest_operacja_listowa(m.operacja)) dopisz(out, m.argumenty);
+    const auto liniowe = b.model_liniowy.all();
+    for (const ModelLiniowy& m : liniowe) dopisz(out, m.wspolczynniki);
+    for (const ModelLiniowy& m : liniowe) dopisz(out, m.zmienne);
+    const auto wielomianowe = b.model_wielomianowy.all();
+    for (const ModelWielomianowy& m : wielomianowe) out.push_back(m.zmienna);
+    for (const ModelWielomianowy& m : wielomianowe) dopisz(out, m.wspolczynniki);
+    return out;
+}
+
+SList model_arytmetyczny(const Context& ctx)
+{
+    const BazaModeli& b = ctx.db.baza_modeli;
+    SList out;
+    for (const Model& m : b.model.all())
+        if (jest_operacja_arytmetyczna(m.operacja)) out.push_back(m.wynik);
+    for (const ModelR& m : b.model_r.all())
+        if (jest_operacja_listowa(m.operacja)) out.push_back(m.wynik);
+    for (const ModelLiniowy& m : b.model_liniowy.all()) out.push_back(m.wynik);
+    for (const ModelWielomianowy& m : b.model_wielomianowy.all()) out.push_back(m.wynik);
+    return out;
+}
+
+SList model_wszelaki(const Context& ctx)
+{
+    const BazaModeli& b = ctx.db.baza_modeli;
+    SList out;
+    for (const Model& m : b.model.all()) out.push_back(m.warunek_stosowania);
+    for (const ModelR& m : b.model_r.all()) out.push_back(m.warunek_stosowania);
+    for (const ModelLiniowy& m : b.model_liniowy.all()) out.push_back(m.warunek_stosowania);
+    for (const ModelWielomianowy& m : b.model_wielomianowy.all()) out.push_back(m.warunek_stosowania);
+    return out;
+}
+
+SList model_relacyjny(const Context& ctx)
+{
+    const BazaModeli& b = ctx.db.baza_modeli;
+    SList out;
+    for (const Model& m : b.model.all())
+        if (jest_relacja(m.operacja)) out.push_back(m.wynik);
+    for (const ModelR& m : b.model_r.all())
+        if (jest_relacja_przedzialowa(m.operacja)) out.push_back(m.wynik);
+    return out;
+}
+
+}  // namespace kb

@@ -1,0 +1,153 @@
+// The clash check of the names of a model base and a rule base loaded together. It reads the
+// lists the loads recorded and decides; it writes to the auxiliary window only (never the
+// report text) and removes the bases only through their forget-as-a-unit functions.
+#include "kb/wnioski_modeli.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kb/baza_modeli.h"
+#include "kb/baza_regul.h"
+#include "kb/dopytywalne_regul.h"
+#include "kb/listy.h"
+#include "platform/factfile.h"
+#include "platform/toolkit.h"
+
+namespace kb {
+
+namespace {
+
+constexpr int kWnioskowanieWPrzod = 10164;  // "Wnioskowanie rozwinięte niepewne w przód"
+constexpr int kWnioskowanieWstecz = 10165;  // "Wnioskowanie rozwinięte niepewne wstecz"
+
+// Every combination of the facts of the given lists, in store order with the list named last
+// varied first, until `clash` finds names in one; those names, or nullopt when no combination
+// gives any (also when some list has no fact at all). Several lists of one name stay after
+// each rule-base load (the conclusions without and with "koniec"): each is tried.
+std::optional<SList> first_clash(const std::vector<std::vector<SList>>& lists,
+                                 const std::function<SList(const std::vector<SList>&)>& clash)
+{
+    std::vector<SList> chosen(lists.size());
+    std::function<std::optional<SList>(std::size_t)> walk = [&](std::size_t i) -> std::optional<SList> {
+        if (i == lists.size()) {
+            SList found = clash(chosen);
+            if (found.empty()) return std::nullopt;
+            return found;
+        }
+        for (const SList& l : lists[i]) {
+            chosen[i] = l;
+            if (auto found = walk(i + 1)) return found;
+        }
+        return std::nullopt;
+    };
+    return walk(0);
+}
+
+struct Komunikat {
+    std::vector<std::string> linie_przed_lista;  // after the two name lines
+    std::string tytul;
+    std::string druga_nazwa;                     // "i w bazie modeli" or "i/lub w bazie modeli"
+    std::string opis;                            // the note's text between the names and the list
+    std::string pierwsza_linia_po_liscie;
+};
+
+std::string name_or_missing(const std::optional<std::string>& name, const char* missing)
+{
+    return name ? *name : std::string(missing);
+}
+
+void write_line(Context& ctx, std::string_view line)
+{
+    ctx.ui.write(line);
+    ctx.ui.write("\n");
+}
+
+// The report of a clash, then both bases forgotten and inference greyed.
+void zglos_i_odrzuc(Context& ctx, const Komunikat& k, const SList& nazwy)
+{
+    // A missing base name is shown as missing rather than hushing the clash up.
+    const std::string nr = name_or_missing(ctx.db.stan.nazwa_re.first(), "(brak nazwy bazy reguł)");
+    const std::string nm = name_or_missing(ctx.db.stan.nazwa_mo.first(), "(brak nazwy bazy modeli)");
+
+    write_line(ctx, "Błąd w bazie reguł   " + nr);
+    write_line(ctx, k.druga_nazwa + " " + nm);
+    write_line(ctx, "");
+    for (const std::string& line : k.linie_przed_lista) write_line(ctx, line);
+    write_line(ctx, "");
+    pisz_liste(ctx, nazwy);
+    write_line(ctx, "");
+    write_line(ctx, k.pierwsza_linia_po_liscie);
+    write_line(ctx, "wybierz opcję 'Edycja bazy modeli', ");
+    write_line(ctx, "lub opcję 'Edycja bazy reguł', ");
+    write_line(ctx, "wybierz błędną bazę i usuń błąd.");
+
+    ctx.ui.note(k.tytul, "Błąd w bazie reguł\n   " + nr + "\n" + k.druga_nazwa + "\n   " + nm + "." + k.opis +
+                             factfile::to_text(nazwy) +
+                             ".\nWnioskowanie nie może być kontynuowane. \nPrzejdź do 'Bazy modeli niepewnej' lub "
+                             "\ndo 'Bazy reguł niepewnej',"
+                             "\nwybierz opcję 'Edycja bazy modeli', "
+                             "\nlub opcję 'Edycja bazy reguł', "
+                             "\nwybierz błędną bazę i usuń błąd.");
+
+    forget_model_base(ctx);
+    zapomnij_baze_regul(ctx);
+    ctx.ui.enable_menu_item(ctx.ui.main_window(), kWnioskowanieWPrzod, false);
+    ctx.ui.enable_menu_item(ctx.ui.main_window(), kWnioskowanieWstecz, false);
+}
+
+const Komunikat kJednakoweWnioski{
+    {"Reguły i modele relacyjne mają jednakowe wnioski.", "Wnioskami tymi są:"},
+    "Błąd: jednakowe nazwy wniosków bazy reguł i bazy modeli",
+    "i w bazie modeli",
+    "\nReguły i modele relacyjne mają wnioski o \njednakowych nazwach.  \nWnioskami tymi są wnioski z listy:\n   ",
+    "Przejdź do 'Bazy modeli niepewnej' lub do 'Bazy reguł niepewnej',"};
+
+const Komunikat kJednakoweZmienne{
+    {"Reguły i modele  mają warunki/wnioski", "o tych samych nazwach jak argumenty/wyniki.", "Są nimi:"},
+    "Błąd: jednakowe nazwy zmiennych bazy reguł i/lub zmiennych bazy modeli",
+    "i/lub w bazie modeli",
+    "\nReguły i modele mają warunki/wnioski\no tych samych nazwach jak argumenty/wyniki. \nZawiera je lista:\n   ",
+    "Przejdź do 'Bazy modeli niepewnej ' lub do 'Bazy reguł niepewnej',"};
+
+// Rule conclusions that a relational model concludes too, in the order of the rule list.
+SList jednakowe_wnioski(const std::vector<SList>& l) { return iloczyn_zbiorow(l[0], l[1]); }
+
+// Arguments and results of arithmetic models that are logical names: arguments that are no
+// result first, then the results, each in its list's order.
+SList jednakowe_zmienne(const std::vector<SList>& l)
+{
+    const SList& r = l[0];
+    const SList& m = l[1];
+    const SList& k = l[2];
+    const SList& s = l[3];
+    const SList& a = l[4];
+    const SList& y = l[5];
+    const SList logiczne = suma_zbiorow(suma_zbiorow(suma_zbiorow(r, m), k), s);
+    return iloczyn_zbiorow(suma_zbiorow(a, y), logiczne);
+}
+
+}  // namespace
+
+bool wnioski_modeli_a_wnioski_regul(Context& ctx)
+{
+    const Stan& st = ctx.db.stan;
+    const auto wnioski_regul = st.lista_wnioskow_regul.all();
+    const auto wnioski_modeli = st.lista_wnioskow_modeli.all();
+
+    if (auto nazwy = first_clash({wnioski_regul, wnioski_modeli}, jednakowe_wnioski)) {
+        zglos_i_odrzuc(ctx, kJednakoweWnioski, *nazwy);
+        return false;
+    }
+    if (auto nazwy = first_clash({wnioski_regul, wnioski_modeli, st.lista_warunkow.all(),
+                                  st.lista_warunkow_stosowania.all(), st.lista_argumentow_modeli.all(),
+                                  st.lista_wynikow_modeli.all()},
+                                 jednakowe_zmienne)) {
+        zglos_i_odrzuc(ctx, kJednakoweZmienne, *nazwy);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kb

@@ -1,0 +1,94 @@
+// The model-variable collectors: the fields each kind reads, joined in a fixed order, cleaned
+// of repeats, constants, the unconditional marker and negated names. They add facts only; the
+// caller (the askable arguments) removes the earlier ones first.
+#include "kb/zmienne_modeli.h"
+
+#include "diagnostics/diagnozy.h"
+#include "kb/listy.h"
+#include "platform/text.h"
+
+namespace kb {
+
+bool jest_stala_liczbowa(std::string_view tekst) { return text::text_to_real(tekst).has_value(); }
+
+SList usun_stale(const SList& nazwy, const SList& akumulator)
+{
+    SList odwrocone;
+    for (const std::string& nazwa : nazwy)
+        if (!jest_stala_liczbowa(nazwa)) odwrocone.push_back(nazwa);
+    SList out(odwrocone.rbegin(), odwrocone.rend());
+    out.insert(out.end(), akumulator.begin(), akumulator.end());
+    return out;
+}
+
+SList usun_zanegowane(const SList& lista)
+{
+    SList out;
+    for (const std::string& nazwa : lista)
+        if (nazwa.empty() || nazwa.front() != 'n') out.push_back(nazwa);
+    return out;
+}
+
+namespace {
+
+void dopisz(SList& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+
+// Steps shared by the four collectors, from the joined fields to the two facts.
+void zapamietaj(Context& ctx, const SList& pola, const SList& wyniki)
+{
+    SList zmienne = usun_stale(redukuj(pola), {});
+    zmienne = diagnostics::usun_wszystkie("bez warunku", zmienne);
+    ctx.db.stan.zmienne.add_last(usun_zanegowane(zmienne));
+    ctx.db.stan.wyniki.add_last(wyniki);
+}
+
+}  // namespace
+
+void zmienne_z_modelu(Context& ctx)
+{
+    const auto modele = ctx.db.baza_modeli.model.all();
+    if (modele.empty()) return;
+    SList pola, wyniki;
+    for (const Model& m : modele) pola.push_back(m.argument1);
+    for (const Model& m : modele) pola.push_back(m.argument2);
+    for (const Model& m : modele) pola.push_back(m.warunek_stosowania);
+    for (const Model& m : modele) wyniki.push_back(m.wynik);
+    zapamietaj(ctx, pola, wyniki);
+}
+
+void zmienne_z_modelu_r(Context& ctx)
+{
+    const auto modele = ctx.db.baza_modeli.model_r.all();
+    if (modele.empty()) return;
+    SList pola, wyniki;
+    for (const ModelR& m : modele) pola.push_back(m.warunek_stosowania);
+    for (const ModelR& m : modele) dopisz(pola, m.argumenty);
+    for (const ModelR& m : modele) wyniki.push_back(m.wynik);
+    zapamietaj(ctx, pola, wyniki);
+}
+
+void zmienne_z_modelu_lin(Context& ctx)
+{
+    const auto modele = ctx.db.baza_modeli.model_liniowy.all();
+    if (modele.empty()) return;
+    SList pola, wyniki;
+    for (const ModelLiniowy& m : modele) pola.push_back(m.warunek_stosowania);
+    for (const ModelLiniowy& m : modele) dopisz(pola, m.wspolczynniki);
+    for (const ModelLiniowy& m : modele) dopisz(pola, m.zmienne);
+    for (const ModelLiniowy& m : modele) wyniki.push_back(m.wynik);
+    zapamietaj(ctx, pola, wyniki);
+}
+
+void zmienne_z_modelu_wiel(Context& ctx)
+{
+    const auto modele = ctx.db.baza_modeli.model_wielomianowy.all();
+    if (modele.empty()) return;
+    SList pola, wyniki;
+    for (const ModelWielomianowy& m : modele) pola.push_back(m.warunek_stosowania);
+    for (const ModelWielomianowy& m : modele) pola.push_back(m.zmienna);
+    for (const ModelWielomianowy& m : modele) dopisz(pola, m.wspolczynniki);
+    for (const ModelWielomianowy& m : modele) wyniki.push_back(m.wynik);
+    zapamietaj(ctx, pola, wyniki);
+}
+
+}  // namespace kb

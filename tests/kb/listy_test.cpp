@@ -1,0 +1,130 @@
+// The list and set utilities and the negation convention: one table of cases per function,
+// with the order, repeats and occurrence rules that the load checks rely on.
+#include "kb/listy.h"
+
+#include <gtest/gtest.h>
+
+namespace kb {
+namespace {
+
+struct Case2 {
+    SList a;
+    SList b;
+    SList expected;
+};
+
+TEST(Listy, Sortuj)
+{
+    const std::vector<std::pair<SList, SList>> cases = {
+        {{}, {}},
+        {{"b", "a", "B", "b"}, {"B", "a", "b", "b"}},  // upper case first, repeats kept
+        {{"ab", "a"}, {"a", "ab"}},                    // a beginning sorts first
+        {{"ż", "z", "Z", "ą", "a"}, {"Z", "a", "z", "ą", "ż"}},  // Polish letters after ASCII, in CP1250 order
+        {{"e", "d", "c", "b", "a"}, {"a", "b", "c", "d", "e"}},
+        {{"x"}, {"x"}},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(sortuj(in), out) << ::testing::PrintToString(in);
+}
+
+TEST(Listy, RedukujKeepsLastOccurrences)
+{
+    const std::vector<std::pair<SList, SList>> cases = {
+        {{"a", "a"}, {"a"}},
+        {{}, {}},
+        {{"a", "b", "a", "c"}, {"b", "a", "c"}},
+        {{"b", "a", "b"}, {"a", "b"}},
+        {{"A", "a", "a "}, {"A", "a", "a "}},  // case and trailing blanks count
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(redukuj(in), out) << ::testing::PrintToString(in);
+    EXPECT_EQ(redukuj(IList{1, 2, 1, 3}), (IList{2, 1, 3}));
+}
+
+TEST(Listy, RoznicaZbiorow)
+{
+    const std::vector<Case2> cases = {
+        {{"a", "b", "a", "c"}, {"a", "x"}, {"b", "c"}},
+        {{"a", "b", "b"}, {}, {"a", "b", "b"}},
+        {{}, {"a"}, {}},
+        {{"b", "a", "b"}, {"a"}, {"b", "b"}},
+        {{"A", "a"}, {"a"}, {"A"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(roznica_zbiorow(c.a, c.b), c.expected) << ::testing::PrintToString(c.a);
+    EXPECT_EQ(roznica_zbiorow(IList{1, 2, 1, 3}, IList{1}), (IList{2, 3}));
+}
+
+TEST(Listy, IloczynZbiorow)
+{
+    const std::vector<Case2> cases = {
+        {{"a", "b", "a"}, {"a"}, {"a", "a"}},
+        {{}, {"a", "b"}, {}},
+        {{"c", "b", "a"}, {"a", "b"}, {"b", "a"}},  // the first list's order
+        {{"a"}, {"A"}, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(iloczyn_zbiorow(c.a, c.b), c.expected) << ::testing::PrintToString(c.a);
+    EXPECT_EQ(iloczyn_zbiorow(IList{3, 1, 3}, IList{3}), (IList{3, 3}));
+}
+
+TEST(Listy, SumaZbiorow)
+{
+    const std::vector<Case2> cases = {
+        {{"a", "b", "a", "c"}, {"c", "d"}, {"a", "b", "a", "c", "d"}},
+        {{"x", "y"}, {"y", "x"}, {"y", "x"}},
+        {{}, {"q"}, {"q"}},
+        {{"p"}, {}, {"p"}},
+        {{"q", "q"}, {"q"}, {"q"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(suma_zbiorow(c.a, c.b), c.expected) << ::testing::PrintToString(c.a);
+}
+
+TEST(Listy, UsunAndJoins)
+{
+    EXPECT_EQ(usun("a", {"a", "b", "a"}), (SList{"b"}));
+    EXPECT_EQ(usun("x", {"a"}), (SList{"a"}));
+    EXPECT_EQ(usun_i(2, {2, 1, 2}), (IList{1}));
+    EXPECT_EQ(dolaczenie({"a"}, {"b", "a"}), (SList{"a", "b", "a"}));
+    EXPECT_EQ(dolaczenie_i({1}, {}), (IList{1}));
+    EXPECT_EQ(usuniecie_list_wewnetrznych({}), SList{});
+    EXPECT_EQ(usuniecie_list_wewnetrznych({{"a", "b"}, {"c"}}), (SList{"a", "b", "c"}));
+    EXPECT_EQ(usuniecie_list_wewnetrznych_i({{1}, {}, {2, 3}}), (IList{1, 2, 3}));
+}
+
+TEST(Listy, ElementLengthAndChoice)
+{
+    EXPECT_TRUE(element("b", {"a", "b"}));
+    EXPECT_FALSE(element("B", {"a", "b"}));
+    EXPECT_TRUE(element(3, IList{1, 3}));
+    EXPECT_EQ(dlugosc_listy_s({}), 0);
+    EXPECT_EQ(dlugosc_listy_s({"a", "a"}), 2);
+    EXPECT_EQ(dlugosc_listy_i({5}), 1);
+
+    const std::vector<std::pair<std::int32_t, std::optional<std::string>>> cases = {
+        {1, "a"}, {2, "b"}, {3, std::nullopt}, {0, std::nullopt}, {-1, std::nullopt}};
+    for (const auto& [n, e] : cases) EXPECT_EQ(wybierz_element_z_listy(n, {"a", "b"}), e) << n;
+}
+
+// Lower-case "n" alone marks a negation, whatever the rest of the name.
+TEST(Listy, Negacja)
+{
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"wysoka", "nwysoka"}, {"nwysoka", "wysoka"}, {"nnx", "nx"}, {"n", ""},
+        {"", "n"},             {"Nx", "nNx"},         {"niski", "iski"},  // merely begins with n
+        {"ńx", "nńx"},
+    };
+    for (const auto& [a, b] : cases) {
+        EXPECT_EQ(negacja(a), b) << a;
+        EXPECT_TRUE(negacja(a, b)) << a;
+        EXPECT_TRUE(negacja(b, a)) << a;
+    }
+    EXPECT_FALSE(negacja("x", "x"));
+    EXPECT_FALSE(negacja("Nx", "x"));
+    EXPECT_FALSE(negacja("nnx", "x"));
+}
+
+TEST(Listy, UsunNegacjeTakesOneLeadingN)
+{
+    EXPECT_EQ(usun_negacje({"nnA", "n", "", "A", "NA", "nA", "nA"}), (SList{"nA", "", "", "A", "NA", "A", "A"}));
+    EXPECT_EQ(usun_negacje({}), SList{});
+}
+
+}  // namespace
+}  // namespace kb
