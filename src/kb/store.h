@@ -3,7 +3,9 @@
 // A database is reached by its member (ctx.db.baza_regul.regula); nothing is looked up by name.
 #pragma once
 
+#include "diagnostics/wyniki_diagnoz.h"
 #include "kb/bazy.h"
+#include "load/stan_ladowania.h"
 
 namespace kb {
 
@@ -18,6 +20,8 @@ struct Store {
     BazaRaportu baza_raportu;
     Dane dane;
     Stan stan;
+    load::StanLadowania stan_ladowania;
+    diagnostics::WynikiDiagnoz wyniki_diagnoz;
 };
 
 }  // namespace kb

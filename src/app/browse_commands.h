@@ -1,0 +1,13 @@
+// The menu commands that show what a loaded base holds: a chosen fact in a browse window, the
+// whole base file in the viewer, the askable names in the askables browse window. Each takes
+// its menu item and answers true when it completed, false when a step failed.
+#pragma once
+
+#include "kb/context.h"
+
+namespace app {
+
+// 10067-10069, 10080-10086, 10095, 10096, 10105, 10106.
+bool browse_command(kb::Context& ctx, int item);
+
+}  // namespace app

@@ -1,0 +1,182 @@
+// The rule-base load: the first base of every knowledge base. It forgets the previous knowledge
+// base only once a fitting file is chosen, then reads, names and checks the rule base in a
+// fixed order. Its texts are its own; the frame decides what a stopped load answers.
+#include "load/baza_regul_ladowanie.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "diagnostics/testy_ladowania_regul.h"
+#include "kb/dopytywalne.h"
+#include "kb/dopytywalne_regul.h"
+#include "kb/wyroznik.h"
+#include "load/cf_regul.h"
+#include "load/kasowanie.h"
+#include "load/ladowanie.h"
+#include "load/numery.h"
+#include "load/pojedyncze.h"
+#include "platform/text.h"
+#include "platform/toolkit.h"
+
+namespace load {
+namespace {
+
+bool zaladowana(const kb::Context& ctx) { return !ctx.db.stan.nazwa_re.empty(); }
+
+bool flaga_problemu(const kb::Context& ctx)
+{
+    return rozne_numery(ctx, BazaNumerowana::regul) || diagnostics::jest_sprzecznosc_1z(ctx);
+}
+
+// A mark names the media folders and the description file: it must be a fit folder name.
+bool wyroznik_przyjety(kb::Context& ctx, const std::string& sciezka)
+{
+    std::string nazwa = nazwa_pliku(sciezka);
+    std::optional<std::string> znak = kb::wyznacz_wyroznik(nazwa);
+    if (znak && kb::wyroznik_poprawny(*znak)) return true;
+    std::string tekst = "Nazwa bazy reguł\n   " + nazwa +
+                        "\nnie ma po dwóch pierwszych znakach wyróżnika złożonego z liter, cyfr"
+                        "\ni znaku '_', dlatego baza nie zostanie załadowana.";
+    ctx.ui.write("\n" + tekst + "\n\n");
+    ctx.ui.note("Uwaga błąd!", tekst);
+    return false;
+}
+
+void komunikat_zaladowania(kb::Context& ctx, const std::string& nazwa, const std::string& wyroznik)
+{
+    ctx.ui.write("Baza reguł rozwinięta niepewna " + nazwa + "\nzostała załadowana!\n\n");
+    ctx.ui.set_window_title(ctx.ui.main_window(),
+                            "velk_QZ wnioskuje dla bazy wiedzy " + text::to_upper(wyroznik));
+    ctx.ui.note("Wynik ładowania bazy reguł",
+                "Baza reguł rozwinięta niepewna\n    " + nazwa + "\nzostała załadowana.");
+}
+
+// The askable conditions of the rules just read, as inference and the browse windows find them.
+void pamietaj_dopytywalne(kb::Context& ctx)
+{
+    facts::SList dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
+    kb::pamietaj_liste_dopytywalnych(ctx, dopytywalne);
+    kb::pamietaj_warunki_dopytywalne(ctx, dopytywalne);
+}
+
+// The numbers of the rules of each conclusion, in rule-base order, and the conclusions in the
+// order of their first rule: one pass, however large the base.
+struct NumeryWnioskow {
+    std::vector<std::string> wnioski;
+    std::unordered_map<std::string, facts::IList> numery;
+};
+
+NumeryWnioskow numery_regul(const kb::Context& ctx)
+{
+    NumeryWnioskow out;
+    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
+        auto [it, nowy] = out.numery.try_emplace(r.wniosek);
+        if (nowy) out.wnioski.push_back(r.wniosek);
+        it->second.push_back(r.numer);
+    });
+    return out;
+}
+
+bool ma_liste(const facts::FactList<ListaNumerowRegul>& listy, const std::string& wniosek)
+{
+    return listy.any([&](const ListaNumerowRegul& l) { return l.wniosek == wniosek; });
+}
+
+bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
+{
+    return ctx.db.baza_regul.regula_dysjunktywna.contains(wniosek);
+}
+
+}  // namespace
+
+const RodzajBazy kBazaRegul = {
+    1,
+    {"RE*.BQZ", "Bazy reguł (RE*.BQZ)", "re*.BQZ", "Wybierz nazwę bazy reguł : "},
+    {"Błąd",
+     "Przejdź do 'Bazy reguł niepewnej', wybierz opcję 'Edycja bazy reguł', \n"
+     "wybierz błędną bazę i usuń błąd.\n",
+     "Przejdź do 'Bazy reguł niepewnej' i wybierz opcję 'Edycja bazy reguł',\n"
+     "wybierz błędną bazę i usuń błąd.",
+     "Błąd w trakcie wczytywania bazy reguł. Baza zawiera puste linie!\n"
+     "Przejdź do 'Bazy reguł niepewnej', wybierz opcję 'Edycja bazy reguł',\n"
+     "wybierz błędną bazę i usuń puste linie, które najczęściej są na końcu bazy.\n",
+     "Błąd w trakcie wczytywania bazy reguł.\nBaza zawiera puste linie!\n"
+     "Przejdź do 'Bazy reguł niepewnej',\nwybierz opcję 'Edycja bazy reguł'\n"
+     "wybierz błędną bazę i usuń puste linie,\nktóre najczęściej są na końcu bazy."},
+    zaladowana,
+    flaga_problemu,
+    "",
+};
+
+bool pamietaj_wyroznik_nazwy(kb::Context& ctx, std::string_view sciezka)
+{
+    std::string nazwa = nazwa_pliku(sciezka);
+    std::optional<std::string> znak = kb::wyznacz_wyroznik(nazwa);
+    if (!znak) return false;
+    ctx.db.stan.wyroznik.add_last(*znak);
+    // The diagnoses name their findings after the file's extension, whatever follows the mark.
+    ctx.db.stan_ladowania.rozszerzenie.add_first(files::split_path(nazwa).extension);
+    return true;
+}
+
+bool wyznacz_nazwe_opisu(kb::Context& ctx)
+{
+    std::optional<std::string> znak = ctx.db.stan.wyroznik.first();
+    if (!znak) return false;
+    ctx.db.stan.opis.add_first("../OPISY/" + *znak + ".OPI");
+    return true;
+}
+
+void tworz_listy_numerow_regul_dysjunktywnych(kb::Context& ctx)
+{
+    auto& listy = ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych;
+    NumeryWnioskow n = numery_regul(ctx);
+    for (const std::string& w : n.wnioski)
+        if (dysjunktywny(ctx, w) && !ma_liste(listy, w)) listy.add_last({w, n.numery[w]});
+}
+
+void tworz_listy_numerow_regul_kumulatywnych(kb::Context& ctx)
+{
+    auto& listy = ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych;
+    NumeryWnioskow n = numery_regul(ctx);
+    for (const std::string& w : n.wnioski)
+        if (w != "koniec" && !dysjunktywny(ctx, w) && !ma_liste(listy, w)) listy.add_last({w, n.numery[w]});
+}
+
+WynikLadowania laduj_baze_regul(kb::Context& ctx)
+{
+    Ladowanie l(ctx, kBazaRegul);
+    const std::string plik = l.wybierz_plik();
+    if (plik.empty() || !wyroznik_przyjety(ctx, plik) || !l.przyjmij_plik(plik)) return l.bez_zmian();
+
+    kasowanie_bazy_wiedzy(ctx);
+    if (!l.wczytaj(ctx.db.baza_regul, plik)) return l.blad_odczytu();
+
+    const std::string nazwa = nazwa_pliku(plik);
+    ctx.ui.write("\n\n");
+    ctx.db.stan.nazwa_re_pelna.add_last(plik);
+    ctx.db.stan.nazwa_re.add_first(nazwa);
+    pamietaj_wyroznik_nazwy(ctx, plik);  // the mark was accepted above
+    komunikat_zaladowania(ctx, nazwa, ctx.db.stan.wyroznik.first().value_or(""));
+
+    if (!testuj_numery_regul(ctx)) return l.bez_zmian();
+    testuj_cf_regul(ctx);
+    testuj_cf_faktow(ctx);
+    l.usun_znacznik();
+    if (!zaladowana(ctx)) return l.koniec(plik);  // a CF check refused the base: its note said why
+    if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return l.bez_zmian();
+    wyznacz_nazwe_opisu(ctx);
+    pamietaj_dopytywalne(ctx);
+
+    // Commit point: from here a failing step fails the load.
+    if (!diagnostics::testuj_sprzecznosc_1w(ctx)) return l.porazka();
+    if (!diagnostics::testuj_nadmiar_p(ctx)) return l.porazka();
+    if (!kb::testowanie_dopytywalnosci_faktow(ctx)) return l.porazka();
+    wykrywanie_warunkow_pojedynczych(ctx);
+    tworz_listy_numerow_regul_dysjunktywnych(ctx);
+    tworz_listy_numerow_regul_kumulatywnych(ctx);
+    return l.koniec(plik);
+}
+
+}  // namespace load

@@ -1,0 +1,107 @@
+// The CF-text checks of rules and given facts: the first text that is no real in [-1, 1] is
+// reported (window and report text, then a note) and its whole base unloaded; the checks
+// always succeed and never touch another base.
+#include "load/cf_regul.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "kb/baza_modeli.h"
+#include "kb/baza_regul.h"
+#include "kb/pisz.h"
+#include "platform/text.h"
+#include "platform/toolkit.h"
+
+namespace load {
+namespace {
+
+constexpr const char* kMusiBycLiczba = "CF musi być liczbą rzeczywistą z przedziału [-1,1].";
+constexpr const char* kWybierzBaze = "wybierz błędną bazę i usuń błąd.";
+
+// Lines 1 to 4 each end with a line break in the window only; line 5 ends with none.
+void pisz_raport(kb::Context& ctx, const std::function<void()>& linia1, const char* linia3,
+                 const char* linia4)
+{
+    linia1();
+    ctx.ui.write("\n");
+    kb::pisz_tuto(ctx, kMusiBycLiczba);
+    ctx.ui.write("\n");
+    kb::pisz_tuto(ctx, linia3);
+    ctx.ui.write("\n");
+    kb::pisz_tuto(ctx, linia4);
+    ctx.ui.write("\n");
+    kb::pisz_tuto(ctx, kWybierzBaze);
+}
+
+std::string reszta_noty(const char* baza, const char* edycja)
+{
+    return std::string("\n") + kMusiBycLiczba + "\nPrzejdź do '" + baza + "'\nwybierz opcję '" +
+           edycja + "', \n" + kWybierzBaze;
+}
+
+void testuj_cf(kb::Context& ctx, std::int32_t numer, const std::string& cf)
+{
+    if (poprawny_cf(cf)) return;
+    pisz_raport(
+        ctx,
+        [&] {
+            kb::pisz_tuto(ctx, "Błędna wartość CF dla reguły ");
+            kb::pisz_tuto_int(ctx, numer);
+            kb::pisz_tuto(ctx, ".");
+        },
+        "Przejdź do 'Działania w bazie reguł'", "wybierz opcję 'Edycja bazy reguł', ");
+    ctx.ui.note("Błędna wartość CF dla reguły!",
+                "Błędna wartość CF dla reguły " + text::int_to_text(numer) + "." +
+                    reszta_noty("Bazy reguł", "Edycja bazy reguł"));
+    kb::zapomnij_baze_regul(ctx);
+}
+
+void testuj_fakt(kb::Context& ctx, const std::string& warunek, const std::string& cf)
+{
+    if (poprawny_cf(cf)) return;
+    pisz_raport(
+        ctx, [&] { kb::pisz_tuto(ctx, "Błędna wartość CF dla faktu '" + warunek + "'."); },
+        "Przejdź do 'Bazy reguł,'", "wybierz opcję 'Edycja bazy reguł', ");
+    ctx.ui.note("Błędna wartość CF dla faktu!", "Błędna wartość CF dla faktu " + warunek + "." +
+                                                    reszta_noty("Bazy reguł", "Edycja bazy reguł"));
+    kb::zapomnij_baze_regul(ctx);
+}
+
+void testuj_m_fakt(kb::Context& ctx, const std::string& warunek, const std::string& cf)
+{
+    if (poprawny_cf(cf)) return;
+    pisz_raport(
+        ctx, [&] { kb::pisz_tuto(ctx, "Błędna wartość CF dla m_faktu '" + warunek + "'."); },
+        "Przejdź do 'Bazy modeli,'", "wybierz opcję 'Edycja bazy modeli', ");
+    ctx.ui.note("Błędna wartość CF dla m_faktu!",
+                "Błędna wartość CF dla m_faktu " + warunek + "." +
+                    reszta_noty("Bazy modeli", "Edycja bazy modeli"));
+    kb::forget_model_base(ctx);
+}
+
+}  // namespace
+
+bool poprawny_cf(std::string_view tekst)
+{
+    std::optional<double> r = text::text_to_real(tekst);
+    return r && *r >= -1.0 && *r <= 1.0;  // NaN fails both comparisons
+}
+
+// Each walk stops after its first report: the unload removed the facts it walks over.
+void testuj_cf_regul(kb::Context& ctx)
+{
+    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) { testuj_cf(ctx, r.numer, r.cf); });
+}
+
+void testuj_cf_faktow(kb::Context& ctx)
+{
+    ctx.db.baza_regul.fakt.each([&](const kb::Fakt& f) { testuj_fakt(ctx, f.warunek, f.cf); });
+}
+
+void testuj_cf_m_faktow(kb::Context& ctx)
+{
+    ctx.db.baza_modeli.m_fakt.each([&](const kb::Fakt& f) { testuj_m_fakt(ctx, f.warunek, f.cf); });
+}
+
+}  // namespace load

@@ -1,0 +1,140 @@
+// The structure checks of the models of a freshly loaded model base. They read the models,
+// report the first faulty one and forget the model base as a unit; they record no fact and
+// never fail. Report lines go to the window and the report text, their breaks to the window only.
+#include "load/struktura_modeli.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "kb/baza_modeli.h"
+#include "kb/pisz.h"
+#include "platform/text.h"
+#include "platform/toolkit.h"
+
+namespace load {
+
+namespace {
+
+using kb::Context;
+
+constexpr std::array<std::string_view, 30> kSymboleElementarne{
+    "+",   "-",   "*",   "/",    "div",    "mod", "min", "max", "%",   ">",
+    "==",  "<",   ">=",  "<=",   "><",     "<>",  "sqrt", "sin", "cos", "tan",
+    "arctan", "log", "ln", "exp", "round", "trunc", "abs", "=", "zaokrąglenie_do_N", "A^N"};
+
+constexpr std::array<std::string_view, 8> kSymboleRozwiniete{
+    "+", "*", "max_list", "min_list", "<,<", "<=,<", "<,<=", "<=,<="};
+
+template <std::size_t N>
+bool jest_w(const std::array<std::string_view, N>& tabela, std::string_view s)
+{
+    return std::find(tabela.begin(), tabela.end(), s) != tabela.end();
+}
+
+// A report line through the report writers, then a line break of the window only.
+void linia(Context& ctx, std::string_view tekst)
+{
+    kb::pisz_tuto(ctx, tekst);
+    ctx.ui.write("\n");
+}
+
+void koniec_raportu(Context& ctx)
+{
+    linia(ctx, "Przejdź do 'Działania w bazie modeli,'");
+    linia(ctx, "wybierz opcję 'Edycja bazy modeli', ");
+    kb::pisz_tuto(ctx, "wybierz błędną bazę i usuń błąd.");
+}
+
+const char* const kKoniecNoty =
+    "\nPrzejdź do 'Bazy modeli'"
+    "\nwybierz opcję 'Edycja bazy modeli', "
+    "\nwybierz błędną bazę i usuń błąd.";
+
+void zglos_symbol(Context& ctx, std::int32_t numer, std::string_view symbol)
+{
+    kb::pisz_tuto(ctx, "Błędna operacja/relacja ");
+    kb::pisz_tuto(ctx, symbol);
+    kb::pisz_tuto(ctx, " dla modelu ");
+    kb::pisz_tuto_int(ctx, numer);
+    linia(ctx, ".");
+    koniec_raportu(ctx);
+    ctx.ui.note("Błędna operacja/relacja dla modelu", "Błędna operacja/relacja " + std::string(symbol) +
+                                                          "dla modelu " + text::int_to_text(numer) + "." +
+                                                          kKoniecNoty);
+    kb::forget_model_base(ctx);
+}
+
+struct RodzajListy {
+    std::string_view model;   // "W modelu liniowym "
+    std::string_view listy;   // "lista współczynników i lista zmiennych"
+};
+
+constexpr RodzajListy kLiniowy{"W modelu liniowym ", "lista współczynników i lista zmiennych"};
+constexpr RodzajListy kWielomianowy{"W modelu wielomianowym ", "lista współczynników i lista potęg"};
+
+void zglos_listy(Context& ctx, const RodzajListy& rodzaj, std::int32_t numer)
+{
+    kb::pisz_tuto(ctx, rodzaj.model);
+    kb::pisz_tuto_int(ctx, numer);
+    kb::pisz_tuto(ctx, " ");
+    linia(ctx, rodzaj.listy);
+    linia(ctx, "są różnej długości.");
+    koniec_raportu(ctx);
+    ctx.ui.note("Listy różnej długości", std::string(rodzaj.model) + text::int_to_text(numer) + "\n" +
+                                             std::string(rodzaj.listy) + "\nsą różnej długości." + kKoniecNoty);
+    kb::forget_model_base(ctx);
+}
+
+}  // namespace
+
+bool jest_symbolem_modelu_elementarnego(std::string_view symbol) { return jest_w(kSymboleElementarne, symbol); }
+bool jest_symbolem_modelu_rozwinietego(std::string_view symbol) { return jest_w(kSymboleRozwiniete, symbol); }
+
+void testuj_operacje_relacje_elementarne(Context& ctx, std::int32_t numer, std::string_view symbol)
+{
+    if (!jest_symbolem_modelu_elementarnego(symbol)) zglos_symbol(ctx, numer, symbol);
+}
+
+void testuj_operacje_relacje_rozwiniete(Context& ctx, std::int32_t numer, std::string_view symbol)
+{
+    if (!jest_symbolem_modelu_rozwinietego(symbol)) zglos_symbol(ctx, numer, symbol);
+}
+
+void testuj_operacje_relacje_modeli_elementarnych(Context& ctx)
+{
+    ctx.db.baza_modeli.model.each(
+        [&](const kb::Model& m) { testuj_operacje_relacje_elementarne(ctx, m.numer, m.operacja); });
+}
+
+void testuj_operacje_relacje_modeli_rozwinietych(Context& ctx)
+{
+    ctx.db.baza_modeli.model_r.each(
+        [&](const kb::ModelR& m) { testuj_operacje_relacje_rozwiniete(ctx, m.numer, m.operacja); });
+}
+
+// Each model is judged by its own lists: a model whose CF is not written "1" is evaluated all
+// the same once the CF check has passed it, and evaluating unequal lists fails mid-inference.
+void testuj_listy_modeli_liniowych(Context& ctx)
+{
+    ctx.db.baza_modeli.model_liniowy.each([&](const kb::ModelLiniowy& m) {
+        if (m.wspolczynniki.size() != m.zmienne.size()) zglos_listy(ctx, kLiniowy, m.numer);
+    });
+}
+
+void testuj_listy_modeli_wielomianowych(Context& ctx)
+{
+    ctx.db.baza_modeli.model_wielomianowy.each([&](const kb::ModelWielomianowy& m) {
+        if (m.wspolczynniki.size() != m.wykladniki.size()) zglos_listy(ctx, kWielomianowy, m.numer);
+    });
+}
+
+void testuj_strukture_modeli(Context& ctx)
+{
+    testuj_operacje_relacje_modeli_elementarnych(ctx);
+    testuj_operacje_relacje_modeli_rozwinietych(ctx);
+    testuj_listy_modeli_liniowych(ctx);
+    testuj_listy_modeli_wielomianowych(ctx);
+}
+
+}  // namespace load

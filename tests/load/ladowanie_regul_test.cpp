@@ -1,0 +1,227 @@
+// The rule-base load and its frame: what a load leaves behind when it is cancelled, refused or
+// stopped by a read error (nothing of the file, no markers), what it forgets of the previous
+// knowledge base, the per-base duplicate flag, and the small pure rules of its checks.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "../kb/kb_harness.h"
+#include "diagnostics/testy_ladowania_regul.h"
+#include "kb/baza_regul.h"
+#include "kb/wyroznik.h"
+#include "load/baza_regul_ladowanie.h"
+#include "load/cf_regul.h"
+#include "load/kasowanie.h"
+#include "load/ladowanie.h"
+#include "load/numery.h"
+#include "load/opcje.h"
+#include "load/raport_bledu.h"
+
+namespace {
+
+class LadowanieRegulTest : public kb::testing::KbHarness {
+protected:
+    // Runs the rule-base load with the user's answers.
+    load::WynikLadowania laduj(const std::string& script)
+    {
+        start(script);
+        load::WynikLadowania wynik;
+        in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
+        return wynik;
+    }
+    // A rule base in memory as a successful load leaves it.
+    void zaladowana_baza(const std::string& nazwa)
+    {
+        load(ctx().db.baza_regul, "reguła(1,\"w\",[\"a\",\"b\"],1,\"0.5\")\n");
+        ctx().db.stan.nazwa_re.add_first(nazwa);
+        ctx().db.stan.nazwa_re_pelna.add_last(path(nazwa));
+        ctx().db.stan.wyroznik.add_last(*kb::wyznacz_wyroznik(nazwa));
+    }
+    bool znaczniki_usuniete()
+    {
+        return ctx().db.stan.jestem_tu.empty() && ctx().db.stan.blad.empty();
+    }
+    static constexpr const char* kNieNieNie =
+        "message \"Wybierz\" -> Nie\nmessage \"Wybierz\" -> Nie\nmessage \"Wybierz\" -> Nie\n";
+};
+
+TEST(CfText, ValidAndInvalidTexts)
+{
+    for (const char* dobry : {"1", "-1", "1.0", "1.", "+1", ".5", "1e0", "-0", " 0.5 ", "1E"})
+        EXPECT_TRUE(load::poprawny_cf(dobry)) << dobry;
+    for (const char* zly : {"5.", "1.01", "-1.0001", "0,5", "abc", "1.2.3", "0.5x", "1 0", "", "\t0.5",
+                            "NAN", "inf", "-INF", "1e400", "-1e999"})
+        EXPECT_FALSE(load::poprawny_cf(zly)) << zly;
+}
+
+TEST(DuplicateNumbers, FirstRepeatedByFirstOccurrence)
+{
+    using facts::IList;
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{5, 3, 3, 5}), 5);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 3, 2, 3}), 3);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{3, -3, 7}), std::nullopt);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{}), std::nullopt);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{4}), std::nullopt);
+}
+
+TEST(DiagnosisKindNames, FromTheExtensionInCapitals)
+{
+    EXPECT_EQ(diagnostics::nazwa_sprzecznosci_1(".BQZ"), "SQZ1");
+    EXPECT_EQ(diagnostics::nazwa_sprzecznosci_1(".bqz"), "SQZ1");
+    EXPECT_EQ(diagnostics::nazwa_nadmiaru_p(".Bqz"), "NQZ1");
+    EXPECT_EQ(diagnostics::nazwa_sprzecznosci_1("-2.BQZ"), std::nullopt);
+    EXPECT_EQ(diagnostics::nazwa_nadmiaru_p(".TXT"), std::nullopt);
+}
+
+TEST_F(LadowanieRegulTest, MarkAndExtensionOfTheFileName)
+{
+    struct Przypadek {
+        const char* plik;
+        const char* wyroznik;
+        const char* rozszerzenie;
+    };
+    for (const Przypadek& p : {Przypadek{"/x/REzoo.BQZ", "zoo", ".BQZ"}, Przypadek{"REzoo-2.BQZ", "zoo", ".BQZ"},
+                               Przypadek{"REżaba.bqz", "żaba", ".bqz"}, Przypadek{"RE12.BQZ", "12", ".BQZ"}}) {
+        start("");
+        ASSERT_TRUE(load::pamietaj_wyroznik_nazwy(ctx(), p.plik)) << p.plik;
+        EXPECT_EQ(ctx().db.stan.wyroznik.first(), p.wyroznik) << p.plik;
+        EXPECT_EQ(ctx().db.stan_ladowania.rozszerzenie.first(), p.rozszerzenie) << p.plik;
+    }
+    EXPECT_FALSE(load::pamietaj_wyroznik_nazwy(ctx(), "R"));
+}
+
+TEST_F(LadowanieRegulTest, CorrespondenceComparesTheMarksOnly)
+{
+    start("note \"Uwaga błąd!\"\nnote \"Uwaga błąd!\"\n");
+    EXPECT_TRUE(load::korespondencja(ctx(), "MOinny.BQZ"));  // no rule base loaded: no test
+    zaladowana_baza("REzoo.BQZ");
+    EXPECT_TRUE(load::korespondencja(ctx(), path("MOzoo.BQZ")));
+    EXPECT_TRUE(load::korespondencja(ctx(), "MOzoo.TXT"));
+    EXPECT_TRUE(load::korespondencja(ctx(), "DŹzoo.BQZ"));
+    in_main_window([&] {
+        EXPECT_FALSE(load::korespondencja(ctx(), "MOZoo.BQZ"));
+        EXPECT_FALSE(load::korespondencja(ctx(), "MOzoo2.BQZ"));
+    });
+    EXPECT_EQ(lines_after("note \"Uwaga błąd!\":").size(), 2u);
+}
+
+TEST_F(LadowanieRegulTest, ReadErrorLeavesNothingOfTheFileAndNoMarkers)
+{
+    write_file("REzle.BQZ", "reguła(1,\"w\",[\"a\"],1,\"0.5\")\nfakt(\"a\",\"1\")\nregula(2,\"w\",[\"b\"],1,\"1\")\n");
+    EXPECT_EQ(laduj("open -> REzle.BQZ\nnote \"Obsługa błędu\"\nnote \"Błąd\"\n"), std::nullopt);
+    EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
+    EXPECT_TRUE(ctx().db.baza_regul.fakt.empty());
+    EXPECT_TRUE(ctx().db.stan.nazwa_re.empty());
+    EXPECT_TRUE(znaczniki_usuniete());
+
+    write_file("REpusta.BQZ", "reguła(1,\"w\",[\"a\"],1,\"0.5\")\n\nreguła(2,\"w\",[\"b\"],1,\"1\")\n");
+    EXPECT_EQ(laduj("open -> REpusta.BQZ\nnote \"Błąd\"\n"), std::nullopt);
+    EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
+    EXPECT_TRUE(znaczniki_usuniete());
+}
+
+TEST_F(LadowanieRegulTest, CancelledOrRefusedFileKeepsTheLoadedBase)
+{
+    for (const char* script : {"open -> cancel\n", "open -> RE-x.BQZ\nnote \"Uwaga błąd!\"\n"}) {
+        start(script);
+        zaladowana_baza("REzoo.BQZ");
+        load::WynikLadowania wynik;
+        in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
+        EXPECT_EQ(wynik, std::string()) << script;
+        EXPECT_EQ(ctx().db.baza_regul.regula.size(), 1u) << script;
+        EXPECT_EQ(ctx().db.stan.nazwa_re.first(), "REzoo.BQZ") << script;
+        EXPECT_TRUE(znaczniki_usuniete());
+    }
+}
+
+TEST_F(LadowanieRegulTest, NewRuleBaseForgetsTheWholePreviousKnowledgeBase)
+{
+    write_file("REnowa.BQZ", "reguła(1,\"v\",[\"c\",\"d\"],1,\"0.5\")\n");
+    start(std::string("open -> REnowa.BQZ\nnote \"Wynik ładowania bazy reguł\"\n") + kNieNieNie);
+    zaladowana_baza("REstara.BQZ");
+    ctx().db.baza_regul.regula_dysjunktywna.add_last("w");
+    ctx().db.baza_grafiki.ngrafika.add_last({1, "x.bmp"});
+    ctx().db.wyniki_diagnoz.sprzecznosc_mr.add_last("TAK");
+    ctx().db.stan.lista_argumentow_modeli.add_last({"x"});
+    ctx().db.stan.nazwa_mo_pelna.add_last("/x/MOstara.BQZ");
+    ctx().db.baza_ograniczen.ograniczenie.add_last({1, {"a", "b"}});
+    ctx().db.stan_ladowania.prbd.add_last({1, "w", 0.5});
+    load::WynikLadowania wynik;
+    in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
+
+    ASSERT_EQ(wynik, path("REnowa.BQZ"));
+    const kb::Store& nowa = ctx().db;
+    EXPECT_EQ(nowa.baza_regul.regula.size(), 1u);
+    EXPECT_TRUE(nowa.baza_regul.regula_dysjunktywna.empty());
+    EXPECT_TRUE(nowa.baza_grafiki.ngrafika.empty());
+    EXPECT_TRUE(nowa.wyniki_diagnoz.sprzecznosc_mr.empty());
+    EXPECT_TRUE(nowa.stan.lista_argumentow_modeli.empty());
+    EXPECT_TRUE(nowa.stan.nazwa_mo_pelna.empty());
+    EXPECT_TRUE(nowa.baza_ograniczen.ograniczenie.empty());
+    EXPECT_TRUE(nowa.stan_ladowania.prbd.empty());
+    EXPECT_EQ(nowa.stan.nazwa_re.all(), std::vector<std::string>{"REnowa.BQZ"});
+    EXPECT_EQ(nowa.stan.wyroznik.all(), std::vector<std::string>{"nowa"});
+    EXPECT_EQ(nowa.stan.opis.first(), "../OPISY/nowa.OPI");
+    EXPECT_EQ(nowa.stan.lista_warunkow_dopytywalnych.first(), (facts::SList{"c", "d"}));
+    EXPECT_TRUE(znaczniki_usuniete());
+}
+
+TEST_F(LadowanieRegulTest, DuplicateNumbersFailAndFlagOnlyWhileTheBaseIsLoaded)
+{
+    write_file("REpowt.BQZ", "reguła(2,\"w\",[\"a\",\"b\"],1,\"0.5\")\nreguła(2,\"v\",[\"c\",\"d\"],1,\"0.5\")\n");
+    EXPECT_EQ(laduj("open -> REpowt.BQZ\nnote \"Wynik ładowania bazy reguł\"\nnote \"Błąd bazy reguł\"\n"),
+              std::nullopt);
+    EXPECT_EQ(ctx().db.baza_regul.regula.size(), 2u);  // the base stays for editing
+    EXPECT_TRUE(load::rozne_numery(ctx(), load::BazaNumerowana::regul));
+    EXPECT_TRUE(load::rozne_numery(ctx()));
+    EXPECT_FALSE(load::rozne_numery(ctx(), load::BazaNumerowana::modeli));
+    kb::zapomnij_baze_regul(ctx());  // any unload ends the base's flag
+    EXPECT_FALSE(load::rozne_numery(ctx()));
+    EXPECT_TRUE(znaczniki_usuniete());
+}
+
+TEST_F(LadowanieRegulTest, BaseUnloadedByACheckIsAFailedLoad)
+{
+    write_file("REcf.BQZ", "reguła(1,\"w\",[\"a\",\"b\"],1,\"1.5\")\n");
+    EXPECT_EQ(laduj("open -> REcf.BQZ\nnote \"Wynik ładowania bazy reguł\"\nnote \"Błędna wartość CF dla reguły!\"\n"),
+              std::nullopt);
+    EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
+    EXPECT_TRUE(ctx().db.stan.nazwa_re.empty());
+    EXPECT_TRUE(znaczniki_usuniete());
+}
+
+TEST_F(LadowanieRegulTest, RuleNumberListsPerConclusion)
+{
+    load(ctx().db.baza_regul,
+         "reguła_dysjunktywna(\"d\")\n"
+         "reguła(1,\"d\",[\"a\"],1,\"0.5\")\nreguła(2,\"c\",[\"a\"],1,\"0.5\")\n"
+         "reguła(3,\"d\",[\"b\"],1,\"0.5\")\nreguła(4,\"koniec\",[\"b\"],1,\"0.5\")\n"
+         "reguła(5,\"c\",[\"b\"],1,\"0.5\")\n");
+    load::tworz_listy_numerow_regul_dysjunktywnych(ctx());
+    load::tworz_listy_numerow_regul_kumulatywnych(ctx());
+    load::tworz_listy_numerow_regul_kumulatywnych(ctx());  // a conclusion with a list gets no second one
+    using L = load::ListaNumerowRegul;
+    EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_dysjunktywnych.all(), (std::vector<L>{{"d", {1, 3}}}));
+    EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_kumulatywnych.all(), (std::vector<L>{{"c", {2, 5}}}));
+}
+
+TEST_F(LadowanieRegulTest, FlagClearingRemovesOneTakOnly)
+{
+    auto& w = ctx().db.wyniki_diagnoz;
+    w.model_relacyjny_sprzeczny.add_last({1, "x"});
+    w.model_rela_sprzeczny.add_last("Tak");
+    w.model_rela_sprzeczny.add_last("TAK");
+    load::kasowanie_model_relacyjny_sprzeczny(ctx());
+    EXPECT_TRUE(w.model_relacyjny_sprzeczny.empty());
+    EXPECT_EQ(w.model_rela_sprzeczny.all(), std::vector<std::string>{"Tak"});
+}
+
+TEST_F(LadowanieRegulTest, UnknownKindFailsSilently)
+{
+    std::string przed = transcript();
+    EXPECT_EQ(load::opcja_z_menu_glownego(ctx(), 6), std::nullopt);
+    EXPECT_EQ(transcript(), przed);
+}
+
+}  // namespace
