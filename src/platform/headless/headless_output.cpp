@@ -19,6 +19,7 @@ void HeadlessToolkit::create_aux_window(int max_lines)
     if (ending_ || aux_) return;
     alive_window(main_);
     aux_.emplace(max_lines);
+    transcript_.aux_restart();
     transcript_.line("aux window opened (" + std::to_string(aux_->max_lines()) + " lines)");
 }
 
@@ -26,6 +27,7 @@ void HeadlessToolkit::close_aux_window()
 {
     if (!aux_) return;
     aux_.reset();
+    transcript_.aux_restart();
     transcript_.line("aux window closed");
 }
 
@@ -33,6 +35,7 @@ void HeadlessToolkit::clear_aux_window()
 {
     if (!aux_) return;
     aux_->clear();
+    transcript_.aux_restart();
     transcript_.line("aux window cleared");
 }
 

@@ -29,6 +29,12 @@ void Transcript::flush()
     flush_menu();
 }
 
+void Transcript::aux_restart()
+{
+    flush_aux();
+    aux_continues_ = false;
+}
+
 void Transcript::flush_aux()
 {
     if (aux_pending_.empty()) return;

@@ -27,6 +27,8 @@ public:
     void dedent() { indent_ -= 2; }
     // Writes out a pending auxiliary-window line or menu change.
     void flush();
+    // The auxiliary window was cleared, closed or opened: what it receives next starts a line.
+    void aux_restart();
 
     const std::string& text() const { return text_; }
 
