@@ -12,13 +12,13 @@ namespace app {
 platform::DialogResult run_template_dialog(kb::Context& ctx, int template_id, platform::WindowId parent,
                                            WindowHandler handler, const std::string& title, InitialValues initial)
 {
-    platform::DialogSpec spec;
-    spec.form = &dialog_template(template_id);
-    spec.title = title;
-    spec.parent = parent;
-    spec.initial = std::move(initial);
-    if (handler) spec.handler = [&ctx, handler](const platform::Event& event) { return handler(ctx, event); };
-    return ctx.ui.run_dialog(spec);
+    platform::DialogSpec desc;
+    desc.form = &dialog_template(template_id);
+    desc.title = title;
+    desc.parent = parent;
+    desc.initial = std::move(initial);
+    if (handler) desc.handler = [&ctx, handler](const platform::Event& event) { return handler(ctx, event); };
+    return ctx.ui.run_dialog(desc);
 }
 
 std::optional<platform::DialogResult> dlg_wybor_reguly_do_splaszczenia_Create(kb::Context& ctx,

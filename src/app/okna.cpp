@@ -58,16 +58,16 @@ platform::WindowId create_document_window(kb::Context& ctx, DocumentWindow which
                                           WindowHandler handler, bool word_wrap, platform::Menu menu)
 {
     const DocumentWindowForm& form = document_window_form(which);
-    platform::WindowSpec spec;
-    spec.kind = form.kind;
-    spec.parent = parent;
-    spec.rect = form.rect;
-    spec.title = form.title;
-    spec.style = form.style;
-    spec.menu = std::move(menu);
-    spec.text = platform::TextOptions{form.read_only, word_wrap};
-    if (handler) spec.handler = [&ctx, handler](const platform::Event& event) { return handler(ctx, event); };
-    return ctx.ui.create_window(spec);
+    platform::WindowSpec desc;
+    desc.kind = form.kind;
+    desc.parent = parent;
+    desc.rect = form.rect;
+    desc.title = form.title;
+    desc.style = form.style;
+    desc.menu = std::move(menu);
+    desc.text = platform::TextOptions{form.read_only, word_wrap};
+    if (handler) desc.handler = [&ctx, handler](const platform::Event& event) { return handler(ctx, event); };
+    return ctx.ui.create_window(desc);
 }
 
 platform::WindowId win_przeglad_Create(kb::Context& ctx, platform::WindowId parent, WindowHandler handler,

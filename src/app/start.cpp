@@ -12,14 +12,14 @@ namespace app {
 void start_programu(kb::Context& ctx)
 {
     namespace style = platform::style;
-    platform::TaskWindowSpec spec;
-    spec.class_name = kMainWindowClass;
-    spec.title = kMainWindowTitle;
-    spec.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |
+    platform::TaskWindowSpec desc;
+    desc.class_name = kMainWindowClass;
+    desc.title = kMainWindowTitle;
+    desc.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |
                  style::minimise_box | style::clip_siblings | style::maximised;
-    spec.menu = main_menu();
-    spec.handler = [&ctx](const platform::Event& event) { return task_win_eh(ctx, event); };
-    ctx.ui.run_task_window(spec);
+    desc.menu = main_menu();
+    desc.handler = [&ctx](const platform::Event& event) { return task_win_eh(ctx, event); };
+    ctx.ui.run_task_window(desc);
 }
 
 }  // namespace app

@@ -76,12 +76,12 @@ bool raport(Context& ctx)
     if (answer != 0) return true;
 
     ctx.ui.write(" Podaj nazwę raportu (*.RPT):\n");
-    platform::FileDialogSpec spec;
-    spec.title = "Podaj nazwę nowego pliku raportu";
-    spec.initial_name = "*.RPT";
-    spec.filters = {{"Pliki raportów (*.RPT)", "*.RPT"}};
-    spec.folder = ctx.files.current_dir();
-    const std::string path = ctx.ui.save_file_dialog(spec);
+    platform::FileDialogSpec desc;
+    desc.title = "Podaj nazwę nowego pliku raportu";
+    desc.initial_name = "*.RPT";
+    desc.filters = {{"Pliki raportów (*.RPT)", "*.RPT"}};
+    desc.folder = ctx.files.current_dir();
+    const std::string path = ctx.ui.save_file_dialog(desc);
     if (path.empty()) return false;
 
     // A file that cannot be written raises files::FileError to the event's error trap.

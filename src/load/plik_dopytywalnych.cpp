@@ -203,12 +203,12 @@ bool zachowaj(Context& ctx)
     zbierz_dopytywalne(ctx);
 
     // The dialog opens in the parent folder; the current directory stays the base's folder.
-    platform::FileDialogSpec spec;
-    spec.title = "Podaj nazwę nowego pliku dopytywalnych";
-    spec.initial_name = "*.txt";
-    spec.filters = {{"Pliki dopytywalnych (*.txt)", "*.txt"}};
-    spec.folder = ctx.files.resolve("..");
-    const string plik = ctx.ui.save_file_dialog(spec);
+    platform::FileDialogSpec desc;
+    desc.title = "Podaj nazwę nowego pliku dopytywalnych";
+    desc.initial_name = "*.txt";
+    desc.filters = {{"Pliki dopytywalnych (*.txt)", "*.txt"}};
+    desc.folder = ctx.files.resolve("..");
+    const string plik = ctx.ui.save_file_dialog(desc);
     if (plik.empty()) return false;
 
     ctx.ui.open_output_file(plik);  // FileError: nothing recorded, the output unchanged

@@ -21,13 +21,13 @@ Ladowanie::~Ladowanie()
 
 std::string Ladowanie::wybierz_plik()
 {
-    platform::FileDialogSpec spec;
-    spec.title = std::string(rodzaj_.dialog.tytul);
-    spec.initial_name = std::string(rodzaj_.dialog.maska);
-    spec.filters.push_back({std::string(rodzaj_.dialog.etykieta_filtra),
+    platform::FileDialogSpec desc;
+    desc.title = std::string(rodzaj_.dialog.tytul);
+    desc.initial_name = std::string(rodzaj_.dialog.maska);
+    desc.filters.push_back({std::string(rodzaj_.dialog.etykieta_filtra),
                             std::string(rodzaj_.dialog.wzorzec_filtra)});
-    spec.folder = ctx_.files.current_dir();
-    return ctx_.ui.open_file_dialog(spec);
+    desc.folder = ctx_.files.current_dir();
+    return ctx_.ui.open_file_dialog(desc);
 }
 
 bool Ladowanie::przyjmij_plik(const std::string& sciezka)

@@ -66,12 +66,12 @@ protected:
         options.working_dir = dir_.string();
         ui_ = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
         ctx_ = std::make_unique<kb::Context>(*ui_, dir_.string());
-        platform::TaskWindowSpec spec;
-        spec.class_name = app::kMainWindowClass;
-        spec.title = app::kMainWindowTitle;
-        spec.menu = app::main_menu();
-        spec.handler = [this, handler](const Event& e) { return handler(*ctx_, e); };
-        ui_->run_task_window(spec);
+        platform::TaskWindowSpec desc;
+        desc.class_name = app::kMainWindowClass;
+        desc.title = app::kMainWindowTitle;
+        desc.menu = app::main_menu();
+        desc.handler = [this, handler](const Event& e) { return handler(*ctx_, e); };
+        ui_->run_task_window(desc);
         ui_->check_script_finished();
     }
 

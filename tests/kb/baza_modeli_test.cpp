@@ -326,17 +326,17 @@ namespace {
 // Runs `body` inside a menu event of a main window, as the menu commands call the actions.
 void in_main_window(HeadlessToolkit& ui, const std::function<void()>& body)
 {
-    platform::TaskWindowSpec spec;
-    spec.class_name = "velk_ep_win";
-    spec.title = "velk_QZ";
-    spec.menu.resource_id = 10062;
-    spec.menu.items = {{10084, {"Baza &modeli niepewna"}, "Przegląd", true}};
-    spec.handler = [&](const platform::Event& e) {
+    platform::TaskWindowSpec desc;
+    desc.class_name = "velk_ep_win";
+    desc.title = "velk_QZ";
+    desc.menu.resource_id = 10062;
+    desc.menu.items = {{10084, {"Baza &modeli niepewna"}, "Przegląd", true}};
+    desc.handler = [&](const platform::Event& e) {
         if (e.kind != platform::EventKind::Menu) return false;
         body();
         return true;
     };
-    ui.run_task_window(spec);
+    ui.run_task_window(desc);
 }
 
 TEST_F(ModelBaseTest, ReviewGivesTheFileTextAndSetsTheTitle)

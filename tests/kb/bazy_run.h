@@ -54,18 +54,18 @@ protected:
         ui_ = std::make_unique<platform::headless::HeadlessToolkit>(
             platform::headless::Script::parse("menu 100\n" + user_steps + "\nclose\n"), options);
         ctx_ = std::make_unique<Context>(*ui_, (root_ / "bazy").string());
-        platform::TaskWindowSpec spec;
-        spec.class_name = "test";
-        spec.title = "velk_QZ";
-        spec.menu.resource_id = 99;
-        spec.menu.items = {{100, {"&Test"}, "&Uruchom", true}};
-        spec.handler = [&](const platform::Event& e) {
+        platform::TaskWindowSpec desc;
+        desc.class_name = "test";
+        desc.title = "velk_QZ";
+        desc.menu.resource_id = 99;
+        desc.menu.items = {{100, {"&Test"}, "&Uruchom", true}};
+        desc.handler = [&](const platform::Event& e) {
             if (e.kind == platform::EventKind::Create) ui_->create_aux_window(500);
             if (e.kind != platform::EventKind::Menu) return false;
             body(*ctx_);
             return true;
         };
-        ui_->run_task_window(spec);
+        ui_->run_task_window(desc);
         ui_->check_script_finished();
         const std::string& all = ui_->transcript();
         const std::string start = "> menu 100 \"&Uruchom\"\n";

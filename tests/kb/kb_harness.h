@@ -51,16 +51,16 @@ protected:
     // Runs body from the main window's create event (main menu 10062, all greyed), then ends.
     void in_main_window(const std::function<void()>& body)
     {
-        platform::TaskWindowSpec spec;
-        spec.class_name = "velk_ep_win";
-        spec.title = "velk";
-        spec.menu = app::main_menu();
-        spec.handler = [&](const platform::Event& e) {
+        platform::TaskWindowSpec desc;
+        desc.class_name = "velk_ep_win";
+        desc.title = "velk";
+        desc.menu = app::main_menu();
+        desc.handler = [&](const platform::Event& e) {
             if (e.kind != platform::EventKind::Create) return false;
             body();
             ui_->end_program();
         };
-        ui_->run_task_window(spec);
+        ui_->run_task_window(desc);
     }
 
     Context& ctx() { return *ctx_; }

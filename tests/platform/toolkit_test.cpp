@@ -65,14 +65,14 @@ protected:
     // Runs the main window with the handler; menu items 100 and 101 are enabled, 102 greyed.
     void run(const Handler& handler)
     {
-        TaskWindowSpec spec;
-        spec.class_name = "toy";
-        spec.title = "Główne";
-        spec.menu.resource_id = 99;
-        spec.menu.items = {{100, {"&Plik"}, "&Jeden", true}, {101, {"&Plik"}, "&Dwa", true},
+        TaskWindowSpec desc;
+        desc.class_name = "toy";
+        desc.title = "Główne";
+        desc.menu.resource_id = 99;
+        desc.menu.items = {{100, {"&Plik"}, "&Jeden", true}, {101, {"&Plik"}, "&Dwa", true},
                            {102, {"&Plik"}, "&Trzy", false}};
-        spec.handler = handler;
-        ui_->run_task_window(spec);
+        desc.handler = handler;
+        ui_->run_task_window(desc);
     }
 
     // Runs the main window with a handler that answers each menu command with `on_menu`.
@@ -83,11 +83,11 @@ protected:
 
     DialogResult run_toy_dialog(const Handler& handler, std::vector<std::pair<ControlId, ControlValue>> initial = {})
     {
-        DialogSpec spec;
-        spec.form = &toy_form();
-        spec.handler = handler;
-        spec.initial = std::move(initial);
-        return ui_->run_dialog(spec);
+        DialogSpec desc;
+        desc.form = &toy_form();
+        desc.handler = handler;
+        desc.initial = std::move(initial);
+        return ui_->run_dialog(desc);
     }
 
     std::string transcript() const { return ui_->transcript(); }
@@ -133,14 +133,14 @@ TEST_F(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt
     int requests = 0;
     bool destroyed = false;
     run_menu([&](int) {
-        WindowSpec spec;
-        spec.rect = Rect{10, 10, 110, 60};
-        spec.title = "Okno";
-        spec.handler = [&](const Event& e) {
+        WindowSpec desc;
+        desc.rect = Rect{10, 10, 110, 60};
+        desc.title = "Okno";
+        desc.handler = [&](const Event& e) {
             if (e.kind == EventKind::Destroy) destroyed = true;
             return e.kind == EventKind::CloseRequest && ++requests == 1;
         };
-        window = ui_->create_window(spec);
+        window = ui_->create_window(desc);
         return true;
     });
     EXPECT_EQ(requests, 2);
@@ -568,11 +568,11 @@ type "x"
         {
             run_menu([&](int item) {
                 if (item == 100) {
-                    WindowSpec spec;
-                    spec.rect = Rect{100, 80, 625, 382};
-                    spec.title = "Przegląd reguł";
-                    spec.style = style::maximised;
-                    spec.handler = [&](const Event& e) {
+                    WindowSpec desc;
+                    desc.rect = Rect{100, 80, 625, 382};
+                    desc.title = "Przegląd reguł";
+                    desc.style = style::maximised;
+                    desc.handler = [&](const Event& e) {
                         const WindowId w = e.window;
                         if (e.kind == EventKind::Create) {
                             ui_->create_control(w, ControlSpec{10248, ControlKind::Static, "Nr reguły", {}, 0});
@@ -587,19 +587,19 @@ type "x"
                         }
                         return false;
                     };
-                    ui_->create_window(spec);
+                    ui_->create_window(desc);
                 } else {
                     const bool wrap = ui_->question("Zawiń/rozwiń", "Czy zawijać tekst?", {"&Tak", "&Nie"}) == 0;
-                    WindowSpec spec;
-                    spec.kind = WindowKind::Text;
-                    spec.rect = Rect{100, 80, 699, 420};
-                    spec.title = "Przegląd";
-                    spec.text = TextOptions{true, wrap};
-                    spec.handler = [&](const Event& e) {
+                    WindowSpec desc;
+                    desc.kind = WindowKind::Text;
+                    desc.rect = Rect{100, 80, 699, 420};
+                    desc.title = "Przegląd";
+                    desc.text = TextOptions{true, wrap};
+                    desc.handler = [&](const Event& e) {
                         if (e.kind == EventKind::Create) ui_->editor_append(e.window, "reguła 1\nreguła 2");
                         return e.kind == EventKind::Create;
                     };
-                    ui_->create_window(spec);
+                    ui_->create_window(desc);
                     ui_->set_window_title(ui_->main_window(), "Przegląd pliku: " + (dir_ / "RE.BQZ").string());
                     ui_->enable_menu_item(ui_->main_window(), 102, true);
                     ui_->enable_menu_item(ui_->main_window(), 100, false);

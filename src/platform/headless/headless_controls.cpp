@@ -50,22 +50,22 @@ void HeadlessToolkit::editor_delete(WindowId window)
 
 // ---- Controls --------------------------------------------------------------------------------------
 
-void HeadlessToolkit::create_control(WindowId window, const ControlSpec& spec)
+void HeadlessToolkit::create_control(WindowId window, const ControlSpec& desc)
 {
     Window& w = alive_window(window);
-    if (has_control(window, spec.id))
-        throw ToolkitError("window " + q(w.title) + " has a control " + std::to_string(spec.id) + " already");
+    if (has_control(window, desc.id))
+        throw ToolkitError("window " + q(w.title) + " has a control " + std::to_string(desc.id) + " already");
     Control c;
-    c.spec = spec;
-    c.value.text = spec.text;
-    c.rect = spec.rect;
+    c.desc = desc;
+    c.value.text = desc.text;
+    c.rect = desc.rect;
     w.controls.push_back(std::move(c));
 }
 
 bool HeadlessToolkit::has_control(WindowId window, ControlId id) const
 {
     const Window& w = alive_window(window);
-    return std::any_of(w.controls.begin(), w.controls.end(), [&](const Control& c) { return c.spec.id == id; });
+    return std::any_of(w.controls.begin(), w.controls.end(), [&](const Control& c) { return c.desc.id == id; });
 }
 
 void HeadlessToolkit::set_control_text(WindowId window, ControlId id, std::string_view text)
@@ -76,7 +76,7 @@ void HeadlessToolkit::set_control_text(WindowId window, ControlId id, std::strin
 std::string HeadlessToolkit::control_text(WindowId window, ControlId id) const
 {
     const Control& c = control(window, id);
-    if (c.spec.kind == ControlKind::ComboBox)
+    if (c.desc.kind == ControlKind::ComboBox)
         return c.value.selected.empty() ? std::string() : c.value.items.at(static_cast<std::size_t>(c.value.selected.front()));
     return c.value.text;
 }
@@ -92,7 +92,7 @@ void HeadlessToolkit::add_list_items(WindowId window, ControlId id, const std::v
 {
     Control& c = control(window, id);
     for (const std::string& item : items) {
-        if (!(c.spec.flags & control_flag::sorted)) {
+        if (!(c.desc.flags & control_flag::sorted)) {
             c.value.items.push_back(item);
             continue;
         }
@@ -133,7 +133,7 @@ void HeadlessToolkit::set_list_selections(WindowId window, ControlId id, const s
     for (int p : positions)
         if (p >= 0 && p < static_cast<int>(c.value.items.size())) chosen.insert(p);
     c.value.selected.assign(chosen.begin(), chosen.end());
-    if (!(c.spec.flags & control_flag::multiple_selection) && c.value.selected.size() > 1) c.value.selected.resize(1);
+    if (!(c.desc.flags & control_flag::multiple_selection) && c.value.selected.size() > 1) c.value.selected.resize(1);
 }
 
 void HeadlessToolkit::enable_control(WindowId window, ControlId id, bool enabled) { control(window, id).enabled = enabled; }
@@ -146,9 +146,9 @@ Rect HeadlessToolkit::control_rect(WindowId window, ControlId id) const { return
 void HeadlessToolkit::set_checked(WindowId window, ControlId id, bool checked)
 {
     Control& c = control(window, id);
-    if (checked && c.spec.kind == ControlKind::RadioButton)
+    if (checked && c.desc.kind == ControlKind::RadioButton)
         for (Control& other : alive_window(window).controls)
-            if (other.spec.kind == ControlKind::RadioButton) other.value.checked = false;
+            if (other.desc.kind == ControlKind::RadioButton) other.value.checked = false;
     c.value.checked = checked;
 }
 

@@ -184,11 +184,11 @@ void HeadlessToolkit::perform_control_step(const Step& step, WindowId target)
     const ControlId id = step.args.front().number();
     Control* found = nullptr;
     for (Control& c : w.controls)
-        if (c.spec.id == id) found = &c;
+        if (c.desc.id == id) found = &c;
     if (!found) throw ScriptFailure(describe(step) + ": " + describe_window(w) + " has no control " + std::to_string(id));
     Control& c = *found;
     if (!c.enabled) throw ScriptFailure(describe(step) + ": control " + std::to_string(id) + " is disabled");
-    const ControlKind kind = c.spec.kind;
+    const ControlKind kind = c.desc.kind;
     auto send = [&](Notification n) { deliver_with_default(target, Event{EventKind::Control, target, id, n, {}}); };
     auto require = [&](bool ok, const char* what) {
         if (!ok) throw ScriptFailure(describe(step) + ": control " + std::to_string(id) + " is " + kind_name(kind) + ", " + what);
@@ -215,14 +215,14 @@ void HeadlessToolkit::perform_control_step(const Step& step, WindowId target)
 
     if (verb == "set") {
         require(kind == ControlKind::Edit, "not an edit field");
-        require(!(c.spec.flags & control_flag::read_only), "read-only");
+        require(!(c.desc.flags & control_flag::read_only), "read-only");
         echo(step);
         c.value.text = step.args[1].text;
         send(Notification::TextChanged);
     } else if (verb == "select") {
         require(is_list(kind), "not a list");
         std::vector<int> chosen = positions(1);
-        if (!(c.spec.flags & control_flag::multiple_selection) && chosen.size() > 1)
+        if (!(c.desc.flags & control_flag::multiple_selection) && chosen.size() > 1)
             throw ScriptFailure(describe(step) + ": the list takes one item");
         echo(step);
         set_list_selections(target, id, chosen);
@@ -311,21 +311,21 @@ std::optional<std::string> HeadlessToolkit::prompt(std::string_view title, std::
 
 namespace {
 
-std::string file_dialog_text(const char* kind, const FileDialogSpec& spec, const std::function<std::string(std::string_view)>& q)
+std::string file_dialog_text(const char* kind, const FileDialogSpec& desc, const std::function<std::string(std::string_view)>& q)
 {
-    std::string out = std::string(kind) + " dialog " + q(spec.title) + " name " + q(spec.initial_name);
-    for (const FileFilter& f : spec.filters) out += " filter " + q(f.label) + " " + q(f.pattern);
+    std::string out = std::string(kind) + " dialog " + q(desc.title) + " name " + q(desc.initial_name);
+    for (const FileFilter& f : desc.filters) out += " filter " + q(f.label) + " " + q(f.pattern);
     return out;
 }
 
 }  // namespace
 
-std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& spec)
+std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& desc)
 {
     report_changes();
-    const std::string shown = file_dialog_text("open", spec, [this](std::string_view s) { return q(s); });
+    const std::string shown = file_dialog_text("open", desc, [this](std::string_view s) { return q(s); });
     const Step step = take_step(shown, {"open"});
-    check_title(step, spec.title, shown);
+    check_title(step, desc.title, shown);
     if (step.answer->is_word("cancel")) {
         transcript_.line(shown + " -> cancelled");
         return "";
@@ -336,13 +336,13 @@ std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& spec)
 }
 
 // A chosen file that exists must be confirmed; "Nie" goes back to the dialog.
-std::string HeadlessToolkit::save_file_dialog(const FileDialogSpec& spec)
+std::string HeadlessToolkit::save_file_dialog(const FileDialogSpec& desc)
 {
     report_changes();
-    const std::string shown = file_dialog_text("save", spec, [this](std::string_view s) { return q(s); });
+    const std::string shown = file_dialog_text("save", desc, [this](std::string_view s) { return q(s); });
     for (;;) {
         const Step step = take_step(shown, {"save"});
-        check_title(step, spec.title, shown);
+        check_title(step, desc.title, shown);
         if (step.answer->is_word("cancel")) {
             transcript_.line(shown + " -> cancelled");
             return "";

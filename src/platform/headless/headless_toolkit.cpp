@@ -99,11 +99,11 @@ void HeadlessToolkit::report_changes()
         const std::string where = id == context ? "  " : "  in " + describe_window(*w) + ": ";
         for (Control& c : w->controls) {
             const Window::Shown now{c.value, c.enabled};
-            const auto it = w->shown.find(c.spec.id);
+            const auto it = w->shown.find(c.desc.id);
             if (it != w->shown.end() && it->second == now) continue;
-            w->shown[c.spec.id] = now;
-            std::string line = std::to_string(c.spec.id) + " " + kind_name(c.spec.kind);
-            if (is_list(c.spec.kind)) {
+            w->shown[c.desc.id] = now;
+            std::string line = std::to_string(c.desc.id) + " " + kind_name(c.desc.kind);
+            if (is_list(c.desc.kind)) {
                 line += " [";
                 for (std::size_t i = 0; i < c.value.items.size(); ++i)
                     line += (i ? ", " : "") + q(c.value.items[i]);
@@ -114,7 +114,7 @@ void HeadlessToolkit::report_changes()
                 }
             } else {
                 line += " " + q(c.value.text);
-                if (c.spec.kind == ControlKind::RadioButton || c.spec.kind == ControlKind::CheckBox)
+                if (c.desc.kind == ControlKind::RadioButton || c.desc.kind == ControlKind::CheckBox)
                     line += c.value.checked ? " checked" : " unchecked";
             }
             if (!c.enabled) line += " (disabled)";
@@ -159,7 +159,7 @@ HeadlessToolkit::Control& HeadlessToolkit::control(WindowId window, ControlId id
 {
     Window& w = alive_window(window);
     for (Control& c : w.controls)
-        if (c.spec.id == id) return c;
+        if (c.desc.id == id) return c;
     throw ToolkitError("window " + q(w.title) + " has no control " + std::to_string(id));
 }
 
@@ -231,21 +231,21 @@ void HeadlessToolkit::refocus()
 
 void HeadlessToolkit::set_window_font(WindowId window, Font) { alive_window(window); }
 
-WindowId HeadlessToolkit::create_window(const WindowSpec& spec)
+WindowId HeadlessToolkit::create_window(const WindowSpec& desc)
 {
     if (ending_) return kNoWindow;
     alive_window(main_);
     auto w = std::make_unique<Window>();
-    w->parent = spec.parent == kNoWindow ? main_ : alive_window(spec.parent).id;
-    w->kind = spec.kind == WindowKind::Text ? Window::Kind::Text : Window::Kind::Document;
-    w->title = spec.title;
-    w->rect = spec.rect;
-    w->style = spec.style;
-    w->state = spec.style & style::maximised ? WindowState::Maximised : WindowState::Normal;
-    w->handler = spec.handler;
-    w->menu = spec.menu;
-    w->editor.read_only = spec.text.read_only;
-    w->editor.word_wrap = spec.text.word_wrap;
+    w->parent = desc.parent == kNoWindow ? main_ : alive_window(desc.parent).id;
+    w->kind = desc.kind == WindowKind::Text ? Window::Kind::Text : Window::Kind::Document;
+    w->title = desc.title;
+    w->rect = desc.rect;
+    w->style = desc.style;
+    w->state = desc.style & style::maximised ? WindowState::Maximised : WindowState::Normal;
+    w->handler = desc.handler;
+    w->menu = desc.menu;
+    w->editor.read_only = desc.text.read_only;
+    w->editor.word_wrap = desc.text.word_wrap;
     Window& window = *w;
     const WindowId id = add_window(std::move(w));
 
@@ -393,19 +393,19 @@ void HeadlessToolkit::check_menu_item(WindowId window, int item, bool checked)
 
 // ---- The event loop and dialogs -----------------------------------------------------------------
 
-void HeadlessToolkit::run_task_window(const TaskWindowSpec& spec)
+void HeadlessToolkit::run_task_window(const TaskWindowSpec& desc)
 {
     if (main_ != kNoWindow) throw ToolkitError("the main window has been created already");
     auto w = std::make_unique<Window>();
     w->kind = Window::Kind::Main;
-    w->title = spec.title;
-    w->style = spec.style;
-    w->handler = spec.handler;
-    w->menu = spec.menu;
+    w->title = desc.title;
+    w->style = desc.style;
+    w->handler = desc.handler;
+    w->menu = desc.menu;
     main_ = add_window(std::move(w));
 
     const Window& main = alive_window(main_);
-    transcript_.line("main window " + q(main.title) + " (class " + spec.class_name + ", menu " +
+    transcript_.line("main window " + q(main.title) + " (class " + desc.class_name + ", menu " +
                      std::to_string(main.menu.resource_id) + ")");
     std::vector<int> enabled;
     int items = 0;
@@ -455,8 +455,8 @@ void HeadlessToolkit::close_dialog(Window& dialog, int button, bool keep_values)
     if (keep_values) {
         for (const Control& c : dialog.controls) {
             ControlValue value = c.value;
-            if (c.spec.kind == ControlKind::ComboBox) value.text = control_text(dialog.id, c.spec.id);
-            dialog.result.values.emplace(c.spec.id, std::move(value));
+            if (c.desc.kind == ControlKind::ComboBox) value.text = control_text(dialog.id, c.desc.id);
+            dialog.result.values.emplace(c.desc.id, std::move(value));
         }
     }
     deliver(dialog.id, Event{EventKind::Destroy, dialog.id, 0, Notification::None, {}});
@@ -470,11 +470,11 @@ void HeadlessToolkit::end_dialog(WindowId dialog, int button)
     close_dialog(w, button, true);
 }
 
-DialogResult HeadlessToolkit::run_dialog(const DialogSpec& spec)
+DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
 {
-    if (!spec.form) throw ToolkitError("a dialog needs its template");
-    const DialogTemplate& form = *spec.form;
-    const std::string title = spec.title.empty() ? form.title : spec.title;
+    if (!desc.form) throw ToolkitError("a dialog needs its template");
+    const DialogTemplate& form = *desc.form;
+    const std::string title = desc.title.empty() ? form.title : desc.title;
     report_changes();
     const std::string shown = "dialog " + std::to_string(form.id) + " " + q(title);
     const Step step = take_step(shown, {"dialog"});
@@ -485,29 +485,29 @@ DialogResult HeadlessToolkit::run_dialog(const DialogSpec& spec)
 
     auto w = std::make_unique<Window>();
     w->kind = Window::Kind::Dialog;
-    w->parent = spec.parent == kNoWindow ? main_ : spec.parent;
+    w->parent = desc.parent == kNoWindow ? main_ : desc.parent;
     w->title = title;
     w->form = &form;
     w->style = form.style;
-    w->handler = spec.handler;
+    w->handler = desc.handler;
     const Rect size = form.rect.empty() ? rect_at(0, 0, kDefaultDialogWidth, kDefaultDialogHeight) : form.rect;
     w->rect = dialog_units_to_pixels(rect_at(0, 0, size.width(), size.height()));
     for (const ControlSpec& c : form.controls) {
         Control control;
-        control.spec = c;
+        control.desc = c;
         control.value.text = c.text;
         control.rect = dialog_units_to_pixels(c.rect);
         w->shown[c.id] = Window::Shown{control.value, true};
         w->controls.push_back(std::move(control));
     }
-    for (const auto& [control_id, value] : spec.initial) {
+    for (const auto& [control_id, value] : desc.initial) {
         const auto c = std::find_if(w->controls.begin(), w->controls.end(),
-                                    [&](const Control& k) { return k.spec.id == control_id; });
+                                    [&](const Control& k) { return k.desc.id == control_id; });
         if (c == w->controls.end())
             throw ToolkitError(shown + " has no control " + std::to_string(control_id) + " to set");
-        if (c->spec.kind == ControlKind::RadioButton && value.checked)
+        if (c->desc.kind == ControlKind::RadioButton && value.checked)
             for (Control& other : w->controls)
-                if (other.spec.kind == ControlKind::RadioButton) other.value.checked = false;
+                if (other.desc.kind == ControlKind::RadioButton) other.value.checked = false;
         c->value = value;
     }
     Window& dialog = *w;

@@ -37,13 +37,13 @@ public:
     ~HeadlessToolkit() override;
 
     // ---- Toolkit ----
-    void run_task_window(const TaskWindowSpec& spec) override;
+    void run_task_window(const TaskWindowSpec& desc) override;
     WindowId main_window() const override { return main_; }
     [[noreturn]] void end_program() override;
 
     // While the program ends (the main window is being destroyed) no window opens:
     // create_window answers kNoWindow and create_aux_window does nothing.
-    WindowId create_window(const WindowSpec& spec) override;
+    WindowId create_window(const WindowSpec& desc) override;
     void destroy_window(WindowId window) override;
     bool window_exists(WindowId window) const override;
     WindowId parent_window(WindowId window) const override;
@@ -76,7 +76,7 @@ public:
     void editor_set_read_only(WindowId window, bool read_only) override;
     void editor_set_word_wrap(WindowId window, bool word_wrap) override;
 
-    void create_control(WindowId window, const ControlSpec& spec) override;
+    void create_control(WindowId window, const ControlSpec& desc) override;
     bool has_control(WindowId window, ControlId id) const override;
     void set_control_text(WindowId window, ControlId id, std::string_view text) override;
     std::string control_text(WindowId window, ControlId id) const override;
@@ -95,7 +95,7 @@ public:
     void move_control(WindowId window, ControlId id, Rect rect) override;
     Rect control_rect(WindowId window, ControlId id) const override;
 
-    DialogResult run_dialog(const DialogSpec& spec) override;
+    DialogResult run_dialog(const DialogSpec& desc) override;
     void end_dialog(WindowId dialog, int button) override;
 
     void note(std::string_view title, std::string_view text) override;
@@ -105,8 +105,8 @@ public:
     void error_box(std::string_view title, std::string_view text) override;
     std::optional<std::string> prompt(std::string_view title, std::string_view label,
                                       std::string_view initial) override;
-    std::string open_file_dialog(const FileDialogSpec& spec) override;
-    std::string save_file_dialog(const FileDialogSpec& spec) override;
+    std::string open_file_dialog(const FileDialogSpec& desc) override;
+    std::string save_file_dialog(const FileDialogSpec& desc) override;
 
     void create_aux_window(int max_lines) override;
     void close_aux_window() override;
