@@ -1,0 +1,120 @@
+// Notes, questions, message boxes, the error box and the one-line prompt on QMessageBox and
+// QInputDialog, modal over the innermost open dialog. Texts are shown as plain text, never as
+// markup; button labels are the program's own.
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/qt/qt_state.h"
+
+namespace platform {
+
+using qt::q;
+using qt::u;
+
+namespace {
+
+QMessageBox::Icon icon_of(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct StandardButton {
+    QMessageBox::StandardButton button;
+    const char* label;
+};
+
+std::vector<StandardButton> standard_buttons(MessageButtons buttons)
+{
+    const StandardButton ok{QMessageBox::Ok, "OK"};
+    const StandardButton cancel{QMessageBox::Cancel, "Anuluj"};
+    const StandardButton yes{QMessageBox::Yes, "&Tak"};
+    const StandardButton no{QMessageBox::No, "&Nie"};
+    switch (buttons) {
+    case MessageButtons::Ok: return {ok};
+    case MessageButtons::OkCancel: return {ok, cancel};
+    case MessageButtons::YesNo: return {yes, no};
+    case MessageButtons::YesNoCancel: return {yes, no, cancel};
+    }
+    return {ok};
+}
+
+void prepare(QMessageBox& box, std::string_view title, std::string_view text, QMessageBox::Icon icon)
+{
+    box.setWindowTitle(q(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(q(text));
+    box.setIcon(icon);
+}
+
+}  // namespace
+
+void QtToolkit::note(std::string_view title, std::string_view text)
+{
+    message_box(title, text, MessageIcon::Information, MessageButtons::Ok);
+}
+
+void QtToolkit::error_box(std::string_view title, std::string_view text)
+{
+    message_box(title, text, MessageIcon::Error, MessageButtons::Ok);
+}
+
+// The buttons keep the program's order; closing the box answers the last one.
+int QtToolkit::question(std::string_view title, std::string_view text, const std::vector<std::string>& buttons)
+{
+    if (buttons.empty()) throw ToolkitError("a question needs buttons");
+    QMessageBox box(modal_parent());
+    prepare(box, title, text, QMessageBox::Question);
+    std::vector<QAbstractButton*> added;
+    for (const std::string& label : buttons) added.push_back(box.addButton(q(label), QMessageBox::AcceptRole));
+    box.setDefaultButton(static_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    exec_modal(box);
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (box.clickedButton() == added[i]) return static_cast<int>(i);
+    return static_cast<int>(added.size()) - 1;
+}
+
+// Closing the box answers its last button (No, or Cancel).
+int QtToolkit::message_box(std::string_view title, std::string_view text, MessageIcon icon, MessageButtons buttons,
+                           int default_button)
+{
+    QMessageBox box(modal_parent());
+    prepare(box, title, text, icon_of(icon));
+    const std::vector<StandardButton> standard = standard_buttons(buttons);
+    std::vector<QAbstractButton*> added;
+    for (const StandardButton& b : standard) {
+        QPushButton* button = box.addButton(b.button);
+        button->setText(q(b.label));
+        added.push_back(button);
+    }
+    if (default_button >= 1 && default_button <= static_cast<int>(added.size()))
+        box.setDefaultButton(static_cast<QPushButton*>(added[static_cast<std::size_t>(default_button - 1)]));
+    box.setEscapeButton(added.back());
+    exec_modal(box);
+    for (std::size_t i = 0; i < added.size(); ++i)
+        if (box.clickedButton() == added[i]) return static_cast<int>(i) + 1;
+    return static_cast<int>(added.size());
+}
+
+std::optional<std::string> QtToolkit::prompt(std::string_view title, std::string_view label, std::string_view initial)
+{
+    QInputDialog dialog(modal_parent());
+    dialog.setWindowTitle(q(title));
+    dialog.setLabelText(q(label));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(q(initial));
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    if (exec_modal(dialog) != QDialog::Accepted) return std::nullopt;
+    return u(dialog.textValue());
+}
+
+}  // namespace platform

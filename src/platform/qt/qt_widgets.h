@@ -1,0 +1,111 @@
+// The Qt widgets the back-end is made of: the main frame and its client area, document frames,
+// the canvas of plain windows, the text editor, the dialog frame. Each turns Qt's events into
+// calls of hooks the toolkit sets; none of them decides anything or calls a handler itself.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QRect>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+namespace platform::qt {
+
+using Hook = std::function<void()>;
+
+// Pictures stretched onto rectangles of a client area, painted under its controls. Qt repaints
+// from this list whenever it needs to; the program's paint events fill it.
+class PictureList {
+public:
+    // A picture that covers earlier ones completely replaces them.
+    void add(const QImage& image, const QRect& target);
+    void clear() { drawn_.clear(); }
+    void paint(QPainter& painter) const;
+
+private:
+    struct Drawn {
+        QImage image;
+        QRect target;
+    };
+    std::vector<Drawn> drawn_;
+};
+
+// The main window: its close box asks the program instead of closing.
+class MainFrame : public QMainWindow {
+public:
+    Hook on_close_request;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The main window's client area, holding the document windows.
+class ClientArea : public QMdiArea {
+public:
+    Hook on_resize;
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+};
+
+// The frame of a document window inside the client area.
+class DocumentFrame : public QMdiSubWindow {
+public:
+    Hook on_close_request;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The client area of a plain document window: pictures, controls, double clicks.
+class Canvas : public QWidget {
+public:
+    PictureList pictures;
+    Hook on_resize;
+    Hook on_double_click;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// The editor control of a text window.
+class EditorView : public QPlainTextEdit {
+public:
+    Hook on_resize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+// A modal dialog built from a template. Enter, Esc and the close box become hooks; the dialog
+// ends only through finish().
+class DialogFrame : public QDialog {
+public:
+    explicit DialogFrame(QWidget* parent) : QDialog(parent) {}
+
+    PictureList pictures;
+    Hook on_enter;
+    Hook on_esc;
+    Hook on_close_request;
+    Hook on_geometry;  // moved, resized, maximised or restored
+
+    void finish(int answer) { QDialog::done(answer); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+};
+
+}  // namespace platform::qt
