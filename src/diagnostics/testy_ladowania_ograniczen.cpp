@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "app/menu_states.h"
+#include "diagnostics/testy_ladowania_regul.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -37,11 +38,6 @@ bool zapytaj(Context& ctx, string_view tekst)
 std::optional<string> nazwa_re(const Context& ctx) { return ctx.db.stan.nazwa_re.first(); }
 std::optional<string> nazwa_og(const Context& ctx) { return ctx.db.baza_ograniczen.nazwa_og.first(); }
 std::optional<string> nazwa_op(const Context& ctx) { return ctx.db.baza_ograniczen_p.nazwa_op.first(); }
-
-bool sprzecznosc_1z(const Context& ctx)
-{
-    return ctx.db.wyniki_diagnoz.sprzecznosc_1z.contains("TAK");
-}
 
 std::optional<string> nazwa_rodzaju(string_view rozszerzenie, string_view nazwa)
 {
@@ -186,7 +182,7 @@ bool informuj_sprzecznosc(Context& ctx, const Sprzecznosc& s)
     const auto o = nazwa_ograniczen(ctx, s.niepewna);
 
     // The search, unless the rule base is externally contradictory.
-    if (!sprzecznosc_1z(ctx) && r && o) {
+    if (!jest_sprzecznosc_1z(ctx) && r && o) {
         if (s.niepewna)
             linie(ctx, {" Bazy reguł " + *r + " i ograniczeń niepewnych " + *o,
                         " są diagnozowane na obecność sprzeczności łącznych."});
@@ -397,7 +393,7 @@ bool testuj_nadmiar_2pp(Context& ctx)
 
 bool informuj_nadmiar_2p(Context& ctx)
 {
-    if (sprzecznosc_1z(ctx)) return false;
+    if (jest_sprzecznosc_1z(ctx)) return false;
     const auto r = nazwa_re(ctx);
     const auto o = nazwa_og(ctx);
     if (!r || !o) return false;
@@ -425,7 +421,7 @@ bool informuj_nadmiar_2p(Context& ctx)
 
 bool informuj_nadmiar_2pp(Context& ctx)
 {
-    if (sprzecznosc_1z(ctx)) return false;
+    if (jest_sprzecznosc_1z(ctx)) return false;
     const auto r = nazwa_re(ctx);
     const auto p = nazwa_op(ctx);
     if (!r || !p) return false;

@@ -28,18 +28,21 @@ void objasnienie(Context& ctx, std::initializer_list<std::pair<string_view, int>
     }
 }
 
-bool zapytaj(Context& ctx, const string& tekst)
+// The question of every offered diagnosis (Yes/No, Yes the default): the rule base's name,
+// then the text of the offer. True for Yes.
+bool zapytaj_o_baze(Context& ctx, const string& baza, string_view reszta_pytania)
 {
-    return ctx.ui.message_box("Wybierz", tekst, platform::MessageIcon::Question,
+    string pytanie = "Baza reguł rozwinięta niepewna\n   " + baza + string(reszta_pytania);
+    return ctx.ui.message_box("Wybierz", pytanie, platform::MessageIcon::Question,
                               platform::MessageButtons::YesNo, platform::kAnswerYes) ==
            platform::kAnswerYes;
 }
 
-std::optional<string> nazwa_rodzaju(const Context& ctx, string_view nazwa)
+// The kind name of a diagnosis, from the recorded extension of the rule-base file.
+std::optional<string> nazwa_rodzaju(const Context& ctx, std::optional<string> (*nazwa)(string_view))
 {
     std::optional<string> rozszerzenie = ctx.db.stan_ladowania.rozszerzenie.first();
-    if (rozszerzenie && text::to_upper(*rozszerzenie) == ".BQZ") return string(nazwa);
-    return std::nullopt;
+    return rozszerzenie ? nazwa(*rozszerzenie) : std::nullopt;
 }
 
 // A rule base whose file has no ".BQZ" extension gives the diagnoses no kind name for their
@@ -57,7 +60,7 @@ void bez_nazwy_rodzaju(Context& ctx, const string& baza, string_view diagnoza)
 
 bool informuj_sprzecznosc_1z(Context& ctx, const string& baza)
 {
-    std::optional<string> rodzaj = nazwa_rodzaju(ctx, "SQZ1");
+    std::optional<string> rodzaj = nazwa_rodzaju(ctx, nazwa_sprzecznosci_1);
     if (!rodzaj) {
         bez_nazwy_rodzaju(ctx, baza, "sprzeczności zewnętrznych");
         return true;
@@ -98,7 +101,7 @@ bool informuj_sprzecznosc_1z(Context& ctx, const string& baza)
 
 bool informuj_sprzecznosc_1w(Context& ctx, const string& baza)
 {
-    std::optional<string> rodzaj = nazwa_rodzaju(ctx, "SQZ1");
+    std::optional<string> rodzaj = nazwa_rodzaju(ctx, nazwa_sprzecznosci_1);
     if (!rodzaj) {
         bez_nazwy_rodzaju(ctx, baza, "sprzeczności wewnętrznych");
         return true;
@@ -140,7 +143,7 @@ bool informuj_sprzecznosc_1w(Context& ctx, const string& baza)
 
 bool informuj_nadmiar_p(Context& ctx, const string& baza)
 {
-    std::optional<string> rodzaj = nazwa_rodzaju(ctx, "NQZ1");
+    std::optional<string> rodzaj = nazwa_rodzaju(ctx, nazwa_nadmiaru_p);
     if (!rodzaj) {
         bez_nazwy_rodzaju(ctx, baza, "nadmiarowości");
         return true;
@@ -174,6 +177,19 @@ bool informuj_nadmiar_p(Context& ctx, const string& baza)
     return true;
 }
 
+// The offer of a contradiction diagnosis: a line break, then, with a rule base loaded, the
+// explanation (through the report writer) and the question; the diagnosis runs only on Yes.
+bool zaproponuj(Context& ctx, std::initializer_list<std::pair<string_view, int>> linie,
+                string_view reszta_pytania, bool (*informuj)(Context&, const string&))
+{
+    ctx.ui.write("\n");
+    std::optional<string> baza = ctx.db.stan.nazwa_re.first();
+    if (!baza) return true;
+    objasnienie(ctx, linie);
+    if (!zapytaj_o_baze(ctx, *baza, reszta_pytania)) return true;
+    return informuj(ctx, *baza);
+}
+
 }  // namespace
 
 bool jest_sprzecznosc_1z(const kb::Context& ctx)
@@ -195,48 +211,41 @@ std::optional<string> nazwa_nadmiaru_p(string_view rozszerzenie)
 
 bool testuj_sprzecznosc_1z(kb::Context& ctx)
 {
-    ctx.ui.write("\n");
-    std::optional<string> baza = ctx.db.stan.nazwa_re.first();
-    if (!baza) return true;
-    objasnienie(ctx, {{"Baza reguł rozwinięta niepewna może być diagnozowana na obecność sprzeczności ", 1},
-                      {"zewnętrznych. Diagnostyka sprzeczności zewnętrznych dużych i silnie zagnieżdżonych", 1},
-                      {"baz reguł może trwać długo, gdyż wymaga ona spłaszczenia tych baz.", 2},
-                      {"Zaleca się diagnozowanie sprzeczności zewnętrznych baz nowych lub", 1},
-                      {"zmodyfikowanych.", 1},
-                      {"Przy kolejnym stosowaniu tych baz można test sprzeczności zewnętrznej ", 1},
-                      {"pominąć.", 2},
-                      {"Pamiętaj, że niepewne sprzeczności zewnętrzne mogą doprowadzić do 'zawieszenia się'", 1},
-                      {"komputera. ", 2}});
-    string pytanie =
-        "Baza reguł rozwinięta niepewna\n   " + *baza +
+    return zaproponuj(
+        ctx,
+        {{"Baza reguł rozwinięta niepewna może być diagnozowana na obecność sprzeczności ", 1},
+         {"zewnętrznych. Diagnostyka sprzeczności zewnętrznych dużych i silnie zagnieżdżonych", 1},
+         {"baz reguł może trwać długo, gdyż wymaga ona spłaszczenia tych baz.", 2},
+         {"Zaleca się diagnozowanie sprzeczności zewnętrznych baz nowych lub", 1},
+         {"zmodyfikowanych.", 1},
+         {"Przy kolejnym stosowaniu tych baz można test sprzeczności zewnętrznej ", 1},
+         {"pominąć.", 2},
+         {"Pamiętaj, że niepewne sprzeczności zewnętrzne mogą doprowadzić do 'zawieszenia się'", 1},
+         {"komputera. ", 2}},
         "\nmoże być diagnozowana na obecność sprzeczności zewnętrznych.\n\nDiagnostyka sprzeczności "
         "zewnętrznych dużych i silnie \nzagnieżdżonych baz reguł może trwać długo, gdyż wymaga \nona "
         "spłaszczenia tych baz. \nZaleca się diagnozowanie sprzeczności zewnętrznych baz nowych lub "
         "zmodyfikowanych.\nPrzy kolejnym stosowaniu tych baz można test sprzeczności zewnętrznej "
         "pominąć.\n\nPamiętaj, że niepewne sprzeczności zewnętrzne  \nmogą doprowadzić do "
         "'zawieszenia się' komputera.\n\nChcesz diagnozować bazę reguł na obecność sprzeczności "
-        "zewnętrznych?";
-    if (!zapytaj(ctx, pytanie)) return true;
-    return informuj_sprzecznosc_1z(ctx, *baza);
+        "zewnętrznych?",
+        informuj_sprzecznosc_1z);
 }
 
 bool testuj_sprzecznosc_1w(kb::Context& ctx)
 {
-    ctx.ui.write("\n");
-    std::optional<string> baza = ctx.db.stan.nazwa_re.first();
-    if (!baza) return true;
-    objasnienie(ctx, {{"Baza reguł rozwinięta niepewna może być diagnozowana na obecność sprzeczności ", 1},
-                      {"wewnętrznych. Diagnostyka sprzeczności wewnętrznych dużych i silnie zagnieżdżonych", 1},
-                      {"baz reguł może trwać długo, gdyż wymaga ona spłaszczenia tych baz.", 2},
-                      {"Zaleca się diagnozowanie sprzeczności wewnętrznych baz nowych lub", 1},
-                      {"zmodyfikowanych.", 1},
-                      {"Przy kolejnym stosowaniu tych baz można test sprzeczności wewnętrznej ", 1},
-                      {"pominąć.", 2},
-                      {"Pamiętaj, że niepewne sprzeczności wewnętrzne nie doprowadzą do 'zawieszenia się'", 1},
-                      {"komputera, lecz do tego, że niepewne reguły wewnętrznie sprzeczne fałszują", 1},
-                      {"przebieg wnioskowania. ", 2}});
-    string pytanie =
-        "Baza reguł rozwinięta niepewna\n   " + *baza +
+    return zaproponuj(
+        ctx,
+        {{"Baza reguł rozwinięta niepewna może być diagnozowana na obecność sprzeczności ", 1},
+         {"wewnętrznych. Diagnostyka sprzeczności wewnętrznych dużych i silnie zagnieżdżonych", 1},
+         {"baz reguł może trwać długo, gdyż wymaga ona spłaszczenia tych baz.", 2},
+         {"Zaleca się diagnozowanie sprzeczności wewnętrznych baz nowych lub", 1},
+         {"zmodyfikowanych.", 1},
+         {"Przy kolejnym stosowaniu tych baz można test sprzeczności wewnętrznej ", 1},
+         {"pominąć.", 2},
+         {"Pamiętaj, że niepewne sprzeczności wewnętrzne nie doprowadzą do 'zawieszenia się'", 1},
+         {"komputera, lecz do tego, że niepewne reguły wewnętrznie sprzeczne fałszują", 1},
+         {"przebieg wnioskowania. ", 2}},
         "\nmoże być diagnozowana na obecność sprzeczności wewnętrznych.\n\nDiagnostyka sprzeczności "
         "wewnętrznych dużych i silnie \nzagnieżdżonych baz reguł może trwać długo, gdyż wymaga \nona "
         "spłaszczenia tych baz. \nZaleca się diagnozowanie sprzeczności wewnętrznych baz nowych lub "
@@ -244,9 +253,8 @@ bool testuj_sprzecznosc_1w(kb::Context& ctx)
         "pominąć.\n\nPamiętaj, że niepewne sprzeczności wewnętrzne nie \ndoprowadzą do 'zawieszenia "
         "się' komputera, lecz do tego,\n że niepewne reguły wewnętrznie sprzeczne \nmogą fałszować "
         "przebieg  wnioskowania. \n\nChcesz diagnozować bazę reguł na obecność sprzeczności "
-        "wewnętrznych?";
-    if (!zapytaj(ctx, pytanie)) return true;
-    return informuj_sprzecznosc_1w(ctx, *baza);
+        "wewnętrznych?",
+        informuj_sprzecznosc_1w);
 }
 
 bool testuj_nadmiar_p(kb::Context& ctx)
@@ -259,13 +267,13 @@ bool testuj_nadmiar_p(kb::Context& ctx)
                  "Zaleca się diagnozowanie nadmiarowości baz nowych lub zmodyfikowanych.\n"
                  "Przy kolejnym stosowaniu tych baz można test nadmiarowości pominąć.\n"
                  "\n");
-    string pytanie = "Baza reguł rozwinięta niepewna\n   " + *baza +
-                     "\nmoże być diagnozowana na obecność nadmiarowości.\n\nDiagnostyka nadmiarowości "
-                     "dużych i \nsilnie zagnieżdżonych baz reguł może trwać długo.\nZaleca się "
-                     "diagnozowanie nadmiarowości \nbaz nowych lub zmodyfikowanych.\nPrzy kolejnym "
-                     "stosowaniu tych baz \nmożna test nadmiarowości pominąć.\n\nChcesz diagnozować "
-                     "bazę reguł na obecność \nnadmiarowości?";
-    if (!zapytaj(ctx, pytanie)) return true;
+    if (!zapytaj_o_baze(ctx, *baza,
+                        "\nmoże być diagnozowana na obecność nadmiarowości.\n\nDiagnostyka nadmiarowości "
+                        "dużych i \nsilnie zagnieżdżonych baz reguł może trwać długo.\nZaleca się "
+                        "diagnozowanie nadmiarowości \nbaz nowych lub zmodyfikowanych.\nPrzy kolejnym "
+                        "stosowaniu tych baz \nmożna test nadmiarowości pominąć.\n\nChcesz diagnozować "
+                        "bazę reguł na obecność \nnadmiarowości?"))
+        return true;
     return informuj_nadmiar_p(ctx, *baza);
 }
 

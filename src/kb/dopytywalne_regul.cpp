@@ -82,12 +82,10 @@ void odrzuc_fakty(Context& ctx, const SList& bledne)
     zapomnij_baze_regul(ctx);
 }
 
-}  // namespace
-
-SList wyznacz_warunki_dopytywalne(Context& ctx)
+// Records the lists of one computation, replacing the previous one's (readers never meet an
+// older base), and gives the askable conditions.
+SList pamietaj_listy_regul(Context& ctx, const ListyRegul& l)
 {
-    const ListyRegul l = listy_regul(ctx);
-    // One computation's lists replace the previous one's: readers never meet an older base.
     auto& stan = ctx.db.stan;
     stan.lista_warunkow.set(l.warunki);
     stan.lista_wnioskow_regul.remove_all();
@@ -96,14 +94,19 @@ SList wyznacz_warunki_dopytywalne(Context& ctx)
     return usun(kBezWarunku, roznica_zbiorow(l.warunki, l.wnioski_bez_konca));
 }
 
+}  // namespace
+
+SList wyznacz_warunki_dopytywalne(Context& ctx) { return pamietaj_listy_regul(ctx, listy_regul(ctx)); }
+
 bool testowanie_dopytywalnosci_faktow(Context& ctx)
 {
     SList fakty;
     ctx.db.baza_regul.fakt.each([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 
-    const SList dopytywalne = wyznacz_warunki_dopytywalne(ctx);
-    if (koniec_wnioskiem_i_warunkiem(listy_regul(ctx))) {
+    const ListyRegul listy = listy_regul(ctx);
+    const SList dopytywalne = pamietaj_listy_regul(ctx, listy);
+    if (koniec_wnioskiem_i_warunkiem(listy)) {
         odrzuc_koniec_warunkiem(ctx);
         return false;
     }

@@ -59,25 +59,22 @@ L without_repeats_keeping_last(const L& list)
     return out;
 }
 
+// The elements of a, in order and with repeats, whose membership in b is `in_b`.
 template <class L>
-L difference(const L& a, const L& b)
+L filtered_by_membership(const L& a, const L& b, bool in_b)
 {
-    const KeySet<L> drop = key_set(b);
+    const KeySet<L> members = key_set(b);
     L out;
     for (const auto& e : a)
-        if (!drop.contains(e)) out.push_back(e);
+        if (members.contains(e) == in_b) out.push_back(e);
     return out;
 }
 
 template <class L>
-L intersection(const L& a, const L& b)
-{
-    const KeySet<L> keep = key_set(b);
-    L out;
-    for (const auto& e : a)
-        if (keep.contains(e)) out.push_back(e);
-    return out;
-}
+L difference(const L& a, const L& b) { return filtered_by_membership(a, b, false); }
+
+template <class L>
+L intersection(const L& a, const L& b) { return filtered_by_membership(a, b, true); }
 
 bool not_greater(const std::string& a, const std::string& b) { return text::cp1250_compare(a, b) <= 0; }
 
@@ -145,6 +142,7 @@ IList redukuj(const IList& list) { return without_repeats_keeping_last(list); }
 SList roznica_zbiorow(const SList& a, const SList& b) { return difference(a, b); }
 IList roznica_zbiorow(const IList& a, const IList& b) { return difference(a, b); }
 
+SList iloczyn_zbiorow(const SList& a, const SList& b) { return intersection(a, b); }
 IList iloczyn_zbiorow(const IList& a, const IList& b) { return intersection(a, b); }
 
 SList suma_zbiorow(const SList& p, const SList& q) { return joined(difference(p, q), q); }

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "kb/listy_modeli.h"
 #include "platform/facts.h"
 
 namespace kb {
@@ -35,8 +34,8 @@ IList redukuj(const IList& list);
 // a without every occurrence of every element of b; order and repeats of a kept.
 SList roznica_zbiorow(const SList& a, const SList& b);
 IList roznica_zbiorow(const IList& a, const IList& b);
-// The elements of a, in its order and with its repeats, that occur in b (the string version,
-// with dolacz and dolacz_poczatki, is in listy_modeli.h, included here).
+// The elements of a, in its order and with its repeats, that occur in b.
+SList iloczyn_zbiorow(const SList& a, const SList& b);
 IList iloczyn_zbiorow(const IList& a, const IList& b);
 // The elements of p that do not occur in q (order and repeats of p), followed by all of q.
 SList suma_zbiorow(const SList& p, const SList& q);

@@ -1,4 +1,4 @@
-// Joining and intersecting name lists for the model components and the diagnostics.
+// Joining name lists in both directions for the model components and the diagnostics.
 // Byte-for-byte comparison of names; no fact store, no output.
 #include "kb/listy_modeli.h"
 
@@ -7,12 +7,7 @@
 
 namespace kb {
 
-SList dolacz(const SList& pierwsza, const SList& druga)
-{
-    SList out = pierwsza;
-    out.insert(out.end(), druga.begin(), druga.end());
-    return out;
-}
+SList dolacz(const SList& pierwsza, const SList& druga) { return dolaczenie(pierwsza, druga); }
 
 // The alternatives of the join with its first list unknown, at each place `od` of `trzecia`
 // in turn: (a) both lists empty, (b) the rest from `od` equal to the second list; (c), the
@@ -30,14 +25,6 @@ std::vector<SList> dolacz_poczatki(const SList& druga, const SList& trzecia)
             wyniki.push_back(poczatek);
     }
     return wyniki;
-}
-
-SList iloczyn_zbiorow(const SList& a, const SList& b)
-{
-    SList out;
-    for (const std::string& x : a)
-        if (std::find(b.begin(), b.end(), x) != b.end()) out.push_back(x);
-    return out;
 }
 
 }  // namespace kb

@@ -1,10 +1,11 @@
-// List operations that the model components and the diagnostics share: joining lists in both
-// directions (`dolacz`) and the intersection `iloczyn_zbiorow`. Pure functions on name lists;
-// they read no fact and never change their inputs.
+// Joining name lists in both directions (`dolacz`) for the model components and the diagnostics,
+// beside the list and set utilities of kb/listy.h. Pure functions on name lists; they read no
+// fact and never change their inputs.
 #pragma once
 
 #include <vector>
 
+#include "kb/listy.h"
 #include "platform/facts.h"
 
 namespace kb {
@@ -19,8 +20,5 @@ SList dolacz(const SList& pierwsza, const SList& druga);
 // end with `druga`; with `druga` empty the whole of `trzecia` comes out twice (once through
 // the empty tail and once through the tail equal to it), as the join yields it on retrial.
 std::vector<SList> dolacz_poczatki(const SList& druga, const SList& trzecia);
-
-// The elements of `a`, in their order and with their repeats, that occur in `b`.
-SList iloczyn_zbiorow(const SList& a, const SList& b);
 
 }  // namespace kb

@@ -57,27 +57,45 @@ void testuj_cf(kb::Context& ctx, std::int32_t numer, const std::string& cf)
     kb::zapomnij_baze_regul(ctx);
 }
 
-void testuj_fakt(kb::Context& ctx, const std::string& warunek, const std::string& cf)
+// What differs between the given facts of the rule base and those of the model base. The
+// report names the condition in apostrophes, the note without them.
+struct RodzajFaktu {
+    const char* raport;      // report line 1 up to the condition
+    const char* przejdz;     // report line 3
+    const char* edycja;      // report line 4
+    const char* tytul;       // of the note
+    const char* nota;        // the note up to the condition
+    const char* baza_nota;   // the base and the option the note sends the user to
+    const char* edycja_nota;
+    void (*wyladuj)(kb::Context&);
+};
+
+const RodzajFaktu kFakt = {"Błędna wartość CF dla faktu '", "Przejdź do 'Bazy reguł,'",
+                           "wybierz opcję 'Edycja bazy reguł', ", "Błędna wartość CF dla faktu!",
+                           "Błędna wartość CF dla faktu ", "Bazy reguł", "Edycja bazy reguł",
+                           kb::zapomnij_baze_regul};
+const RodzajFaktu kMFakt = {"Błędna wartość CF dla m_faktu '", "Przejdź do 'Bazy modeli,'",
+                            "wybierz opcję 'Edycja bazy modeli', ", "Błędna wartość CF dla m_faktu!",
+                            "Błędna wartość CF dla m_faktu ", "Bazy modeli", "Edycja bazy modeli",
+                            kb::forget_model_base};
+
+void testuj_fakt_rodzaju(kb::Context& ctx, const RodzajFaktu& r, const std::string& warunek,
+                         const std::string& cf)
 {
     if (poprawny_cf(cf)) return;
-    pisz_raport(
-        ctx, [&] { kb::pisz_tuto(ctx, "Błędna wartość CF dla faktu '" + warunek + "'."); },
-        "Przejdź do 'Bazy reguł,'", "wybierz opcję 'Edycja bazy reguł', ");
-    ctx.ui.note("Błędna wartość CF dla faktu!", "Błędna wartość CF dla faktu " + warunek + "." +
-                                                    reszta_noty("Bazy reguł", "Edycja bazy reguł"));
-    kb::zapomnij_baze_regul(ctx);
+    pisz_raport(ctx, [&] { kb::pisz_tuto(ctx, r.raport + warunek + "'."); }, r.przejdz, r.edycja);
+    ctx.ui.note(r.tytul, r.nota + warunek + "." + reszta_noty(r.baza_nota, r.edycja_nota));
+    r.wyladuj(ctx);
+}
+
+void testuj_fakt(kb::Context& ctx, const std::string& warunek, const std::string& cf)
+{
+    testuj_fakt_rodzaju(ctx, kFakt, warunek, cf);
 }
 
 void testuj_m_fakt(kb::Context& ctx, const std::string& warunek, const std::string& cf)
 {
-    if (poprawny_cf(cf)) return;
-    pisz_raport(
-        ctx, [&] { kb::pisz_tuto(ctx, "Błędna wartość CF dla m_faktu '" + warunek + "'."); },
-        "Przejdź do 'Bazy modeli,'", "wybierz opcję 'Edycja bazy modeli', ");
-    ctx.ui.note("Błędna wartość CF dla m_faktu!",
-                "Błędna wartość CF dla m_faktu " + warunek + "." +
-                    reszta_noty("Bazy modeli", "Edycja bazy modeli"));
-    kb::forget_model_base(ctx);
+    testuj_fakt_rodzaju(ctx, kMFakt, warunek, cf);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "kb/bazy_ograniczen.h"
+#include "load/kasowanie.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -126,9 +128,9 @@ bool jest_warunek_dopytywalny(Context& ctx, std::int32_t numer, const SList& war
     const auto zly = pierwszy_niedopytywalny(warunki, dopytywalne);
     if (!zly) return true;
     zglos(ctx, kDokladne, numer, *zly, ctx.db.baza_ograniczen.nazwa_og.first().value_or(""));
-    ctx.db.stan.jestem_tu.remove_all();
-    ctx.db.baza_ograniczen.ograniczenie.remove_all();
-    ctx.db.baza_ograniczen.nazwa_og.remove_all();
+    kasowanie_jestem_tu(ctx);
+    kb::kasowanie_dogranicz(ctx);
+    kb::kasowanie_nazwy_og(ctx);
     return true;
 }
 
@@ -138,9 +140,9 @@ bool jest_warunek_dopytywalny_p(Context& ctx, std::int32_t numer, const SList& w
     const auto zly = pierwszy_niedopytywalny(warunki, dopytywalne);
     if (!zly) return true;
     zglos(ctx, kNiepewne, numer, *zly, ctx.db.baza_ograniczen_p.nazwa_op.first().value_or(""));
-    ctx.db.stan.jestem_tu.remove_all();
-    ctx.db.baza_ograniczen_p.ograniczenie_n.remove_all();
-    ctx.db.baza_ograniczen_p.nazwa_op.remove_all();
+    kasowanie_jestem_tu(ctx);
+    kb::kasowanie_dogranicz_p(ctx);
+    kb::kasowanie_nazwy_op(ctx);
     return true;
 }
 

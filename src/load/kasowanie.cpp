@@ -31,9 +31,10 @@ void kasowanie_testowania_numerow(kb::Context& ctx) { ctx.db.stan_ladowania.test
 
 void kasowanie_duplikat_nazwy_mo(kb::Context& ctx) { ctx.db.stan.duplikat_nazwy_mo.remove_all(); }
 void kasowanie_model_tautologiczny(kb::Context& ctx) { ctx.db.stan.model_tautologiczny.remove_all(); }
+// Callers know this clearing under both names; `lista_argumentow_modeli` stays either way.
 void kasowanie_listy_argumentow_modeli(kb::Context& ctx)
 {
-    ctx.db.stan.lista_argumentow_modelu_arytmetycznego.remove_all();
+    kasowanie_lista_argumentow_modelu_arytmetycznego(ctx);
 }
 void kasowanie_lista_argumentow_modelu_arytmetycznego(kb::Context& ctx)
 {
@@ -61,11 +62,7 @@ void kasowanie_modeli_i_regul_sprzecznych(kb::Context& ctx)
 }
 void kasowanie_sprzecznosc_mr(kb::Context& ctx) { ctx.db.wyniki_diagnoz.sprzecznosc_mr.remove_all(); }
 
-void kasowanie_sprzecz_1z(kb::Context& ctx)
-{
-    ctx.db.wyniki_diagnoz.sprzecznosc_1z.remove_all();
-    ctx.db.wyniki_diagnoz.reguly_sprzeczne.remove_all();
-}
+void kasowanie_sprzecz_1z(kb::Context& ctx) { ctx.db.wyniki_diagnoz.sprzecznosc_1z.remove_all(); }
 void kasowanie_sprzecz_1w(kb::Context& ctx)
 {
     ctx.db.wyniki_diagnoz.sprzecznosc_1_w.remove_all();

@@ -34,7 +34,7 @@ void kasowanie_modeli_i_regul_sprzecznych(kb::Context& ctx);
 void kasowanie_sprzecznosc_mr(kb::Context& ctx);
 
 // Findings of the rule-base diagnoses.
-void kasowanie_sprzecz_1z(kb::Context& ctx);  // sprzecznosc_1z and the contradictions found
+void kasowanie_sprzecz_1z(kb::Context& ctx);  // sprzecznosc_1z only; its search replaces the findings
 void kasowanie_sprzecz_1w(kb::Context& ctx);  // sprzecznosc_1_w, then sprzecznosc_1w
 void kasowanie_regula_splaszczona(kb::Context& ctx);
 void kasowanie_regula_splaszczona_1w(kb::Context& ctx);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "diagnostics/testy_ladowania_regul.h"
 #include "kb/bazy_mediow.h"
 #include "kb/wyroznik.h"
 #include "load/ladowanie.h"
@@ -19,7 +20,8 @@ using kb::Context;
 using std::string;
 using std::string_view;
 
-bool sprzecznosc_1z(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_1z.contains("TAK"); }
+using diagnostics::jest_sprzecznosc_1z;
+
 bool sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
 
 // ---- The media-folder tests ----------------------------------------------------------------------
@@ -92,8 +94,8 @@ bool zaladowana_ra(const Context& ctx) { return !ctx.db.stan.nazwa_ra.empty(); }
 bool zaladowana_gr(const Context& ctx) { return !ctx.db.stan.nazwa_gr.empty(); }
 bool zaladowana_me(const Context& ctx) { return !ctx.db.stan.nazwa_me.empty(); }
 
-bool flaga_rad(const Context& ctx) { return sprzecznosc_1z(ctx) || rozne_numery(ctx); }
-bool flaga_mediow(const Context& ctx) { return sprzecznosc_1z(ctx); }
+bool flaga_rad(const Context& ctx) { return jest_sprzecznosc_1z(ctx) || rozne_numery(ctx); }
+bool flaga_mediow(const Context& ctx) { return jest_sprzecznosc_1z(ctx); }
 
 const RodzajMediow kBazaRad{
     {5,
@@ -180,7 +182,7 @@ WynikLadowania laduj_media(Context& ctx, const RodzajMediow& k, Db& baza)
 {
     Ladowanie l(ctx, k.baza);
     const bool advice = k.baza.rodzaj == 5;
-    if (ctx.db.stan.nazwa_re.empty() || sprzecznosc_1z(ctx) || (advice && sprzecznosc_mr(ctx)))
+    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || (advice && sprzecznosc_mr(ctx)))
         return l.bez_zmian();
 
     const string plik = l.wybierz_plik();

@@ -142,17 +142,27 @@ facts::IList numery(const facts::FactList<T>& lista)
     return out;
 }
 
-bool sprawdz(kb::Context& ctx, BazaNumerowana baza, const facts::IList& lista)
+// The duplicate finder: true when no number occurs twice in the list; otherwise the report of
+// the first duplicated number, made for the base whose label holds, and false.
+bool wszystkie_rozne(kb::Context& ctx, const facts::IList& lista)
 {
-    ctx.db.stan_ladowania.testowanie.add_last(opis(baza).etykieta);
     std::optional<std::int32_t> powtorzony = pierwszy_powtorzony(lista);
     if (!powtorzony) return true;
     raport_powtorzenia(ctx, *powtorzony);
+    return false;
+}
+
+// One check: exactly the base's label holds while the finder runs; a duplicate flags the base.
+bool sprawdz(kb::Context& ctx, BazaNumerowana baza, const facts::IList& lista)
+{
+    ctx.db.stan_ladowania.testowanie.add_last(opis(baza).etykieta);
+    if (wszystkie_rozne(ctx, lista)) return true;
     ctx.db.stan_ladowania.rozne_numery.add_last(opis(baza).etykieta);
     return false;
 }
 
-// One `numery_modeli` fact per model kind that has models.
+// The collector of one model kind (numery_modeli_elementarnych, _rozwinietych, _liniowych,
+// _wielomianowych): one `numery_modeli` fact with its numbers, when the kind has models.
 template <class T>
 void numery_modeli(kb::Context& ctx, const facts::FactList<T>& modele)
 {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "diagnostics/testy_ladowania_ograniczen.h"
+#include "diagnostics/testy_ladowania_regul.h"
 #include "kb/bazy_ograniczen.h"
 #include "load/dopytywalnosc_ograniczen.h"
 #include "load/kasowanie.h"
@@ -20,14 +21,15 @@ using kb::Context;
 using std::string;
 using std::string_view;
 
-bool sprzecznosc_1z(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_1z.contains("TAK"); }
+using diagnostics::jest_sprzecznosc_1z;
+
 bool sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
 
 // The quiet end of both constraint loads refuses while any of these holds.
 bool flaga_ograniczen(const Context& ctx)
 {
     const auto& w = ctx.db.wyniki_diagnoz;
-    return rozne_numery(ctx) || sprzecznosc_1z(ctx) || !w.sprzecznosc_2.empty() ||
+    return rozne_numery(ctx) || jest_sprzecznosc_1z(ctx) || !w.sprzecznosc_2.empty() ||
            !w.sprzecznosc_2p.empty() || !w.reguly_nadmiarowe_n2p.empty() ||
            !w.reguly_nadmiarowe_n2pp.empty();
 }
@@ -123,12 +125,14 @@ WynikLadowania laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& b
 {
     const bool niepewne = k.niepewne;
     Ladowanie l(ctx, k.baza);
-    if (ctx.db.stan.nazwa_re.empty() || sprzecznosc_1z(ctx) || sprzecznosc_mr(ctx))
+    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || sprzecznosc_mr(ctx))
         return l.bez_zmian();
 
     const string plik = l.wybierz_plik();
     if (plik.empty() || !l.przyjmij_plik(plik)) return l.bez_zmian();
-    // Only a chosen and accepted file replaces the base loaded before.
+    // Only a chosen and accepted file replaces the base loaded before. A base flagged for a
+    // repeated number is replaced like any other, and its flag goes with it, so a corrected
+    // file can always take the place of a faulty one.
     wyczysc(ctx, niepewne);
     if (!l.wczytaj(baza, plik)) return l.blad_odczytu();
 

@@ -201,7 +201,11 @@ void zbierz_dopytywalne(Context& ctx)
 bool zachowaj(Context& ctx)
 {
     zbierz_dopytywalne(ctx);
+    return zachowaj_1(ctx);
+}
 
+bool zachowaj_1(Context& ctx)
+{
     // The dialog opens in the parent folder; the current directory stays the base's folder.
     platform::FileDialogSpec desc;
     desc.title = "Podaj nazwę nowego pliku dopytywalnych";

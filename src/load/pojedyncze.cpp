@@ -77,21 +77,21 @@ struct TekstyOgraniczen {
     const char* okno_lista;       // " z listą warunków dopytywalnych"
     const char* okno_przejdz;     // "Przejdź do 'Bazy ograniczeń dokładnych'"
     const char* nota_baza;        // "Baza ograniczeń rozwinięta dokładna\n   "
-    const char* nota_lista;       // ".\nz listą warunków dopytywalnych wzajemnie wykluczających się,\n"
+    const char* nota_lista;       // ".\nz listą warunków ... mniej niż dwa warunki:\n\n"
     const char* nota_przejdz;     // "\n\nPrzejdź do 'Bazy ograniczeń dokładnej', ..."
 };
 
 const TekstyOgraniczen kDokladne = {
     "Baza ograniczeń dokładna ", " z listą warunków dopytywalnych",
     "Przejdź do 'Bazy ograniczeń dokładnych'", "Baza ograniczeń rozwinięta dokładna\n   ",
-    ".\nz listą warunków dopytywalnych wzajemnie wykluczających się,\n",
+    ".\nz listą warunków dopytywalnych wzajemnie wykluczających się,\nzawierającą mniej niż dwa warunki:\n\n",
     "\n\nPrzejdź do 'Bazy ograniczeń dokładnej', wybierz opcję 'Edycja bazy ograniczeń'\n"
     "następnie wybierz błędną bazę i usuń błąd."};
 
 const TekstyOgraniczen kNiepewne = {
     "Baza ograniczeń niepewna ", " z listą warunków dopytywalnych niepewnie",
     "Przejdź do 'Bazy ograniczeń niepewnych'", "Baza ograniczeń rozwinięta niepewna\n   ",
-    ".\nz listą warunków dopytywalnych  wzajemnie wykluczających się,\n",
+    ".\nz listą warunków dopytywalnych  wzajemnie wykluczających się,\nzawierającą mniej niż dwa warunki:\n\n",
     "\n\nPrzejdź do 'Bazy ograniczeń niepewnej', wybierz opcję 'Edycja bazy ograniczeń'\n"
     "następnie wybierz błędną bazę i usuń błąd."};
 
@@ -104,24 +104,8 @@ void zglos_ograniczenie(kb::Context& ctx, const TekstyOgraniczen& t, const std::
                  "\nwzajemnie wykluczających się, zawierającą mniej niż dwa warunki: \n\n    " + l +
                  "\n\n" + t.okno_przejdz +
                  "\nwybierz opcję 'Edycja bazy ograniczeń',\nwybierz błędną bazę i usuń błąd.");
-    ctx.ui.note("Uwaga błąd!", std::string(t.nota_baza) + n + "\nma ograniczenie " + k + t.nota_lista +
-                                   "zawierającą mniej niż dwa warunki:\n\n" + l + t.nota_przejdz);
-}
-
-// The first constraint with fewer than two conditions unloads the base; the walk then finds
-// no more constraints, so one report at most.
-void sprawdz_ograniczenia(kb::Context& ctx, const TekstyOgraniczen& t,
-                          facts::FactList<kb::Ograniczenie>& ograniczenia,
-                          facts::FactList<std::string>& nazwa, void (*wyladuj)(kb::Context&))
-{
-    ograniczenia.each([&](const kb::Ograniczenie& o) {
-        if (o.warunki.size() >= 2) return;
-        std::optional<std::string> n = nazwa.first();
-        if (!n) return;
-        zglos_ograniczenie(ctx, t, *n, o);
-        kasowanie_jestem_tu(ctx);
-        wyladuj(ctx);
-    });
+    ctx.ui.note("Uwaga błąd!", std::string(t.nota_baza) + n + "\nma ograniczenie " + k + t.nota_lista + l +
+                                   t.nota_przejdz);
 }
 
 void wyladuj_dokladna(kb::Context& ctx)
@@ -134,6 +118,32 @@ void wyladuj_niepewna(kb::Context& ctx)
 {
     kb::kasowanie_dogranicz_p(ctx);
     kb::kasowanie_nazwy_op(ctx);
+}
+
+// A list of two or more conditions passes. A shorter one, while the base is loaded, is
+// reported and the base unloaded (load marker, constraints, name; the full path stays), and
+// the test passes too; with the base no longer loaded it fails. Its callers ignore the answer.
+bool testuj_dlugosc_w_bazie(kb::Context& ctx, const TekstyOgraniczen& t,
+                            const facts::FactList<std::string>& nazwa, void (*wyladuj)(kb::Context&),
+                            const kb::Ograniczenie& o)
+{
+    if (o.warunki.size() >= 2) return true;
+    std::optional<std::string> n = nazwa.first();
+    if (!n) return false;
+    zglos_ograniczenie(ctx, t, *n, o);
+    kasowanie_jestem_tu(ctx);
+    wyladuj(ctx);
+    return true;
+}
+
+bool testuj_dlugosc(kb::Context& ctx, const kb::Ograniczenie& o)
+{
+    return testuj_dlugosc_w_bazie(ctx, kDokladne, ctx.db.baza_ograniczen.nazwa_og, wyladuj_dokladna, o);
+}
+
+bool testuj_dlugosc_p(kb::Context& ctx, const kb::Ograniczenie& o)
+{
+    return testuj_dlugosc_w_bazie(ctx, kNiepewne, ctx.db.baza_ograniczen_p.nazwa_op, wyladuj_niepewna, o);
 }
 
 }  // namespace
@@ -155,16 +165,17 @@ void wykrywanie_warunkow_pojedynczych(kb::Context& ctx)
     zalecenie(ctx);
 }
 
+// The first constraint with fewer than two conditions unloads the base; the walk then finds
+// no more constraints, so one report at most.
 void wykrywanie_ograniczen_pojedynczych(kb::Context& ctx)
 {
-    sprawdz_ograniczenia(ctx, kDokladne, ctx.db.baza_ograniczen.ograniczenie,
-                         ctx.db.baza_ograniczen.nazwa_og, wyladuj_dokladna);
+    ctx.db.baza_ograniczen.ograniczenie.each([&](const kb::Ograniczenie& o) { testuj_dlugosc(ctx, o); });
 }
 
 void wykrywanie_ograniczen_pojedynczych_p(kb::Context& ctx)
 {
-    sprawdz_ograniczenia(ctx, kNiepewne, ctx.db.baza_ograniczen_p.ograniczenie_n,
-                         ctx.db.baza_ograniczen_p.nazwa_op, wyladuj_niepewna);
+    ctx.db.baza_ograniczen_p.ograniczenie_n.each(
+        [&](const kb::Ograniczenie& o) { testuj_dlugosc_p(ctx, o); });
 }
 
 }  // namespace load

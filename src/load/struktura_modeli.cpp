@@ -3,12 +3,11 @@
 // never fail. Report lines go to the window and the report text, their breaks to the window only.
 #include "load/struktura_modeli.h"
 
-#include <algorithm>
-#include <array>
 #include <string>
 
 #include "kb/baza_modeli.h"
 #include "kb/pisz.h"
+#include "kb/widoki_modeli.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -17,20 +16,6 @@ namespace load {
 namespace {
 
 using kb::Context;
-
-constexpr std::array<std::string_view, 30> kSymboleElementarne{
-    "+",   "-",   "*",   "/",    "div",    "mod", "min", "max", "%",   ">",
-    "==",  "<",   ">=",  "<=",   "><",     "<>",  "sqrt", "sin", "cos", "tan",
-    "arctan", "log", "ln", "exp", "round", "trunc", "abs", "=", "zaokrąglenie_do_N", "A^N"};
-
-constexpr std::array<std::string_view, 8> kSymboleRozwiniete{
-    "+", "*", "max_list", "min_list", "<,<", "<=,<", "<,<=", "<=,<="};
-
-template <std::size_t N>
-bool jest_w(const std::array<std::string_view, N>& tabela, std::string_view s)
-{
-    return std::find(tabela.begin(), tabela.end(), s) != tabela.end();
-}
 
 // A report line through the report writers, then a line break of the window only.
 void linia(Context& ctx, std::string_view tekst)
@@ -88,8 +73,17 @@ void zglos_listy(Context& ctx, const RodzajListy& rodzaj, std::int32_t numer)
 
 }  // namespace
 
-bool jest_symbolem_modelu_elementarnego(std::string_view symbol) { return jest_w(kSymboleElementarne, symbol); }
-bool jest_symbolem_modelu_rozwinietego(std::string_view symbol) { return jest_w(kSymboleRozwiniete, symbol); }
+// The basic table is the 23 arithmetic operations and the 7 relations; the extended one the 4
+// list operations and the 4 interval relations.
+bool jest_symbolem_modelu_elementarnego(std::string_view symbol)
+{
+    return kb::jest_operacja_arytmetyczna(symbol) || kb::jest_relacja(symbol);
+}
+
+bool jest_symbolem_modelu_rozwinietego(std::string_view symbol)
+{
+    return kb::jest_operacja_listowa(symbol) || kb::jest_relacja_przedzialowa(symbol);
+}
 
 void testuj_operacje_relacje_elementarne(Context& ctx, std::int32_t numer, std::string_view symbol)
 {
@@ -115,18 +109,25 @@ void testuj_operacje_relacje_modeli_rozwinietych(Context& ctx)
 
 // Each model is judged by its own lists: a model whose CF is not written "1" is evaluated all
 // the same once the CF check has passed it, and evaluating unequal lists fails mid-inference.
+void testuj_modele_liniowe(Context& ctx, const kb::ModelLiniowy& m)
+{
+    if (m.wspolczynniki.size() != m.zmienne.size()) zglos_listy(ctx, kLiniowy, m.numer);
+}
+
+void testuj_modele_wielomianowe(Context& ctx, const kb::ModelWielomianowy& m)
+{
+    if (m.wspolczynniki.size() != m.wykladniki.size()) zglos_listy(ctx, kWielomianowy, m.numer);
+}
+
 void testuj_listy_modeli_liniowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_liniowy.each([&](const kb::ModelLiniowy& m) {
-        if (m.wspolczynniki.size() != m.zmienne.size()) zglos_listy(ctx, kLiniowy, m.numer);
-    });
+    ctx.db.baza_modeli.model_liniowy.each([&](const kb::ModelLiniowy& m) { testuj_modele_liniowe(ctx, m); });
 }
 
 void testuj_listy_modeli_wielomianowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_wielomianowy.each([&](const kb::ModelWielomianowy& m) {
-        if (m.wspolczynniki.size() != m.wykladniki.size()) zglos_listy(ctx, kWielomianowy, m.numer);
-    });
+    ctx.db.baza_modeli.model_wielomianowy.each(
+        [&](const kb::ModelWielomianowy& m) { testuj_modele_wielomianowe(ctx, m); });
 }
 
 void testuj_strukture_modeli(Context& ctx)

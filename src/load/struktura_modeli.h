@@ -22,9 +22,13 @@ void testuj_listy_modeli_wielomianowych(kb::Context& ctx);
 // All four, in that order.
 void testuj_strukture_modeli(kb::Context& ctx);
 
-// The one-model tests: a symbol outside the table is reported and the model base forgotten.
+// The one-model tests: a symbol outside the table, or a coefficient list whose length differs
+// from that of the variables (exponents), is reported and the model base forgotten. Each model
+// is judged by its own facts, never by another model that happens to share its number.
 void testuj_operacje_relacje_elementarne(kb::Context& ctx, std::int32_t numer, std::string_view symbol);
 void testuj_operacje_relacje_rozwiniete(kb::Context& ctx, std::int32_t numer, std::string_view symbol);
+void testuj_modele_liniowe(kb::Context& ctx, const kb::ModelLiniowy& model);
+void testuj_modele_wielomianowe(kb::Context& ctx, const kb::ModelWielomianowy& model);
 
 // The symbol tables (byte for byte, case and blanks count).
 bool jest_symbolem_modelu_elementarnego(std::string_view symbol);  // 30 symbols

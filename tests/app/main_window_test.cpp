@@ -1,10 +1,11 @@
 // The main window's own behaviour below the scenarios: the full menu-state vector after each
-// event, the dispatch table against the menu, writes and the line bound of the auxiliary
-// window, the shell's numbered errors, "Zakończ" from inside a dialog, and the creators.
+// event, the dispatch table against the menu, writes and the line bound of the auxiliary window,
+// the help file and the shell's numbered errors, "Zakończ" from inside a dialog, the creators.
 #include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -260,6 +261,25 @@ TEST(ShellCallsTest, ResultsBelow32RaiseTheErrorOfThatNumber)
             EXPECT_TRUE(contains(error.what(), "velk_QZ.chm"));
         }
     }
+}
+
+// The help file is looked for in the program's current directory, the one every load moves to
+// the folder of its base, whatever the case of its name on disk.
+TEST_F(MainWindowTest, HelpLooksForItsFileInTheCurrentDirectory)
+{
+    fs::create_directory(dir_ / "BAZY");
+    std::ofstream(dir_ / "BAZY" / "VELK_qz.CHM") << "pomoc\n";
+    std::vector<bool> results;
+    run("note \"Pomoc\"\nclose\n", [&](kb::Context& ctx, const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        results.push_back(app::polecenie_menu(ctx, 10169));  // the start folder holds no help file
+        ctx.files.set_current_dir((dir_ / "BAZY").string());
+        results.push_back(app::polecenie_menu(ctx, 10169));
+        return true;
+    });
+    EXPECT_EQ(results, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(contains(ui_->transcript(), "note \"Pomoc\": \"Brak pliku pomocy velk_QZ.chm w katalogu <dir>.\"\n"));
+    EXPECT_TRUE(contains(ui_->transcript(), "shell open \"BAZY/VELK_qz.CHM\" maximised -> 42\n"));
 }
 
 // ---- Ending the program from a dialog ------------------------------------------------------------------

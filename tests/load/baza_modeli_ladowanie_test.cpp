@@ -34,6 +34,7 @@ protected:
                    "model(2,\"c\",\"d\",\"x\",\">\",\"1\",1,\"C\")\n"
                    "m_fakt(\"c\",\"0.5\")\n");
         write_file("MOmk-2.BQZ", "model(5,\"bez warunku\",\"v\",\"t\",\"*\",\"2\",1,\"1\")\n");
+        write_file("MOmk-t.BQZ", "model(5,\"bez warunku\",\"v\",\"t\",\"+\",\"0\",1,\"1\")\n");
         write_file("MOmk-nr.BQZ",
                    "model(5,\"bez warunku\",\"v\",\"t\",\"*\",\"2\",1,\"1\")\n"
                    "model_liniowy(5,\"bez warunku\",\"u\",[\"1\"],[\"t\"],1,\"1\")\n");
@@ -78,6 +79,15 @@ TEST_F(LadowanieModeliTest, ASecondLoadForgetsTheFirstModelBase)
     EXPECT_EQ(stan().lista_wnioskow_modeli.all(), (std::vector<kb::SList>{{}}));
     EXPECT_EQ(stan().lista_argumentow_dopytywalnych.all(), (std::vector<kb::SList>{{"t"}}));
     EXPECT_EQ(ctx().db.wyniki_diagnoz.sprzecznosc_mr.size(), 1u);
+}
+
+// Loading the same base again finds its tautological model once, not once per load.
+TEST_F(LadowanieModeliTest, ReloadingFindsTheSameTautologies)
+{
+    const std::string taut = load_models("MOmk-t.BQZ") + "message \"Wybierz:\" -> Nie\n";
+    const auto out = run(std::string(kLoadRules) + taut + taut, 2);
+    EXPECT_EQ(out[2], path("MOmk-t.BQZ"));
+    EXPECT_EQ(stan().model_tautologiczny.all(), (std::vector<kb::ModelTautologiczny>{{5, "v", "t"}}));
 }
 
 // A duplicate number keeps the base named and fails; its flag blocks inference until the next

@@ -109,15 +109,18 @@ TEST_F(DopytywalnoscOgraniczenTest, ModelArgumentsAreAskableOnlyWithTheModelBase
     EXPECT_TRUE(load::kontrola_dopytywalnosci_ograniczen(ctx()));
 }
 
-// The uncertain twin: its own texts, its own base; the exact base is not touched.
+// The uncertain twin: its own texts, its own base with its remarks; the exact base is not touched.
 TEST_F(DopytywalnoscOgraniczenTest, UncertainTwinUnloadsOnlyItsBase)
 {
     start("note \"Uwaga błąd!\"\n");
     bazy("ograniczenie(1,[\"a\",\"b\"])\n");
     ctx().db.baza_ograniczen_p.nazwa_op.add_first("ONt.BQZ");
-    load(ctx().db.baza_ograniczen_p, "ograniczenie_n(5,[\"a\",\"q\"])\n");
+    load(ctx().db.baza_ograniczen_p,
+         "rem_ograniczenie_n(\"uwaga\")\nograniczenie_n(5,[\"a\",\"q\"])\n_ograniczenie_n(6,[\"a\"])\n");
     EXPECT_FALSE(load::kontrola_dopytywalnosci_ograniczen_p(ctx()));
     EXPECT_TRUE(ctx().db.baza_ograniczen_p.ograniczenie_n.empty());
+    EXPECT_TRUE(ctx().db.baza_ograniczen_p.rem_ograniczenie_n.empty());
+    EXPECT_TRUE(ctx().db.baza_ograniczen_p._ograniczenie_n.empty());
     EXPECT_TRUE(ctx().db.baza_ograniczen_p.nazwa_op.empty());
     EXPECT_EQ(ctx().db.baza_ograniczen.ograniczenie.size(), 1u);
     end_aux_line();

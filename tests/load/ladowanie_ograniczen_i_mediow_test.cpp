@@ -90,6 +90,29 @@ TEST_F(LadowanieOgraniczenIMediowTest, ContradictionFlagsStopTheLoadBeforeItsDia
     EXPECT_EQ(lines_after("open dialog").size(), 1u);
 }
 
+// While some loaded base has a repeated number, a cancelled load fails for the kinds that the
+// flag blocks (constraints, advice) and ends quietly for graphics and sound.
+TEST_F(LadowanieOgraniczenIMediowTest, ARepeatedNumberBlocksOnlyItsKindsAtTheQuietEnd)
+{
+    struct Case {
+        Laduj laduj;
+        load::WynikLadowania wynik;
+    } cases[] = {
+        {load::laduj_baze_ograniczen, std::nullopt},
+        {load::laduj_baze_ograniczen_p, std::nullopt},
+        {load::laduj_baze_rad, std::nullopt},
+        {load::laduj_baze_grafiki, ""},
+        {load::laduj_baze_melodii, ""},
+    };
+    for (const Case& c : cases) {
+        start_z_baza_regul("open -> cancel\n");
+        ctx().db.stan_ladowania.rozne_numery.add_last(
+            string(load::etykieta(load::BazaNumerowana::regul)));
+        EXPECT_EQ(laduj(c.laduj), c.wynik);
+        EXPECT_TRUE(load::rozne_numery(ctx()));  // a cancelled load changes no flag
+    }
+}
+
 // Cancelling the dialog changes nothing: the loaded base, its name and its findings stay.
 TEST_F(LadowanieOgraniczenIMediowTest, CancelLeavesTheLoadedBaseAsItWas)
 {

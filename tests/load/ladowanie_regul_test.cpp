@@ -3,6 +3,7 @@
 // knowledge base, the per-base duplicate flag, and the small pure rules of its checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "load/ladowanie.h"
 #include "load/numery.h"
 #include "load/opcje.h"
+#include "load/pojedyncze.h"
 #include "load/raport_bledu.h"
 
 namespace {
@@ -215,6 +217,97 @@ TEST_F(LadowanieRegulTest, FlagClearingRemovesOneTakOnly)
     load::kasowanie_model_relacyjny_sprzeczny(ctx());
     EXPECT_TRUE(w.model_relacyjny_sprzeczny.empty());
     EXPECT_EQ(w.model_rela_sprzeczny.all(), std::vector<std::string>{"Tak"});
+}
+
+TEST_F(LadowanieRegulTest, LoadingTheSameRuleBaseAgainLeavesTheSameState)
+{
+    write_file("REżaba.BQZ",
+               "reguła_dysjunktywna(\"d\")\nreguła(1,\"d\",[\"a\",\"b\"],1,\"0.5\")\n"
+               "reguła(2,\"c\",[\"a\"],1,\"1\")\nreguła(3,\"d\",[\"nc\",\"e\"],1,\"0.7\")\n"
+               "fakt(\"na\",\"0.8\")\n");
+    const std::string jedno = std::string("open -> REżaba.BQZ\nnote \"Wynik ładowania bazy reguł\"\n") +
+                              kNieNieNie + "message \"Wybierz:\" -> Nie\n";
+    start(jedno + jedno);
+    auto stan = [&] {
+        const kb::Store& db = ctx().db;
+        return factfile::save_text(db.baza_regul) + factfile::save_text(db.stan) +
+               factfile::save_text(db.stan_ladowania) + factfile::save_text(db.wyniki_diagnoz) +
+               factfile::save_text(db.baza_raportu);
+    };
+    std::string po_pierwszym, po_drugim;
+    load::WynikLadowania pierwszy, drugi;
+    in_main_window([&] {
+        pierwszy = load::laduj_baze_regul(ctx());
+        po_pierwszym = stan();
+        drugi = load::laduj_baze_regul(ctx());
+        po_drugim = stan();
+    });
+    ASSERT_EQ(pierwszy, path("REżaba.BQZ"));
+    ASSERT_EQ(drugi, path("REżaba.BQZ"));
+    EXPECT_EQ(po_drugim, po_pierwszym);
+    EXPECT_EQ(ctx().db.stan.wyroznik.all(), std::vector<std::string>{"żaba"});
+    EXPECT_EQ(lines_after("title"),
+              std::vector<std::string>{"\"velk\" -> \"velk_QZ wnioskuje dla bazy wiedzy ŻABA\""});
+}
+
+TEST_F(LadowanieRegulTest, ConstraintWithFewerThanTwoConditionsUnloadsItsWholeBase)
+{
+    for (bool niepewna : {false, true}) {
+        start("note \"Uwaga błąd!\"\n");
+        const std::string o = niepewna ? "ograniczenie_n" : "ograniczenie";
+        const std::string n = niepewna ? "nazwa_op" : "nazwa_og";
+        const std::string baza = o + "(3,[\"a\",\"b\"])\n" + o + "(5,[])\n" + o + "(8,[\"c\"])\n" + n +
+                                 "(\"Ox.BQZ\")\n" + n + "_pelna(\"/x/Ox.BQZ\")\n";
+        const kb::BazaOgraniczen& og = ctx().db.baza_ograniczen;
+        const kb::BazaOgraniczenP& op = ctx().db.baza_ograniczen_p;
+        if (niepewna) load(ctx().db.baza_ograniczen_p, baza);
+        else load(ctx().db.baza_ograniczen, baza);
+        ctx().db.stan.jestem_tu.add_last("TAK");
+
+        if (niepewna) load::wykrywanie_ograniczen_pojedynczych_p(ctx());
+        else load::wykrywanie_ograniczen_pojedynczych(ctx());
+        end_aux_line();
+
+        EXPECT_TRUE(og.ograniczenie.empty() && og.nazwa_og.empty()) << o;
+        EXPECT_TRUE(op.ograniczenie_n.empty() && op.nazwa_op.empty()) << o;
+        EXPECT_EQ(og.nazwa_og_pelna.size() + op.nazwa_op_pelna.size(), 1u) << o;  // the full path stays
+        EXPECT_TRUE(ctx().db.stan.jestem_tu.empty()) << o;
+        // Only the first short constraint, 5, is reported, its empty list as the two brackets.
+        const std::vector<std::string> noty = lines_after("note \"Uwaga błąd!\":");
+        ASSERT_EQ(noty.size(), 1u) << o;
+        EXPECT_NE(noty[0].find("ma ograniczenie 5.\\n"), std::string::npos) << noty[0];
+        EXPECT_NE(noty[0].find("\\n\\n[]\\n\\n"), std::string::npos) << noty[0];
+        const std::vector<std::string> okno = aux();
+        EXPECT_NE(std::find(okno.begin(), okno.end(), "    []"), okno.end()) << o;
+    }
+}
+
+TEST_F(LadowanieRegulTest, NumberCheckLeavesItsLabelOnlyWhenItMadeNoReport)
+{
+    struct Przypadek {
+        const char* reguly;
+        bool z_nazwa;
+        bool wynik;
+        std::vector<std::string> etykiety;  // `testowanie` afterwards
+        std::size_t noty;
+    };
+    const char* kPowtorzone =  // the same number in two notations
+        "reguła(2,\"w\",[\"a\",\"b\"],1,\"0.5\")\nreguła(02,\"v\",[\"c\",\"d\"],1,\"0.5\")\n";
+    const char* kRozne =  // numbers that differ only in sign
+        "reguła(3,\"w\",[\"a\",\"b\"],1,\"0.5\")\nreguła(-3,\"v\",[\"c\",\"d\"],1,\"0.5\")\n";
+    for (const Przypadek& p : {Przypadek{kRozne, true, true, {"baza reguł"}, 0},
+                               Przypadek{kPowtorzone, true, false, {}, 1},
+                               Przypadek{kPowtorzone, false, false, {"baza reguł"}, 0}}) {
+        start("note \"Błąd bazy reguł\"\n");
+        load(ctx().db.baza_regul, p.reguly);
+        if (p.z_nazwa) ctx().db.stan.nazwa_re.add_first("REx.BQZ");
+        ctx().db.stan_ladowania.testowanie.add_last("baza modeli");  // an earlier check's label
+        EXPECT_EQ(load::testuj_numery_regul(ctx()), p.wynik) << p.reguly;
+        EXPECT_EQ(ctx().db.stan_ladowania.testowanie.all(), p.etykiety) << p.reguly;
+        EXPECT_EQ(lines_after("note \"Błąd bazy reguł\":").size(), p.noty) << p.reguly;
+        // The flag is added whether or not the report could be made.
+        EXPECT_EQ(ctx().db.stan_ladowania.rozne_numery.contains("baza reguł"), !p.wynik) << p.reguly;
+    }
 }
 
 TEST_F(LadowanieRegulTest, UnknownKindFailsSilently)
