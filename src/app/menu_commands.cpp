@@ -71,13 +71,10 @@ bool akcja_ograniczen_p(kb::Context& ctx, int akcja)
 
 // ---- Analysis of the rule base --------------------------------------------------------------------
 
-// The handler of dialog 10000 belongs with the flattening; until it comes, the dialog closes by
-// its defaults and stores no rule number, and `dalej` finds none.
-bool flattening_choice_declines(kb::Context&, const platform::Event&) { return false; }
-
 bool splaszczanie_wybranej_reguly(kb::Context& ctx, int)
 {
-    if (!dlg_wybor_reguly_do_splaszczenia_Create(ctx, ctx.ui.main_window(), flattening_choice_declines)) return false;
+    if (!dlg_wybor_reguly_do_splaszczenia_Create(ctx, ctx.ui.main_window(),
+                                                 diagnostics::dlg_wybor_reguly_do_splaszczenia_eh)) return false;
     diagnostics::dalej(ctx);
     return true;
 }

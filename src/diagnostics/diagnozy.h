@@ -7,6 +7,7 @@
 
 #include "kb/context.h"
 #include "platform/facts.h"
+#include "platform/toolkit_types.h"
 
 namespace diagnostics {
 
@@ -28,6 +29,8 @@ bool pisz_nadmiar_2pp(kb::Context& ctx);
 // The lines (rule number and conclusion) for choosing a rule; nullopt when the rule base was
 // found externally contradictory.
 std::optional<facts::SList> tryb_splaszczenia_1(kb::Context& ctx);
+// Handler of dialog 10000: on "&OK" stores the chosen rule's number as `tok` and closes it.
+bool dlg_wybor_reguly_do_splaszczenia_eh(kb::Context& ctx, const platform::Event& event);
 void dalej(kb::Context& ctx);
 void tryb_splaszczenia(kb::Context& ctx);
 void analiza_bazy_wiedzy(kb::Context& ctx, int mode);

@@ -16,6 +16,7 @@ bool pisz_nadmiar_2p(kb::Context&) { return false; }
 bool pisz_nadmiar_2pp(kb::Context&) { return false; }
 
 std::optional<facts::SList> tryb_splaszczenia_1(kb::Context&) { return std::nullopt; }
+bool dlg_wybor_reguly_do_splaszczenia_eh(kb::Context&, const platform::Event&) { return false; }
 void dalej(kb::Context&) {}
 void tryb_splaszczenia(kb::Context&) {}
 void analiza_bazy_wiedzy(kb::Context&, int) {}

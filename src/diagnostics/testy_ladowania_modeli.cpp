@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/menu_states.h"
 #include "kb/baza_modeli.h"
 #include "platform/toolkit.h"
 
@@ -14,9 +15,6 @@ namespace diagnostics {
 namespace {
 
 using kb::Context;
-
-constexpr int kRaportSprzecznosciModeli = 10090;  // "Diagnostyka sprzeczności bazy modeli"
-constexpr int kRaportSprzecznosciLacznych = 10091;  // "... łącznych bazy modeli i bazy reguł"
 
 void linia(Context& ctx, std::string_view tekst)
 {
@@ -61,7 +59,7 @@ bool informuj_sprzecznosc_mz(Context& ctx)
                     "\nMożesz jednak diagnozować jej sprzeczności." +
                     "\nW tym celu musisz przejść do opcji\n   'Baza modeli niepewna\n     Diagnostyka "
                     "sprzeczności bazy modeli'");
-    ctx.ui.enable_menu_item(ctx.ui.main_window(), kRaportSprzecznosciModeli, true);
+    app::menu_po(ctx, app::MenuEvent::ModelContradictionFound);
     kb::kasowanie_nazwy_mo(ctx);
     return false;
 }
@@ -99,7 +97,7 @@ void powiadom_o_sprzecznosci_mr(Context& ctx)
                     "\nW tym celu musisz przejść do opcji:" +
                     "\n'   Baza modeli niepewna\n     Diagnostyka sprzeczności łącznych\n     bazy modeli i bazy "
                     "reguł' ");
-    ctx.ui.enable_menu_item(ctx.ui.main_window(), kRaportSprzecznosciLacznych, true);
+    app::menu_po(ctx, app::MenuEvent::ModelRuleContradictionFound);
 }
 
 bool wyznacz_sprzecznosc_mr(Context& ctx)

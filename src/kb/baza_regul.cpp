@@ -49,7 +49,7 @@ std::optional<AkcjaWynik> warunki_dopytywalne(Context& ctx)
 void zapomnij_po_usunieciu_pliku(Context& ctx)
 {
     const auto pelne = ctx.db.stan.nazwa_re_pelna.all();
-    zapomnij_baze_regul(ctx);
+    forget_rule_base(ctx);
     for (const std::string& p : pelne) ctx.db.stan.nazwa_re_pelna.add_last(p);
 }
 
@@ -61,7 +61,7 @@ std::optional<AkcjaWynik> dzialanie_w_bazie_regul(Context& ctx, std::int32_t akc
     case 1: return przeglad_pliku(ctx);
     case 2: return warunki_dopytywalne(ctx);
     case 4:
-        zapomnij_baze_regul(ctx);
+        forget_rule_base(ctx);
         return pusty_wynik_akcji();
     case 5:
         zapomnij_po_usunieciu_pliku(ctx);
@@ -98,7 +98,7 @@ void kasowanie_nazwy_re(Context& ctx)
     ctx.db.stan.nazwa_re_pelna.remove_all();
 }
 
-void zapomnij_baze_regul(Context& ctx)
+void forget_rule_base(Context& ctx)
 {
     ctx.db.baza_regul.visit([](std::string_view, auto& facts) { facts.remove_all(); });
     kasowanie_nazwy_re(ctx);

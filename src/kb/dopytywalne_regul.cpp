@@ -1,6 +1,6 @@
 // Askable conditions of the rule base and the load-time check of its given facts. Computes
 // from the rules and records the condition and conclusion lists; it never writes the report
-// text, and it removes the rule base only through zapomnij_baze_regul.
+// text, and it removes the rule base only through forget_rule_base.
 #include "kb/dopytywalne_regul.h"
 
 #include <string>
@@ -64,7 +64,7 @@ void odrzuc_koniec_warunkiem(Context& ctx)
                 "\nPrzejdź do 'Bazy reguł niepewnej',"
                 "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
                 "\ni usuń warunek \"koniec\" (lub \"nkoniec\") z reguł.");
-    zapomnij_baze_regul(ctx);
+    forget_rule_base(ctx);
 }
 
 void odrzuc_fakty(Context& ctx, const SList& bledne)
@@ -79,7 +79,7 @@ void odrzuc_fakty(Context& ctx, const SList& bledne)
                     "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
                     "\ni usuń fakty nie będące warunkami dopytywalnymi lub"
                     "\nwprowadź odpowiednie warunki dopytywalne do reguł.");
-    zapomnij_baze_regul(ctx);
+    forget_rule_base(ctx);
 }
 
 // Records the lists of one computation, replacing the previous one's (readers never meet an

@@ -19,7 +19,7 @@ facts::SList wyznacz_warunki_dopytywalne(Context& ctx);
 // The load-time check of the given facts. Computes the askables afresh; when "koniec" is both
 // a conclusion and a condition (with or without "n"), or a given fact (negation stripped) is
 // no askable condition, it says so in the auxiliary window and a note, forgets the rule base
-// as a unit (zapomnij_baze_regul) and fails.
+// as a unit (forget_rule_base) and fails.
 bool testowanie_dopytywalnosci_faktow(Context& ctx);
 
 // Each item on a line of its own after three blanks, in the auxiliary window only.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/menu_states.h"
 #include "kb/baza_modeli.h"
 #include "kb/baza_regul.h"
 #include "kb/dopytywalne_regul.h"
@@ -18,9 +19,6 @@
 namespace kb {
 
 namespace {
-
-constexpr int kWnioskowanieWPrzod = 10164;  // "Wnioskowanie rozwinięte niepewne w przód"
-constexpr int kWnioskowanieWstecz = 10165;  // "Wnioskowanie rozwinięte niepewne wstecz"
 
 // Every combination of the facts of the given lists, in store order with the list named last
 // varied first, until `clash` finds names in one; those names, or nullopt when no combination
@@ -91,10 +89,10 @@ void zglos_i_odrzuc(Context& ctx, const Komunikat& k, const SList& nazwy)
                              "\nlub opcję 'Edycja bazy reguł', "
                              "\nwybierz błędną bazę i usuń błąd.");
 
+    // Only the model base goes: the rules stay loaded for editing and a reload, while inference
+    // waits for the next rule-base load, as the note says.
     forget_model_base(ctx);
-    zapomnij_baze_regul(ctx);
-    ctx.ui.enable_menu_item(ctx.ui.main_window(), kWnioskowanieWPrzod, false);
-    ctx.ui.enable_menu_item(ctx.ui.main_window(), kWnioskowanieWstecz, false);
+    app::menu_po(ctx, app::MenuEvent::ConclusionClashFound);
 }
 
 const Komunikat kJednakoweWnioski{

@@ -54,7 +54,7 @@ void testuj_cf(kb::Context& ctx, std::int32_t numer, const std::string& cf)
     ctx.ui.note("Błędna wartość CF dla reguły!",
                 "Błędna wartość CF dla reguły " + text::int_to_text(numer) + "." +
                     reszta_noty("Bazy reguł", "Edycja bazy reguł"));
-    kb::zapomnij_baze_regul(ctx);
+    kb::forget_rule_base(ctx);
 }
 
 // What differs between the given facts of the rule base and those of the model base. The
@@ -73,7 +73,7 @@ struct RodzajFaktu {
 const RodzajFaktu kFakt = {"Błędna wartość CF dla faktu '", "Przejdź do 'Bazy reguł,'",
                            "wybierz opcję 'Edycja bazy reguł', ", "Błędna wartość CF dla faktu!",
                            "Błędna wartość CF dla faktu ", "Bazy reguł", "Edycja bazy reguł",
-                           kb::zapomnij_baze_regul};
+                           kb::forget_rule_base};
 const RodzajFaktu kMFakt = {"Błędna wartość CF dla m_faktu '", "Przejdź do 'Bazy modeli,'",
                             "wybierz opcję 'Edycja bazy modeli', ", "Błędna wartość CF dla m_faktu!",
                             "Błędna wartość CF dla m_faktu ", "Bazy modeli", "Edycja bazy modeli",

@@ -178,7 +178,7 @@ TEST_F(LadowanieRegulTest, DuplicateNumbersFailAndFlagOnlyWhileTheBaseIsLoaded)
     EXPECT_TRUE(load::rozne_numery(ctx(), load::BazaNumerowana::regul));
     EXPECT_TRUE(load::rozne_numery(ctx()));
     EXPECT_FALSE(load::rozne_numery(ctx(), load::BazaNumerowana::modeli));
-    kb::zapomnij_baze_regul(ctx());  // any unload ends the base's flag
+    kb::forget_rule_base(ctx());  // any unload ends the base's flag
     EXPECT_FALSE(load::rozne_numery(ctx()));
     EXPECT_TRUE(znaczniki_usuniete());
 }
