@@ -133,10 +133,7 @@ struct WynikiDiagnoz {
     FactList<ZbadanyWniosek> zbadany_wniosek_p;
     FactList<ZbadanyWniosek> zbadany_wniosek_pp;
 
-    template <class V>
-    void visit(V&& v) { visit_all(*this, v); }
-    template <class V>
-    void visit(V&& v) const { visit_all(*this, v); }
+    DATABASE_VISITORS
 
 private:
     template <class Self, class V>

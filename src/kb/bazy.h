@@ -15,14 +15,6 @@ using facts::IList;
 using facts::ListaList;
 using facts::SList;
 
-// A database's visit(v) calls v(fact name, fact list) for every fact name in declaration
-// order; the names are the exact names of the fact files (UTF-8). Saving writes in this order.
-#define KB_VISITORS                                                  \
-    template <class V>                                               \
-    void visit(V&& v) { visit_all(*this, v); }                       \
-    template <class V>                                               \
-    void visit(V&& v) const { visit_all(*this, v); }
-
 // ---- Fact structs shared by several names ------------------------------------------------
 
 // A given fact: a condition and its CF text (fakt, m_fakt and their twins).
@@ -67,7 +59,7 @@ struct BazaRegul {
     FactList<Regula> _regula;
     FactList<std::string> _regula_dysjunktywna;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -157,7 +149,7 @@ struct BazaModeli {
     FactList<ModelWielomianowy> _model_wielomianowy;
     FactList<SList> _modele_ekskluzywne;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -200,7 +192,7 @@ struct BazaOgraniczen {
     FactList<std::string> nazwa_og;
     FactList<std::string> nazwa_og_pelna;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -219,7 +211,7 @@ struct BazaOgraniczenP {
     FactList<std::string> rem_ograniczenie_n;
     FactList<Ograniczenie> _ograniczenie_n;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -238,7 +230,7 @@ struct BazaRad {
     static constexpr const char* name = "baza_rad";
     FactList<Medium> rada;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v) { v("rada", s.rada); }
@@ -249,7 +241,7 @@ struct BazaGrafiki {
     FactList<Medium> grafika;   // for a conclusion ending with CF >= 0
     FactList<Medium> ngrafika;  // for CF < 0
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -264,7 +256,7 @@ struct BazaMelodii {
     FactList<Medium> dzwiek;   // for a conclusion ending with CF >= 0
     FactList<Medium> ndzwiek;  // for CF < 0
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -280,7 +272,7 @@ struct BazaRaportu {
     static constexpr const char* name = "baza_raportu";
     FactList<std::string> tekst_raportu;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v) { v("tekst_raportu", s.tekst_raportu); }
@@ -331,7 +323,7 @@ struct Dane {
     // window around the launch.
     FactList<std::string> jakiewnioskowanie;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -424,7 +416,7 @@ struct Stan {
     FactList<std::string> nazwa_gr;
     FactList<std::string> nazwa_me;
 
-    KB_VISITORS
+    DATABASE_VISITORS
 private:
     template <class Self, class V>
     static void visit_all(Self& s, V& v)
@@ -467,6 +459,5 @@ private:
     }
 };
 
-#undef KB_VISITORS
 
 }  // namespace kb

@@ -68,10 +68,7 @@ struct StanLadowania {
     FactList<ListaNumerowRegul> lista_numerow_regul_kumulatywnych;
     FactList<ListaNumerowRegul> lista_numerow_regul_dysjunktywnych;
 
-    template <class V>
-    void visit(V&& v) { visit_all(*this, v); }
-    template <class V>
-    void visit(V&& v) const { visit_all(*this, v); }
+    DATABASE_VISITORS
 
 private:
     template <class Self, class V>

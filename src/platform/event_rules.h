@@ -35,4 +35,17 @@ int default_answer(const Event& event);
 Event enter_key_event(WindowId dialog);
 Event esc_key_event(WindowId dialog);
 
+// Counts the handlers running, so that destroying the main window from one ends the program
+// by unwinding instead of pulling windows from under running code.
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~DepthGuard() { --depth_; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
 }  // namespace platform

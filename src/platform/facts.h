@@ -30,6 +30,15 @@ concept MultiField = requires(T& t) { t.fields(); };
     auto fields() const { return std::tie(__VA_ARGS__); }                      \
     bool operator==(const Type&) const = default;
 
+// A database is a struct of FactList members, one per fact name. Its visit(v) calls
+// v(fact name, fact list) for every fact name in declaration order (the exact names of the fact
+// files, UTF-8); the struct writes a static visit_all(self, v) and this macro adds visit().
+#define DATABASE_VISITORS                                            \
+    template <class V>                                               \
+    void visit(V&& v) { visit_all(*this, v); }                       \
+    template <class V>                                               \
+    void visit(V&& v) const { visit_all(*this, v); }
+
 // The facts of one name, in store order.
 //
 // Enumeration rule (callers rely on it in loops that change the facts they walk over): when a

@@ -13,22 +13,6 @@ namespace platform::headless {
 
 using namespace detail;
 
-namespace {
-
-// Counts the handlers running, so that destroying the main window from one ends the program.
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& depth_;
-};
-
-}  // namespace
-
 // ---- Construction and inspection ----------------------------------------------------------------
 
 HeadlessToolkit::HeadlessToolkit(Script script, HeadlessOptions options)

@@ -9,22 +9,6 @@
 
 namespace platform {
 
-namespace {
-
-// Counts the handlers running, so that destroying the main window from one ends the program.
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : depth_(depth) { ++depth_; }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& depth_;
-};
-
-}  // namespace
-
 Delivery QtToolkit::deliver(WindowId id, const Event& event)
 {
     Win* w = find(id);
