@@ -485,8 +485,9 @@ DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
         w->controls.push_back(std::move(control));
     }
     for (const auto& [control_id, value] : desc.initial) {
+        const ControlId wanted = control_id;  // clang 14 cannot capture a structured binding
         const auto c = std::find_if(w->controls.begin(), w->controls.end(),
-                                    [&](const Control& k) { return k.desc.id == control_id; });
+                                    [&](const Control& k) { return k.desc.id == wanted; });
         if (c == w->controls.end())
             throw ToolkitError(shown + " has no control " + std::to_string(control_id) + " to set");
         if (c->desc.kind == ControlKind::RadioButton && value.checked)
