@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs every test, then runs the fact-file fuzzer for a fixed number of inputs.
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
+# the fact-file fuzzer for a fixed number of inputs, then runs every test (CTest's summary is
+# the last thing printed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
+
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELK_SANITIZE=ON
 cmake --build build/test -j "$jobs"
-export QT_QPA_PLATFORM=offscreen
-(cd build/test && ctest --output-on-failure -j "$jobs")
+
 if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
   CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELK_FUZZ=ON -DVELK_TESTS=OFF -DVELK_QT=OFF
-  cmake --build build/fuzz -j "$jobs"
+  cmake --build build/fuzz -j "$jobs" --target fuzzers
   # libFuzzer adds the inputs it finds to its corpus directory: it works on a copy, so the
   # seed corpus in the repository stays as committed; crash inputs go to build/fuzz/artifacts.
   mkdir -p build/fuzz/artifacts
@@ -25,3 +26,7 @@ if [ -d fuzz ] && ls fuzz/*.cpp >/dev/null 2>&1; then
     rm -rf "$corpus"
   done
 fi
+
+export QT_QPA_PLATFORM=offscreen
+cd build/test
+ctest --output-on-failure -j "$jobs"
