@@ -7,6 +7,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev
   unixodbc-dev libsqliteodbc
+  locales-all  # a Polish locale: the tests show numbers never go through the locale
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -10,8 +10,8 @@
 namespace factfile {
 
 LoadError::LoadError(int number_, std::string line_, std::size_t position_, std::size_t line_number_)
-    : std::runtime_error("fact file: error " + std::to_string(number_) + " in line " +
-                         std::to_string(line_number_) + " at position " + std::to_string(position_)),
+    : std::runtime_error("Błąd " + std::to_string(number_) + " w wierszu " + std::to_string(line_number_) +
+                         " pliku faktów, pozycja " + std::to_string(position_) + "."),
       number(number_),
       line(std::move(line_)),
       position(position_),

@@ -51,6 +51,10 @@ concept MultiField = requires(T& t) { t.fields(); };
 // key below all others, add last one above). A walk remembers the key it handed out last and
 // looks for the first live fact with a greater key, so removals and additions during the walk
 // need no bookkeeping. Removed facts are tombstones until there are many of them.
+//
+// Only walk bodies (each, each_matching, a Reader's caller) may change the list. The match
+// predicates and update_first's change see a fact inside the store and must leave the list
+// alone: they run inside a loop over the stored facts, which any addition or removal breaks.
 template <class T>
 class FactList {
     struct Entry {
@@ -178,6 +182,8 @@ public:
     }
 
     // A walk over the facts by the enumeration rule; the list may change between next() calls.
+    // It keeps a pointer to its list: the list must outlive it and not be assigned a whole
+    // other list (a restored copy brings back older keys) while the walk is under way.
     class Reader {
     public:
         explicit Reader(const FactList& list) : list_(&list) {}

@@ -20,7 +20,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string reason(int error_number) { return std::generic_category().message(error_number); }
+// The reason shown to the user, in the program's language whatever the machine's; the rare
+// ones by number.
+std::string reason(int error_number) {
+    struct Reason {
+        int number;
+        const char* text;
+    };
+    static constexpr Reason kReasons[] = {
+        {ENOENT, "nie ma takiego pliku ani katalogu"},
+        {EACCES, "brak uprawnień"},
+        {EPERM, "brak uprawnień"},
+        {EROFS, "system plików tylko do odczytu"},
+        {ENOSPC, "brak miejsca na dysku"},
+        {EDQUOT, "przekroczony przydział miejsca na dysku"},
+        {EISDIR, "to jest katalog"},
+        {ENOTDIR, "część ścieżki nie jest katalogiem"},
+        {ENAMETOOLONG, "za długa nazwa"},
+        {EIO, "błąd wejścia-wyjścia"},
+        {EMFILE, "za dużo otwartych plików"},
+        {ENFILE, "za dużo otwartych plików"},
+    };
+    for (const Reason& r : kReasons)
+        if (r.number == error_number) return r.text;
+    return "błąd systemu nr " + std::to_string(error_number);
+}
 
 // `what` is a literal and `path` an existing string, so evaluating the arguments leaves errno alone.
 [[noreturn]] void fail(const char* what, const std::string& path, int error_number) {

@@ -28,6 +28,9 @@ class ProgramExit {};
 // - Menu events go to the window whose menu holds the item: main-menu items to the main window,
 //   a document window's own menu items to that window.
 // - No event reaches a window after its Destroy event.
+// - While the program ends (after end_program, or once the main window is being destroyed) no
+//   window opens: create_window answers kNoWindow, create_aux_window does nothing, and a modal
+//   call (run_dialog, note, question, ...) throws ProgramExit instead of asking.
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -73,7 +76,9 @@ public:
 
     // ---- Text windows (the editor control) ----------------------------------------------------
     // Texts are UTF-8 with "\n" line breaks; positions count characters from 0;
-    // std::string::npos as a position means the end of the text.
+    // std::string::npos as a position means the end of the text. A line break the user types
+    // into an editable text starts the new line with the blanks and tabs that begin the line
+    // above, up to the caret.
 
     virtual std::string editor_text(WindowId window) const = 0;
     virtual void set_editor_text(WindowId window, std::string_view text) = 0;

@@ -154,6 +154,7 @@ TEST(FactFileErrors, FactsBeforeTheBadLineStayAndLaterLinesAreNotRead)
     EXPECT_EQ(error->number, 1403);
     EXPECT_EQ(error->line, "fakt(c)");  // carriage return dropped, no line end
     EXPECT_EQ(error->line_number, 3u);
+    EXPECT_STREQ(error->what(), "Błąd 1403 w wierszu 3 pliku faktów, pozycja 6.");
     EXPECT_EQ(db.fakt.size(), 2u);
     EXPECT_EQ(db.fakt.all().back().warunek, "b");
 }

@@ -109,6 +109,60 @@ TEST(FactListWalk, ManyRemovalsCompactTombstonesWithoutDisturbingTheWalk)
     EXPECT_EQ(list.first(), -2);
 }
 
+TEST(FactListWalk, RemovingOneFactAtATimeCompactsMidWalkWithoutSkippingOrRepeating)
+{
+    // Far more than the tombstone threshold, so remove_first compacts while the walk runs.
+    constexpr int n = 300;
+    struct Case {
+        const char* what;
+        std::function<void(FactList<int>&, int)> body;  // after handing out v
+        std::vector<int> handed_out;
+        std::vector<int> after;
+    };
+    std::vector<int> all, every_third, last_hundred;
+    for (int i = 0; i < n; ++i) {
+        all.push_back(i);
+        if (i % 3 == 0) every_third.push_back(i);
+        if (i >= n - 100) last_hundred.push_back(i);
+    }
+    const std::vector<Case> cases = {
+        {"the fact just handed out", [](auto& l, int v) { l.remove_first_equal(v); }, all, {}},
+        {"the two facts after it",
+         [](auto& l, int v) {
+             l.remove_first_equal(v + 1);
+             l.remove_first_equal(v + 2);
+         },
+         every_third, every_third},
+        {"the fact just handed out, adding one last for each of the first ten",
+         [](auto& l, int v) {
+             l.remove_first_equal(v);
+             if (v < 10) l.add_last(n + v);
+         },
+         [&] {
+             std::vector<int> seen = all;
+             for (int v = 0; v < 10; ++v) seen.push_back(n + v);
+             return seen;
+         }(),
+         {}},
+        {"the first fact, a hundred behind the walk",
+         [](auto& l, int v) {
+             if (v >= 100) l.remove_first([](int) { return true; });
+         },
+         all, last_hundred},
+    };
+    for (const auto& c : cases) {
+        FactList<int> list;
+        for (int v : all) list.add_last(v);
+        std::vector<int> seen;
+        list.each([&](int v) {
+            seen.push_back(v);
+            c.body(list, v);
+        });
+        EXPECT_EQ(seen, c.handed_out) << c.what;
+        EXPECT_EQ(list.all(), c.after) << c.what;
+    }
+}
+
 TEST(FactListWalk, TwoInterleavedReadersEachFollowTheRule)
 {
     FactList<int> list = list_of({1, 2, 3});

@@ -194,16 +194,21 @@ TEST_F(FilesTest, ReadsCp1250AndUtf8FilesToTheSameText) {
     EXPECT_EQ(utf8.encoding, text::Encoding::Utf8);
 }
 
-TEST_F(FilesTest, ReadingAMissingFileThrowsWithItsPath) {
+TEST_F(FilesTest, ReadingAMissingFileThrowsWithItsPathAndAPolishReason) {
     Files f(dir_);
     fs::create_directories(root_ / "folder");
-    for (const char* name : {"missing.bqz", "folder"}) {
+    struct Case {
+        const char* name;
+        const char* message;  // after the path
+    };
+    for (const Case& c : {Case{"missing.bqz", " (nie ma takiego pliku ani katalogu)"},
+                          Case{"folder", " (to jest katalog)"}}) {
         try {
-            f.read_text(name);
-            ADD_FAILURE() << name << " was read";
+            f.read_text(c.name);
+            ADD_FAILURE() << c.name << " was read";
         } catch (const FileError& error) {
-            EXPECT_EQ(error.path(), dir_ + "/" + name);
-            EXPECT_NE(std::string(error.what()).find(error.path()), std::string::npos) << error.what();
+            EXPECT_EQ(error.path(), dir_ + "/" + c.name);
+            EXPECT_EQ(error.what(), "Nie można otworzyć pliku " + error.path() + c.message);
         }
     }
 }

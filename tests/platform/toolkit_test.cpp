@@ -1,6 +1,6 @@
 // The toolkit layer through its headless back-end, driven by toy handlers: defaults of declined
-// events, modal nesting, the error trap, ending the program from nested dialogs, the auxiliary
-// window's bound, the current output, and how a script that does not match fails.
+// events, modal nesting, the error trap, ending the program, the auxiliary window's bound, the
+// current output and its failures, the editor's indent, and how a script that does not match fails.
 #include <stdlib.h>
 
 #include <filesystem>
@@ -14,6 +14,7 @@
 #include "app/dialog_templates.h"
 #include "app/main_menu.h"
 #include "platform/headless/headless_toolkit.h"
+#include "platform/headless/text_editor.h"
 #include "platform/list_order.h"
 
 namespace fs = std::filesystem;
@@ -22,6 +23,7 @@ using platform::headless::HeadlessOptions;
 using platform::headless::HeadlessToolkit;
 using platform::headless::Script;
 using platform::headless::ScriptFailure;
+using platform::headless::TextEditor;
 
 namespace {
 
@@ -338,6 +340,65 @@ dialog 500
     }
 }
 
+// A window's Destroy handler that asks something while the program ends is not answered: the
+// question is not shown (the transcript says so), the handler ends there, and the windows still go.
+TEST_F(ToolkitTest, NothingModalOpensWhileTheProgramEnds)
+{
+    start("menu 100\nclose\n");
+    bool asked_past = false;
+    run_menu([&](int) {
+        WindowSpec doc;
+        doc.title = "Dokument";
+        doc.handler = [&](const Event& e) {
+            if (e.kind != EventKind::Destroy) return false;
+            ui_->question("Uwaga!", "Zapisać?", {"&Tak", "&Nie"});
+            asked_past = true;
+            return true;
+        };
+        ui_->create_window(doc);
+        return true;
+    });
+    EXPECT_FALSE(asked_past);
+    EXPECT_TRUE(contains(transcript(), "> close\n"
+                                       "question \"Uwaga!\": \"Zapisać?\" [&Tak|&Nie] (not shown: the program ends)\n"
+                                       "window \"Dokument\" closed\nwindow \"Główne\" closed\nend of program\n"));
+    ui_->check_script_finished();
+}
+
+// A Destroy handler that ends the program: its window and the window's children are gone first,
+// then the end unwinds the command that destroyed it.
+TEST_F(ToolkitTest, EndingTheProgramFromADestroyHandlerFinishesThatWindowFirst)
+{
+    start("menu 100\n");
+    bool after_destroy = false;
+    bool child_destroyed = false;
+    run_menu([&](int) {
+        WindowSpec doc;
+        doc.title = "Dokument";
+        doc.handler = [&](const Event& e) {
+            if (e.kind == EventKind::Destroy) ui_->end_program();
+            return false;
+        };
+        const WindowId parent = ui_->create_window(doc);
+        WindowSpec child;
+        child.title = "Dziecko";
+        child.parent = parent;
+        child.handler = [&](const Event& e) {
+            if (e.kind == EventKind::Destroy) child_destroyed = true;
+            return false;
+        };
+        ui_->create_window(child);
+        ui_->destroy_window(parent);
+        after_destroy = true;
+        return true;
+    });
+    EXPECT_FALSE(after_destroy);
+    EXPECT_TRUE(child_destroyed);
+    EXPECT_TRUE(contains(transcript(), "window \"Dziecko\" closed\nwindow \"Dokument\" closed\n"
+                                       "window \"Główne\" closed\nend of program\n"));
+    ui_->check_script_finished();
+}
+
 // ---- The auxiliary window and the current output --------------------------------------------------
 
 TEST_F(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst)
@@ -403,6 +464,38 @@ TEST_F(ToolkitTest, CurrentOutputGoesToAFileWhileOneIsOpenAndBackAfter)
                                        "output file \"wynik.txt\" written:\n  | zażółć\n  | gęślą\n"));
 }
 
+// The file is written whole when it is closed. When that write fails, the error reaches the
+// caller, the output is the auxiliary window again, and nothing half-written stays behind.
+TEST_F(ToolkitTest, FailedWriteOfTheOutputFileSendsTheOutputBackToTheAuxWindow)
+{
+    fs::create_directory(dir_ / "znika");
+    start("close\n");
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        ui_->create_aux_window(100);
+        EXPECT_THROW(ui_->open_output_file("brak/wynik.txt"), files::FileError);  // no such folder
+        EXPECT_FALSE(ui_->output_is_file());
+        ui_->open_output_file("znika/wynik.txt");
+        ui_->write("do pliku\n");
+        fs::remove_all(dir_ / "znika");
+        EXPECT_THROW(ui_->close_output_file(), files::FileError);
+        EXPECT_FALSE(ui_->output_is_file());
+        ui_->write("z powrotem\n");
+        EXPECT_EQ(ui_->aux_lines(), (std::vector<std::string>{"z powrotem"}));
+        // Left open at the end and failing then: the transcript says so, the program still ends.
+        fs::create_directory(dir_ / "znika");
+        ui_->open_output_file("znika/koniec.txt");
+        ui_->write("x");
+        fs::remove_all(dir_ / "znika");
+        return true;
+    });
+    EXPECT_FALSE(fs::exists(dir_ / "znika"));
+    EXPECT_TRUE(contains(transcript(), "output file \"znika/koniec.txt\" opened\n> close\nwindow \"Główne\" closed\n"
+                                       "output file not written: "));
+    EXPECT_TRUE(contains(transcript(), "\nend of program\n"));
+    EXPECT_FALSE(contains(transcript(), dir_.string()));
+}
+
 TEST_F(ToolkitTest, AuxLinesInterruptedByABoxContinueOnTheSameLine)
 {
     start("menu 100\nquestion -> \"&Nie\"\nclose\n");
@@ -465,6 +558,7 @@ TEST_F(ToolkitTest, PicturesGiveTheirSizeAndUnplayableSoundIsSilence)
 
 // ---- A script that does not match what the program asks -------------------------------------------
 
+// Menu item 100 shows a note, 101 opens the toy dialog with the items "a" and "b" in list 11.
 TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
 {
     struct Case {
@@ -478,16 +572,30 @@ TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
         {"menu 100\nnote \"Błąd\"\n", "expects the title \"Błąd\", but the program shows note \"Uwaga!\""},
         // an answer while the program waits for a command
         {"note\n", "script line 1 `note` answers something the program did not ask"},
-        // a greyed item
+        // a greyed item, an item no menu has
         {"menu 102\n", "menu item 102 \"&Trzy\" is greyed"},
+        {"menu \"&Cztery\"\n", "script line 1 `menu \"&Cztery\"`: no such item in the main menu"},
         // the script ends first
         {"menu 100\n", "the script has ended, but the program shows note \"Uwaga!\""},
+        // another dialog, a control or item or window that is not there, a step the dialog does not allow
+        {"menu 101\ndialog 501\n", "script line 2 `dialog 501` expects another dialog, but the program shows dialog 500 \"Zabawka\""},
+        {"menu 101\ndialog 500\npress 7\n", "script line 3 `press 7`: dialog 500 \"Zabawka\" has no control 7"},
+        {"menu 101\ndialog 500\nselect 11 \"z\"\n", "the list holds no item \"z\"; it holds [\"a\", \"b\"]"},
+        {"close \"Brak\"\n", "script line 1 `close \"Brak\"`: no window has that title; the program shows no document window"},
+        {"menu 101\ndialog 500\nmaximise\n", "script line 3 `maximise`: dialog 500 \"Zabawka\" has no maximise box"},
+        {"menu 101\ndialog 500\nmenu 100\n", "`menu 100` cannot be done while dialog 500 \"Zabawka\" is open"},
     };
     for (const Case& c : cases) {
         start(c.script);
         try {
-            run_menu([&](int) {
-                ui_->note("Uwaga!", "Tekst");
+            run_menu([&](int item) {
+                if (item == 100) {
+                    ui_->note("Uwaga!", "Tekst");
+                } else {
+                    ControlValue list;
+                    list.items = {"a", "b"};
+                    run_toy_dialog([](const Event&) { return false; }, {{11, list}});
+                }
                 return true;
             });
             ADD_FAILURE() << "no failure for " << c.script;
@@ -495,6 +603,44 @@ TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
             EXPECT_TRUE(contains(failure.message(), c.message_part)) << failure.message();
         }
     }
+}
+
+// The user maximises, restores or minimises a document window, or maximises and restores a
+// dialog that has a maximise box: the window hears of its new client area.
+TEST_F(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
+{
+    static const DialogTemplate big{600, "Duży", rect_at(0, 0, 100, 40), style::maximise_box,
+                                    {ControlSpec{1, ControlKind::PushButton, "&OK", {}, 0}}};
+    start("menu 100\nminimise\nrestore \"Okno\"\nmaximise\nrestore\n"
+          "menu 101\ndialog 600\nmaximise\nrestore\npress 1\nclose\n");
+    std::vector<Rect> sizes;
+    std::vector<Rect> moves;
+    run_menu([&](int item) {
+        if (item == 100) {
+            WindowSpec desc;
+            desc.rect = Rect{10, 10, 110, 60};
+            desc.title = "Okno";
+            desc.handler = [&](const Event& e) {
+                if (e.kind == EventKind::Size) sizes.push_back(e.rect);
+                return false;
+            };
+            ui_->create_window(desc);
+        } else {
+            DialogSpec desc;
+            desc.form = &big;
+            desc.handler = [&](const Event& e) {
+                if (e.kind == EventKind::Move) moves.push_back(e.rect);
+                return false;
+            };
+            ui_->run_dialog(desc);
+        }
+        return true;
+    });
+    const Rect normal{0, 0, 100, 50};
+    const Rect main_client{0, 0, 1024, 700};
+    EXPECT_EQ(sizes, (std::vector<Rect>{normal, Rect{}, normal, main_client, normal}));
+    EXPECT_EQ(moves, (std::vector<Rect>{Rect{0, 0, 150, 65}, main_client, Rect{0, 0, 150, 65}}));
+    EXPECT_TRUE(contains(transcript(), "> minimise\n> restore \"Okno\"\n> maximise\n> restore\n"));
 }
 
 TEST_F(ToolkitTest, StepsLeftWhenTheProgramEndsFailTheRun)
@@ -515,10 +661,48 @@ TEST(ScriptTest, RejectsMalformedSteps)
                             "open -> \n"}) {
         EXPECT_THROW(Script::parse(bad), ScriptFailure) << bad;
     }
+    try {
+        Script::parse("\nset 10\n");
+        ADD_FAILURE() << "no failure";
+    } catch (const ScriptFailure& failure) {
+        EXPECT_EQ(failure.message(), "script line 2: `set` takes 2 arguments, the line has 1");
+    }
     const Script ok = Script::parse("# komentarz\nbase ../bazy\n  set 10 \"a \\\"b\\\" #c\" # koniec\n");
     EXPECT_EQ(ok.base_folder(), "../bazy");
     ASSERT_EQ(ok.remaining(), 1u);
     EXPECT_EQ(ok.peek().args.at(1).text, "a \"b\" #c");
+}
+
+// ---- The editor control --------------------------------------------------------------------------
+
+// Typing a line break starts the new line with the blanks and tabs of the line above; one typed
+// step is one undo.
+TEST(TextEditorTest, TypedLineBreaksIndentLikeTheLineAbove)
+{
+    struct Case {
+        const char* text;
+        std::size_t caret;
+        const char* typed;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"", 0, "a\nb", "a\nb"},
+        {"  reguła", 8, "\nx", "  reguła\n  x"},
+        {"\t a\nb", 3, "\n", "\t a\n\t \nb"},       // caret at the end of the first line
+        {"    x", 2, "\n", "  \n    x"},              // the line above holds only what was before the caret
+        {"  a", 3, "\n b\nc", "  a\n   b\n   c"},     // each new line indents like the one typed above it
+        {"zażółć", 6, "\ngęś", "zażółć\ngęś"},
+    };
+    for (const Case& c : cases) {
+        TextEditor editor;
+        editor.set_text(c.text);
+        editor.set_caret(c.caret);
+        editor.type(c.typed);
+        EXPECT_EQ(editor.text(), c.expected) << c.text << " + " << c.typed;
+        editor.undo();
+        EXPECT_EQ(editor.text(), c.text);
+        EXPECT_FALSE(editor.can_undo());
+    }
 }
 
 // ---- Lists and tables -------------------------------------------------------------------------------

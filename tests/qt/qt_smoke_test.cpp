@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -331,6 +333,89 @@ TEST_F(QtSmokeTest, EndingTheProgramFromNestedDialogsUnwindsEveryFrame)
     }
 }
 
+// Whatever modal call is waiting when an event ends the program, it returns into the unwinding
+// and nothing after it runs.
+TEST_F(QtSmokeTest, EndingTheProgramWhileAnyModalCallWaitsUnwindsIt)
+{
+    FileDialogSpec files;
+    files.title = "Plik";
+    files.filters = {{"Wszystkie", "*.*"}};
+    struct Modal {
+        const char* name;
+        std::function<void()> open;
+    };
+    const Modal modals[] = {
+        {"open file dialog", [&] { ui_->open_file_dialog(files); }},
+        {"save file dialog", [&] { ui_->save_file_dialog(files); }},
+        {"prompt", [&] { ui_->prompt("Znajdź", "Szukany tekst:", ""); }},
+        {"note", [&] { ui_->note("Uwaga", "Tekst"); }},
+        {"question", [&] { ui_->question("Zawiń/rozwiń", "Czy zawijać tekst?", {"&Tak", "&Nie"}); }},
+        {"template dialog", [&] { run_toy_dialog([](const Event&) { return false; }); }},
+    };
+    for (const Modal& modal : modals) {
+        SCOPED_TRACE(modal.name);
+        bool after_modal = false;
+        run_program([&] {
+            WindowSpec doc;
+            doc.title = "Dokument";
+            doc.rect = Rect{10, 10, 300, 200};
+            doc.style = style::title_bar | style::sizing_border;
+            doc.handler = [this](const Event& e) {
+                if (e.kind == EventKind::MouseDoubleClick) ui_->end_program();
+                return false;
+            };
+            ui_->create_window(doc);
+            on_next_modal([](QWidget*) {
+                QWidget* canvas = document_client("Dokument");
+                ASSERT_NE(canvas, nullptr);
+                QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(5, 5), canvas->mapToGlobal(QPointF(5, 5)),
+                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(canvas, &twice);
+            });
+            modal.open();
+            after_modal = true;
+        });
+        EXPECT_FALSE(after_modal);
+        EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        ui_ = std::make_unique<QtToolkit>(QtOptions{dir_.string(), ""});
+    }
+}
+
+// A Yes to the main window's close request while a command waits in a dialog leaves the command
+// first; the windows are destroyed only then, never from under it.
+TEST_F(QtSmokeTest, ClosingTheMainWindowWhileACommandWaitsUnwindsTheCommandFirst)
+{
+    bool in_command = false;
+    bool destroyed_under_command = true;
+    bool after_dialog = false;
+    run_program([&] {
+        in_command = true;
+        struct Leave {
+            bool& flag;
+            ~Leave() { flag = false; }
+        } leave{in_command};
+        WindowSpec doc;
+        doc.title = "Dokument";
+        doc.rect = Rect{10, 10, 300, 200};
+        doc.style = style::title_bar | style::sizing_border;
+        doc.handler = [&](const Event& e) {
+            if (e.kind == EventKind::Destroy) destroyed_under_command = in_command;
+            return false;
+        };
+        ui_->create_window(doc);
+        on_next_modal([](QWidget*) {
+            QCloseEvent close;
+            QApplication::sendEvent(main_frame(), &close);  // the main handler declines: the default closes
+        });
+        run_toy_dialog([](const Event&) { return false; });
+        after_dialog = true;
+    });
+    EXPECT_FALSE(after_dialog);
+    EXPECT_FALSE(destroyed_under_command);
+    EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
+}
+
 TEST_F(QtSmokeTest, AnErrorEscapingAHandlerIsShownAndEndsThatEventOnly)
 {
     std::string shown_title;
@@ -339,7 +424,7 @@ TEST_F(QtSmokeTest, AnErrorEscapingAHandlerIsShownAndEndsThatEventOnly)
     run_program([&] {
         // Press "Inny", whose handler fails; close the error box; then leave the dialog by Esc.
         on_next_modal([&](QWidget* dialog) {
-            on_next_modal([&, dialog](QWidget* box) {
+            on_next_modal([&](QWidget* box) {
                 shown_title = box->windowTitle().toStdString();
                 if (auto* message = qobject_cast<QMessageBox*>(box)) shown_text = message->text().toStdString();
                 on_next_modal([](QWidget* again) { press_key(again, Qt::Key_Escape); }, box);
@@ -478,6 +563,47 @@ TEST_F(QtSmokeTest, TextWindowEditsByCharacterPositionsWithUndoForTheUsersEditsO
     });
 }
 
+TEST_F(QtSmokeTest, EnterInAnEditableTextWindowIndentsLikeTheLineAbove)
+{
+    constexpr std::size_t end = std::string::npos;
+    struct Case {
+        const char* text;
+        std::size_t from;  // the selection, or the caret when from == to
+        std::size_t to;
+        bool read_only;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"  abc", end, end, false, "  abc\n  "},
+        {"\t abc\nx", 5, 5, false, "\t abc\n\t \nx"},
+        {"    x", 2, 2, false, "  \n    x"},    // only the blanks before the caret
+        {"abc", 1, 1, false, "a\nbc"},
+        {"ab\n    cd", 1, 7, false, "a\ncd"},  // the line where the replaced selection starts
+        {"  abc", end, end, true, "  abc"},
+    };
+    run_program([&] {
+        WindowSpec desc;
+        desc.kind = WindowKind::Text;
+        desc.title = "Edycja";
+        desc.rect = Rect{100, 80, 699, 420};
+        desc.style = style::title_bar | style::sizing_border;
+        const WindowId w = ui_->create_window(desc);
+        QWidget* editor = document_client("Edycja");
+        ASSERT_NE(editor, nullptr);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            ui_->editor_set_read_only(w, c.read_only);
+            ui_->set_editor_text(w, c.text);
+            ui_->editor_select(w, c.from, c.to);
+            press_key(editor, Qt::Key_Return, QStringLiteral("\r"));
+            EXPECT_EQ(ui_->editor_text(w), c.after);
+            if (c.read_only) continue;
+            ui_->editor_undo(w);
+            EXPECT_EQ(ui_->editor_text(w), c.text) << "one undo step";
+        }
+    });
+}
+
 TEST_F(QtSmokeTest, TextWindowsOwnReplaceChangesEveryOccurrenceInOneUndoStep)
 {
     std::string reported;
@@ -504,7 +630,7 @@ TEST_F(QtSmokeTest, TextWindowsOwnReplaceChangesEveryOccurrenceInOneUndoStep)
             };
         };
         on_next_modal([&](QWidget* first) {
-            on_next_modal([&, first](QWidget* second) {
+            on_next_modal([&](QWidget* second) {
                 on_next_modal([&](QWidget* box) {
                     if (auto* note = qobject_cast<QMessageBox*>(box)) reported = note->text().toStdString();
                     click(box, "OK");
@@ -543,6 +669,22 @@ TEST_F(QtSmokeTest, AuxWindowKeepsTheLastLinesAndTheOutputFileTakesTheWrites)
         EXPECT_TRUE(ui_->aux_lines().empty());
         ui_->close_aux_window();
         EXPECT_FALSE(ui_->has_aux_window());
+
+        // The user's close box: the window is gone, and the next one is a new, empty one.
+        ui_->create_aux_window(100);
+        ui_->write("stare\n");
+        QMainWindow* frame = main_frame();
+        ASSERT_NE(frame, nullptr);
+        QMdiSubWindow* aux = nullptr;  // the one shown: those closed before may wait for deletion
+        for (QMdiSubWindow* sub : frame->findChildren<QMdiSubWindow*>(QStringLiteral("aux-window")))
+            if (sub->isVisible()) aux = sub;
+        ASSERT_NE(aux, nullptr);
+        aux->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(ui_->has_aux_window());
+        ui_->create_aux_window(100);
+        EXPECT_TRUE(ui_->has_aux_window());
+        EXPECT_TRUE(ui_->aux_lines().empty());
     });
     EXPECT_EQ(after_bound, (std::vector<std::string>{"trzy", "cztery", "pięć"}));
     EXPECT_EQ(after_second_create, (std::vector<std::string>{"cztery", "pięć", "sześć"}));
@@ -633,7 +775,7 @@ TEST_F(QtSmokeTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
     run_program([&] {
         // Choose the existing file, answer "Nie", and cancel the dialog that comes back.
         on_next_modal([&](QWidget* dialog) {
-            on_next_modal([&, dialog](QWidget* box) {
+            on_next_modal([&](QWidget* box) {
                 EXPECT_NE(qobject_cast<QMessageBox*>(box), nullptr);
                 on_next_modal([](QWidget* again) {
                     EXPECT_NE(qobject_cast<QFileDialog*>(again), nullptr);

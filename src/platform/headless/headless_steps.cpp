@@ -4,7 +4,6 @@
 #include "platform/headless/headless_toolkit.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "platform/event_rules.h"
 #include "platform/headless/window_state.h"
@@ -28,8 +27,14 @@ bool is_modal_verb(std::string_view verb)
 // ---- The script --------------------------------------------------------------------------------------
 
 // The program waits for the user from here on: whatever it has shown so far goes out first.
+// While the program ends nothing modal opens: the transcript says what was not shown, and the
+// call ends the handler that made it.
 Step HeadlessToolkit::take_step(const std::string& shown, std::initializer_list<std::string_view> verbs)
 {
+    if (ending_) {
+        transcript_.line(shown + " (not shown: the program ends)");
+        throw ProgramExit{};
+    }
     transcript_.flush();
     if (script_.done()) throw ScriptFailure("the script has ended, but the program shows " + shown);
     const Step& step = script_.peek();
@@ -84,21 +89,18 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
         only_outside_dialogs();
         perform_menu_step(step);
     } else if (verb == "close") {
+        if (!step.args.empty()) only_outside_dialogs();
+        const WindowId target = !step.args.empty() ? titled_window(step) : in_dialog ? dialog : main_;
         echo(step);
-        WindowId target = in_dialog ? dialog : main_;
-        if (!step.args.empty()) {
-            only_outside_dialogs();
-            const auto found = find_by_title(step.args.front().text);
-            if (!found) throw ScriptFailure(describe(step) + ": no window has that title");
-            target = *found;
-        }
         deliver_with_default(target, Event{EventKind::CloseRequest, target, 0, Notification::None, {}});
     } else if (verb == "focus") {
         only_outside_dialogs();
+        const WindowId target = titled_window(step);
         echo(step);
-        const auto found = find_by_title(step.args.front().text);
-        if (!found) throw ScriptFailure(describe(step) + ": no window has that title");
-        activate_window(*found);
+        activate_window(target);
+    } else if (verb == "maximise" || verb == "restore" || verb == "minimise") {
+        if (!step.args.empty()) only_outside_dialogs();
+        perform_state_step(step, dialog);
     } else if (verb == "resize") {
         only_outside_dialogs();
         if (!step.args[0].is_number() || !step.args[1].is_number())
@@ -110,13 +112,8 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
             if (w->alive && w->is_document() && w->state == WindowState::Maximised)
                 deliver(id, Event{EventKind::Size, id, 0, Notification::None, options_.main_client});
     } else if (verb == "paint") {
+        const WindowId target = !step.args.empty() ? titled_window(step) : in_dialog ? dialog : focused_window();
         echo(step);
-        WindowId target = in_dialog ? dialog : focused_window();
-        if (!step.args.empty()) {
-            const auto found = find_by_title(step.args.front().text);
-            if (!found) throw ScriptFailure(describe(step) + ": no window has that title");
-            target = *found;
-        }
         deliver(target, Event{EventKind::Paint, target, 0, Notification::None, client_rect(target)});
     } else if (verb == "enter" || verb == "esc") {
         if (!in_dialog) throw ScriptFailure(describe(step) + ": keys go to a modal dialog, and none is open");
@@ -131,7 +128,7 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
             throw ScriptFailure(describe(step) + ": the text of " + q(w.title) + " is read-only");
         echo(step);
         if (verb == "type") {
-            w.editor.replace_selection(step.args.front().text);
+            w.editor.type(step.args.front().text);
         } else if (verb == "caret") {
             const Arg& at = step.args.front();
             if (!at.is_word("end") && !at.is_number()) throw ScriptFailure(describe(step) + ": a position or `end`");
@@ -146,6 +143,49 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
         perform_control_step(step, in_dialog ? dialog : focused_window());
     }
     report_changes();
+}
+
+// The document window named by the step's title; the last opened when several have it.
+WindowId HeadlessToolkit::titled_window(const Step& step) const
+{
+    const std::string& title = step.args.front().text;
+    std::optional<WindowId> found;
+    std::string open;
+    for (const auto& [id, w] : windows_) {
+        if (!w->alive || !w->is_document()) continue;
+        if (w->title == title) found = id;
+        open += (open.empty() ? "" : ", ") + q(w->title);
+    }
+    if (!found)
+        throw ScriptFailure(describe(step) + ": no window has that title; the program shows " +
+                            (open.empty() ? std::string("no document window") : "the windows " + open));
+    return *found;
+}
+
+// maximise, restore, minimise: a document window (the one named, else the active one), or the
+// open dialog when it has a maximise box; its client area changes and it hears of it.
+void HeadlessToolkit::perform_state_step(const Step& step, WindowId dialog)
+{
+    const WindowState state = step.verb == "maximise"   ? WindowState::Maximised
+                              : step.verb == "minimise" ? WindowState::Minimised
+                                                        : WindowState::Normal;
+    if (dialog == kNoWindow) {
+        const WindowId target = step.args.empty() ? focused_window() : titled_window(step);
+        if (!alive_window(target).is_document())
+            throw ScriptFailure(describe(step) + ": no document window is active");
+        echo(step);
+        set_window_state(target, state);
+        return;
+    }
+    Window& d = alive_window(dialog);
+    if (state == WindowState::Minimised || !(d.style & style::maximise_box))
+        throw ScriptFailure(describe(step) + ": " + describe_window(d) + " has no " +
+                            (state == WindowState::Minimised ? "minimise" : "maximise") + " box");
+    echo(step);
+    const Rect client = state == WindowState::Maximised ? options_.main_client : dialog_client_rect(*d.form);
+    if (client == d.rect) return;
+    d.rect = client;
+    deliver_with_default(dialog, Event{EventKind::Move, dialog, 0, Notification::None, client});
 }
 
 void HeadlessToolkit::perform_menu_step(const Step& step)
@@ -167,7 +207,9 @@ void HeadlessToolkit::perform_menu_step(const Step& step)
             return;
         }
     }
-    throw ScriptFailure(describe(step) + ": no such menu item");
+    const Window& active = alive_window(focused_window());
+    throw ScriptFailure(describe(step) + ": no such item in the main menu" +
+                        (active.menu.empty() ? std::string() : " nor in the menu of " + q(active.title)));
 }
 
 // set, select, check, uncheck, press, dblclick: on a control of the dialog or the active window.
@@ -206,8 +248,12 @@ void HeadlessToolkit::perform_control_step(const Step& step, WindowId target)
                 const auto it = std::find(items.begin(), items.end(), a.text);
                 if (it != items.end()) at = static_cast<int>(it - items.begin());
             }
-            if (at < 0 || at >= static_cast<int>(items.size()))
-                throw ScriptFailure(describe(step) + ": the list holds no item " + in_quotes(a.text));
+            if (at < 0 || at >= static_cast<int>(items.size())) {
+                std::string held;
+                for (const std::string& item : items) held += (held.empty() ? "" : ", ") + q(item);
+                throw ScriptFailure(describe(step) + ": the list holds no item " + in_quotes(a.text) + "; it holds [" +
+                                    held + "]");
+            }
             out.push_back(at);
         }
         return out;
@@ -309,22 +355,18 @@ std::optional<std::string> HeadlessToolkit::prompt(std::string_view title, std::
     return step.answer->text;
 }
 
-namespace {
-
-std::string file_dialog_text(const char* kind, const FileDialogSpec& desc, const std::function<std::string(std::string_view)>& q)
+std::string HeadlessToolkit::file_dialog_text(std::string_view verb, const FileDialogSpec& desc) const
 {
-    std::string out = std::string(kind) + " dialog " + q(desc.title) + " name " + q(desc.initial_name);
+    std::string out = std::string(verb) + " dialog " + q(desc.title) + " name " + q(desc.initial_name);
     for (const FileFilter& f : desc.filters) out += " filter " + q(f.label) + " " + q(f.pattern);
     return out;
 }
 
-}  // namespace
-
-std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& desc)
+// The file the user chose in an open or save dialog, as a full path; "" when cancelled.
+std::string HeadlessToolkit::answer_file_dialog(std::string_view verb, const FileDialogSpec& desc)
 {
-    report_changes();
-    const std::string shown = file_dialog_text("open", desc, [this](std::string_view s) { return q(s); });
-    const Step step = take_step(shown, {"open"});
+    const std::string shown = file_dialog_text(verb, desc);
+    const Step step = take_step(shown, {verb});
     check_title(step, desc.title, shown);
     if (step.answer->is_word("cancel")) {
         transcript_.line(shown + " -> cancelled");
@@ -335,21 +377,19 @@ std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& desc)
     return path;
 }
 
+std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& desc)
+{
+    report_changes();
+    return answer_file_dialog("open", desc);
+}
+
 // A chosen file that exists must be confirmed; "Nie" goes back to the dialog.
 std::string HeadlessToolkit::save_file_dialog(const FileDialogSpec& desc)
 {
     report_changes();
-    const std::string shown = file_dialog_text("save", desc, [this](std::string_view s) { return q(s); });
     for (;;) {
-        const Step step = take_step(shown, {"save"});
-        check_title(step, desc.title, shown);
-        if (step.answer->is_word("cancel")) {
-            transcript_.line(shown + " -> cancelled");
-            return "";
-        }
-        const std::string path = files_.resolve(step.answer->text);
-        transcript_.line(shown + " -> " + in_quotes(relative(path)));
-        if (!files_.exists(path)) return path;
+        const std::string path = answer_file_dialog("save", desc);
+        if (path.empty() || !files_.exists(path)) return path;
         const std::vector<std::string> labels = message_labels(MessageButtons::YesNo);
         const std::string confirm = "replace " + in_quotes(relative(path)) + "? " + button_list(labels);
         const Step answer = take_step(confirm, {"replace"});

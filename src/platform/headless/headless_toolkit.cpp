@@ -265,12 +265,24 @@ void HeadlessToolkit::destroy_window(WindowId window)
         return;
     }
     w->destroying = true;
-    deliver(window, Event{EventKind::Destroy, window, 0, Notification::None, {}});
+    // The window goes whatever its handlers do: when one of them ends the program, the end
+    // unwinds on once the window and its children are gone.
+    bool program_ends = false;
+    const auto unless_program_ends = [&](const auto& work) {
+        try {
+            work();
+        } catch (const ProgramExit&) {
+            program_ends = true;
+        }
+    };
+    unless_program_ends([&] { deliver(window, Event{EventKind::Destroy, window, 0, Notification::None, {}}); });
     for (auto& [id, child] : windows_)
-        if (child->alive && child->parent == window && child->is_document()) destroy_window(id);
+        if (child->alive && child->parent == window && child->is_document())
+            unless_program_ends([&, child_id = id] { destroy_window(child_id); });
     w->alive = false;
     transcript_.line("window " + q(w->title) + " closed");
     if (focus_ == window) refocus();
+    if (program_ends) throw ProgramExit{};
 }
 
 // The main window goes, and every window with it; handlers see their Destroy events, but nothing
@@ -303,14 +315,6 @@ void HeadlessToolkit::end_program()
 {
     ending_ = true;
     throw ProgramExit{};
-}
-
-std::optional<WindowId> HeadlessToolkit::find_by_title(const std::string& title) const
-{
-    std::optional<WindowId> found;
-    for (const auto& [id, w] : windows_)
-        if (w->alive && !w->is_dialog() && w->title == title) found = id;
-    return found;
 }
 
 // ---- Events --------------------------------------------------------------------------------------
@@ -474,8 +478,7 @@ DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
     w->form = &form;
     w->style = form.style;
     w->handler = desc.handler;
-    const Rect size = form.rect.empty() ? rect_at(0, 0, kDefaultDialogWidth, kDefaultDialogHeight) : form.rect;
-    w->rect = dialog_units_to_pixels(rect_at(0, 0, size.width(), size.height()));
+    w->rect = dialog_client_rect(form);
     for (const ControlSpec& c : form.controls) {
         Control control;
         control.desc = c;
@@ -490,6 +493,10 @@ DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
                                     [&](const Control& k) { return k.desc.id == wanted; });
         if (c == w->controls.end())
             throw ToolkitError(shown + " has no control " + std::to_string(control_id) + " to set");
+        for (const int s : value.selected)
+            if (s < 0 || s >= static_cast<int>(value.items.size()))
+                throw ToolkitError(shown + ": control " + std::to_string(control_id) + " has no item " +
+                                   std::to_string(s) + " to select");
         if (c->desc.kind == ControlKind::RadioButton && value.checked)
             for (Control& other : w->controls)
                 if (other.desc.kind == ControlKind::RadioButton) other.value.checked = false;

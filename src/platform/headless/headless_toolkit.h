@@ -41,8 +41,8 @@ public:
     WindowId main_window() const override { return main_; }
     [[noreturn]] void end_program() override;
 
-    // While the program ends (the main window is being destroyed) no window opens:
-    // create_window answers kNoWindow and create_aux_window does nothing.
+    // While the program ends no window opens (the rule in toolkit.h): create_window answers
+    // kNoWindow, create_aux_window does nothing, a modal call throws ProgramExit.
     WindowId create_window(const WindowSpec& desc) override;
     void destroy_window(WindowId window) override;
     bool window_exists(WindowId window) const override;
@@ -146,7 +146,6 @@ private:
     WindowId add_window(std::unique_ptr<Window> window);
     void destroy_main();
     void close_dialog(Window& dialog, int button, bool keep_values);
-    std::optional<WindowId> find_by_title(const std::string& title) const;
     void refocus();
 
     // ---- events ----
@@ -160,7 +159,11 @@ private:
     void perform_user_step(const Step& step, WindowId dialog);
     void perform_control_step(const Step& step, WindowId target);
     void perform_menu_step(const Step& step);
+    void perform_state_step(const Step& step, WindowId dialog);
+    WindowId titled_window(const Step& step) const;
     void echo(const Step& step);
+    std::string file_dialog_text(std::string_view verb, const FileDialogSpec& desc) const;
+    std::string answer_file_dialog(std::string_view verb, const FileDialogSpec& desc);
     std::size_t answer_index(const Step& step, const std::vector<std::string>& buttons, const std::string& shown) const;
 
     // ---- transcript ----

@@ -26,6 +26,9 @@ constexpr VerbRule kVerbs[] = {
     {"close", 0, 1, AnswerRule::None},
     {"focus", 1, 1, AnswerRule::None},
     {"resize", 2, 2, AnswerRule::None},
+    {"maximise", 0, 1, AnswerRule::None},
+    {"restore", 0, 1, AnswerRule::None},
+    {"minimise", 0, 1, AnswerRule::None},
     {"paint", 0, 1, AnswerRule::None},
     {"set", 2, 2, AnswerRule::None},
     {"select", 1, 1000, AnswerRule::None},
@@ -177,12 +180,22 @@ Step make_step(std::vector<Token> tokens, int line, std::string source)
     return step;
 }
 
+// "2 arguments", "0 to 1 arguments", "1 or more arguments".
+std::string arguments_wanted(const VerbRule& rule)
+{
+    if (rule.min_args == rule.max_args)
+        return std::to_string(rule.min_args) + (rule.min_args == 1 ? " argument" : " arguments");
+    if (rule.max_args > 100) return std::to_string(rule.min_args) + " or more arguments";
+    return std::to_string(rule.min_args) + " to " + std::to_string(rule.max_args) + " arguments";
+}
+
 void check_shape(const Step& step)
 {
     const VerbRule* rule = find_rule(step.verb);
     if (!rule) fail_at(step.line, "unknown step `" + step.verb + "`");
     if (step.args.size() < rule->min_args || step.args.size() > rule->max_args)
-        fail_at(step.line, "wrong number of arguments for `" + step.verb + "`");
+        fail_at(step.line, "`" + step.verb + "` takes " + arguments_wanted(*rule) + ", the line has " +
+                               std::to_string(step.args.size()));
     if (rule->answer == AnswerRule::Required && !step.answer)
         fail_at(step.line, "`" + step.verb + "` needs an answer after \"->\"");
     if (rule->answer == AnswerRule::None && step.answer)

@@ -55,6 +55,34 @@ void TextEditor::replace_selection(std::string_view text)
     caret_ = anchor_ = begin + text::length(text);
 }
 
+namespace {
+
+// The blanks and tabs that begin a line.
+std::string indentation(std::string_view line)
+{
+    return std::string(line.substr(0, std::min(line.find_first_not_of(" \t"), line.size())));
+}
+
+}  // namespace
+
+void TextEditor::type(std::string_view text)
+{
+    const std::string before = text::substring(text_, 0, selection_begin());
+    const std::size_t last_break = before.rfind('\n');
+    std::string line = last_break == std::string::npos ? before : before.substr(last_break + 1);
+    std::string typed;
+    for (const char c : text) {
+        if (c == '\n') {
+            line = indentation(line);
+            typed += '\n' + line;
+        } else {
+            line += c;
+            typed += c;
+        }
+    }
+    replace_selection(typed);
+}
+
 void TextEditor::undo()
 {
     if (undo_.empty()) return;

@@ -21,8 +21,11 @@ public:
     void select(std::size_t from, std::size_t to);    // the caret ends at `to`
     std::string selected_text() const;
 
-    // The user's edits: replace the selection (typing, paste) or remove it (cut, delete).
+    // The user's edits: replace the selection (paste) or remove it (cut, delete).
     void replace_selection(std::string_view text);
+    // Typing over the selection: each line break typed starts the new line with the blanks and
+    // tabs that begin the line above, as the editor indents.
+    void type(std::string_view text);
     void delete_selection() { replace_selection(""); }
 
     bool can_undo() const { return !undo_.empty(); }

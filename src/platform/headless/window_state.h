@@ -71,6 +71,13 @@ inline Rect dialog_units_to_pixels(Rect r)
 constexpr int kDefaultDialogWidth = 300;
 constexpr int kDefaultDialogHeight = 150;
 
+// The client area of a dialog opened (or restored) at its template's size, in pixels.
+inline Rect dialog_client_rect(const DialogTemplate& form)
+{
+    const Rect size = form.rect.empty() ? rect_at(0, 0, kDefaultDialogWidth, kDefaultDialogHeight) : form.rect;
+    return dialog_units_to_pixels(rect_at(0, 0, size.width(), size.height()));
+}
+
 inline std::string rect_text(Rect r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +

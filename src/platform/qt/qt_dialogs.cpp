@@ -116,7 +116,7 @@ DialogResult QtToolkit::run_dialog(const DialogSpec& desc)
     frame->on_close_request = [this, id] {
         at_boundary([&] { deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
     };
-    frame->on_geometry = [this, id] { queue_move(id); };
+    frame->on_geometry = [this, id] { at_boundary([&] { queue_move(id); }); };
 
     deliver_with_default(id, Event{EventKind::Create, id, 0, Notification::None, {}});
     if (!dialog.ended) {

@@ -24,12 +24,7 @@ void QtToolkit::deliver_with_default(WindowId id, const Event& event)
     Win& w = alive_window(id);
     switch (default_for_declined(event, w.is_dialog())) {
     case DefaultAction::Nothing: return;
-    case DefaultAction::CloseWindow:
-        if (id == s_->main)
-            destroy_main();
-        else
-            destroy_window(id);
-        return;
+    case DefaultAction::CloseWindow: destroy_window(id); return;
     case DefaultAction::EndDialog: close_dialog(w, default_answer(event), true); return;
     }
 }

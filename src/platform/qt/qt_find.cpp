@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QPointer>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <string>
@@ -60,18 +61,20 @@ void add_find_and_replace(QPlainTextEdit& editor, Boundary boundary, Toolkit& ui
         editor.addAction(action);
         QObject::connect(action, &QAction::triggered, &editor, [boundary, work] { boundary(work); });
     };
-    QPlainTextEdit* target = &editor;
+    // The window may be gone when a prompt returns (the program ended meanwhile, say).
+    const QPointer<QPlainTextEdit> target = &editor;
     add(QKeySequence::Find, [&ui, target, &find_text] {
-        if (ask(ui, "Znajdź", "Szukany tekst:", find_text)) find_next(ui, *target, find_text);
+        if (ask(ui, "Znajdź", "Szukany tekst:", find_text) && target) find_next(ui, *target, find_text);
     });
     add(QKeySequence::FindNext, [&ui, target, &find_text] {
-        if (!find_text.isEmpty() || ask(ui, "Znajdź", "Szukany tekst:", find_text)) find_next(ui, *target, find_text);
+        if ((!find_text.isEmpty() || ask(ui, "Znajdź", "Szukany tekst:", find_text)) && target)
+            find_next(ui, *target, find_text);
     });
     add(QKeySequence(Qt::CTRL | Qt::Key_H), [&ui, target, &find_text, &replace_text] {
-        if (target->isReadOnly()) return;
+        if (!target || target->isReadOnly()) return;
         if (!ask(ui, "Zamień", "Szukany tekst:", find_text)) return;
         const std::optional<std::string> with = ui.prompt("Zamień", "Zamień na:", u(replace_text));
-        if (!with) return;
+        if (!with || !target) return;
         replace_text = q(*with);
         replace_all(ui, *target, find_text, replace_text);
     });

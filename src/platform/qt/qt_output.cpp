@@ -45,7 +45,10 @@ void QtToolkit::create_aux_window(int max_lines)
     frame->setWidget(text);
     frame->setWindowTitle(QStringLiteral("Okno pomocnicze"));
     frame->setObjectName(QStringLiteral("aux-window"));
-    s_->area->addSubWindow(frame);  // closing it by its close box deletes it
+    // The user's close box deletes it rather than hiding it for good: there is none then, and
+    // the program writes nowhere until it makes a new one.
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    s_->area->addSubWindow(frame);
     s_->aux_frame = frame;
     s_->aux_text = text;
     s_->aux_max_lines = std::max(1, max_lines);

@@ -186,6 +186,10 @@ void QtToolkit::run_task_window(const TaskWindowSpec& desc)
 
     QEventLoop loop;
     s_->main_loop = &loop;
+    struct Forget {  // an error escaping below must not leave a dangling loop behind
+        QEventLoop*& loop;
+        ~Forget() { loop = nullptr; }
+    } forget{s_->main_loop};
     try {
         deliver_with_default(s_->main, Event{EventKind::Create, s_->main, 0, Notification::None, {}});
         if (window_exists(s_->main)) {

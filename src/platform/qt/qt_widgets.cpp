@@ -1,10 +1,14 @@
-// The back-end's widgets: Qt event overrides that call the toolkit's hooks, and the painting of
-// picture lists. Hooks are set by the toolkit, which traps whatever they throw.
+// The back-end's widgets: Qt event overrides that call the toolkit's hooks, the painting of
+// picture lists, the editor's indentation. Hooks are set by the toolkit, which traps whatever
+// they throw; nothing here throws.
 #include "platform/qt/qt_widgets.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace platform::qt {
@@ -78,6 +82,30 @@ void EditorView::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     call(on_resize);
+}
+
+// Enter replaces the selection by a line break and the blanks and tabs that open the line up to
+// the selection (or the caret); one undo step.
+void EditorView::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReadOnly() || !plain || !enter) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
+    const QTextBlock line = document()->findBlock(start);
+    const QString before = line.text().left(start - line.position());
+    qsizetype blanks = 0;
+    while (blanks < before.size() && (before.at(blanks) == u' ' || before.at(blanks) == u'\t')) ++blanks;
+    cursor.beginEditBlock();
+    cursor.insertText(QStringLiteral("\n") + before.left(blanks));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    event->accept();
 }
 
 // ---- Dialogs ----------------------------------------------------------------------------------------

@@ -77,13 +77,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
 
-// The editor control of a text window.
+// The editor control of a text window. Editable, it starts a new line with the indentation of
+// the line above.
 class EditorView : public QPlainTextEdit {
 public:
     Hook on_resize;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A modal dialog built from a template. Enter, Esc and the close box become hooks; the dialog
