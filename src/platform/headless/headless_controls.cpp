@@ -133,7 +133,8 @@ void HeadlessToolkit::set_list_selections(WindowId window, ControlId id, const s
     for (int p : positions)
         if (p >= 0 && p < static_cast<int>(c.value.items.size())) chosen.insert(p);
     c.value.selected.assign(chosen.begin(), chosen.end());
-    if (!(c.desc.flags & control_flag::multiple_selection) && c.value.selected.size() > 1) c.value.selected.resize(1);
+    if (!(c.desc.flags & control_flag::multiple_selection) && c.value.selected.size() > 1)
+        c.value.selected.erase(c.value.selected.begin() + 1, c.value.selected.end());
 }
 
 void HeadlessToolkit::enable_control(WindowId window, ControlId id, bool enabled) { control(window, id).enabled = enabled; }
