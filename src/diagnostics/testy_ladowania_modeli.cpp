@@ -100,6 +100,8 @@ void powiadom_o_sprzecznosci_mr(Context& ctx)
     app::menu_po(ctx, app::MenuEvent::ModelRuleContradictionFound);
 }
 
+bool jest_sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
+
 bool wyznacz_sprzecznosc_mr(Context& ctx)
 {
     badaj_sprzecznosc_mr(ctx);

@@ -32,6 +32,10 @@ bool informuj_sprzecznosc_mr(kb::Context& ctx);
 // and the report item 10091 enabled, for the recorded names; both bases stay loaded.
 void powiadom_o_sprzecznosci_mr(kb::Context& ctx);
 
+// The joint search found the loaded model and rule bases contradictory (`sprzecznosc_mr` "TAK");
+// the constraint and advice loads then refuse to start.
+bool jest_sprzecznosc_mr(const kb::Context& ctx);
+
 // Runs badaj_sprzecznosc_mr; true when the outcome it recorded is "NIE".
 bool wyznacz_sprzecznosc_mr(kb::Context& ctx);
 

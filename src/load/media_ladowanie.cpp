@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "diagnostics/testy_ladowania_modeli.h"
 #include "diagnostics/testy_ladowania_regul.h"
 #include "kb/bazy_mediow.h"
 #include "kb/wyroznik.h"
@@ -21,8 +22,7 @@ using std::string;
 using std::string_view;
 
 using diagnostics::jest_sprzecznosc_1z;
-
-bool sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
+using diagnostics::jest_sprzecznosc_mr;
 
 // ---- The media-folder tests ----------------------------------------------------------------------
 
@@ -182,7 +182,7 @@ WynikLadowania laduj_media(Context& ctx, const RodzajMediow& k, Db& baza)
 {
     Ladowanie l(ctx, k.baza);
     const bool advice = k.baza.rodzaj == 5;
-    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || (advice && sprzecznosc_mr(ctx)))
+    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || (advice && jest_sprzecznosc_mr(ctx)))
         return l.bez_zmian();
 
     const string plik = l.wybierz_plik();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "diagnostics/testy_ladowania_ograniczen.h"
+#include "diagnostics/testy_ladowania_modeli.h"
 #include "diagnostics/testy_ladowania_regul.h"
 #include "kb/bazy_ograniczen.h"
 #include "load/dopytywalnosc_ograniczen.h"
@@ -22,8 +23,7 @@ using std::string;
 using std::string_view;
 
 using diagnostics::jest_sprzecznosc_1z;
-
-bool sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
+using diagnostics::jest_sprzecznosc_mr;
 
 // The quiet end of both constraint loads refuses while any of these holds.
 bool flaga_ograniczen(const Context& ctx)
@@ -125,7 +125,7 @@ WynikLadowania laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& b
 {
     const bool niepewne = k.niepewne;
     Ladowanie l(ctx, k.baza);
-    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || sprzecznosc_mr(ctx))
+    if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || jest_sprzecznosc_mr(ctx))
         return l.bez_zmian();
 
     const string plik = l.wybierz_plik();
