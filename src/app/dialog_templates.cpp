@@ -10,7 +10,7 @@ namespace app {
 namespace {
 
 using platform::ControlKind;
-using platform::ControlSpec;
+using platform::ControlDesc;
 using platform::DialogTemplate;
 using platform::Rect;
 using platform::rect_at;
@@ -26,17 +26,17 @@ constexpr unsigned kSortedList = kList | flag::sorted;
 constexpr unsigned kDropDown = flag::sorted | flag::vscroll | flag::tab_stop;
 constexpr unsigned kFirstRadio = flag::group | flag::tab_stop;
 
-ControlSpec control(int id, ControlKind kind, const char* text, unsigned flags = 0, Rect rect = {})
+ControlDesc control(int id, ControlKind kind, const char* text, unsigned flags = 0, Rect rect = {})
 {
-    return ControlSpec{id, kind, text, rect, flags};
+    return ControlDesc{id, kind, text, rect, flags};
 }
 
-ControlSpec button(int id, const char* text, unsigned flags = kButton, Rect rect = {})
+ControlDesc button(int id, const char* text, unsigned flags = kButton, Rect rect = {})
 {
     return control(id, ControlKind::PushButton, text, flags, rect);
 }
 
-ControlSpec label(int id, const char* text, Rect rect = {}, unsigned flags = 0)
+ControlDesc label(int id, const char* text, Rect rect = {}, unsigned flags = 0)
 {
     return control(id, ControlKind::Static, text, flags, rect);
 }

@@ -12,7 +12,7 @@ namespace app {
 platform::DialogResult run_template_dialog(kb::Context& ctx, int template_id, platform::WindowId parent,
                                            WindowHandler handler, const std::string& title, InitialValues initial)
 {
-    platform::DialogSpec desc;
+    platform::DialogDesc desc;
     desc.form = &dialog_template(template_id);
     desc.title = title;
     desc.parent = parent;

@@ -58,7 +58,7 @@ platform::WindowId create_document_window(kb::Context& ctx, DocumentWindow which
                                           WindowHandler handler, bool word_wrap, platform::Menu menu)
 {
     const DocumentWindowForm& form = document_window_form(which);
-    platform::WindowSpec desc;
+    platform::WindowDesc desc;
     desc.kind = form.kind;
     desc.parent = parent;
     desc.rect = form.rect;

@@ -12,7 +12,7 @@ namespace app {
 void start_programu(kb::Context& ctx)
 {
     namespace style = platform::style;
-    platform::TaskWindowSpec desc;
+    platform::TaskWindowDesc desc;
     desc.class_name = kMainWindowClass;
     desc.title = kMainWindowTitle;
     desc.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |

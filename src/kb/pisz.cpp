@@ -76,7 +76,7 @@ bool raport(Context& ctx)
     if (answer != 0) return true;
 
     ctx.ui.write(" Podaj nazwę raportu (*.RPT):\n");
-    platform::FileDialogSpec desc;
+    platform::FileDialogDesc desc;
     desc.title = "Podaj nazwę nowego pliku raportu";
     desc.initial_name = "*.RPT";
     desc.filters = {{"Pliki raportów (*.RPT)", "*.RPT"}};

@@ -207,7 +207,7 @@ bool zachowaj(Context& ctx)
 bool zachowaj_1(Context& ctx)
 {
     // The dialog opens in the parent folder; the current directory stays the base's folder.
-    platform::FileDialogSpec desc;
+    platform::FileDialogDesc desc;
     desc.title = "Podaj nazwę nowego pliku dopytywalnych";
     desc.initial_name = "*.txt";
     desc.filters = {{"Pliki dopytywalnych (*.txt)", "*.txt"}};

@@ -21,7 +21,7 @@ Ladowanie::~Ladowanie()
 
 std::string Ladowanie::wybierz_plik()
 {
-    platform::FileDialogSpec desc;
+    platform::FileDialogDesc desc;
     desc.title = std::string(rodzaj_.dialog.tytul);
     desc.initial_name = std::string(rodzaj_.dialog.maska);
     desc.filters.push_back({std::string(rodzaj_.dialog.etykieta_filtra),

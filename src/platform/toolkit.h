@@ -39,7 +39,7 @@ public:
 
     // Creates the main window (create event, then size), runs the event loop until the main
     // window is destroyed, and returns. The program ends when this returns.
-    virtual void run_task_window(const TaskWindowSpec& desc) = 0;
+    virtual void run_task_window(const TaskWindowDesc& desc) = 0;
     virtual WindowId main_window() const = 0;
     // Ends the program from anywhere, inside any number of modal dialogs: unwinds every frame
     // to the event loop (throws ProgramExit), which then destroys every window. Destroying the
@@ -50,7 +50,7 @@ public:
 
     // Creates a document window inside the main window and delivers its create, size and paint
     // events before it returns; the window lives until it is destroyed.
-    virtual WindowId create_window(const WindowSpec& desc) = 0;
+    virtual WindowId create_window(const WindowDesc& desc) = 0;
     // Delivers the Destroy event (to the window, then to its child windows) and removes it.
     virtual void destroy_window(WindowId window) = 0;
     virtual bool window_exists(WindowId window) const = 0;
@@ -99,7 +99,7 @@ public:
 
     // ---- Controls of a window or dialog, found by id -----------------------------------------
 
-    virtual void create_control(WindowId window, const ControlSpec& desc) = 0;
+    virtual void create_control(WindowId window, const ControlDesc& desc) = 0;
     virtual bool has_control(WindowId window, ControlId id) const = 0;
     virtual void set_control_text(WindowId window, ControlId id, std::string_view text) = 0;
     virtual std::string control_text(WindowId window, ControlId id) const = 0;
@@ -124,7 +124,7 @@ public:
 
     // Opens the dialog (create event, then move and paint), waits until it closes and answers
     // the closing button with the final control values.
-    virtual DialogResult run_dialog(const DialogSpec& desc) = 0;
+    virtual DialogResult run_dialog(const DialogDesc& desc) = 0;
     // Closes a running dialog from its handler with the given answer and its control values.
     // (destroy_window on a dialog closes it with answer 2 and no values.)
     virtual void end_dialog(WindowId dialog, int button) = 0;
@@ -147,8 +147,8 @@ public:
                                               std::string_view initial) = 0;
     // The full path of the chosen file, "" when cancelled. The open dialog lets the user pick a
     // file; the save dialog adds no extension and asks before it lets an existing file be chosen.
-    virtual std::string open_file_dialog(const FileDialogSpec& desc) = 0;
-    virtual std::string save_file_dialog(const FileDialogSpec& desc) = 0;
+    virtual std::string open_file_dialog(const FileDialogDesc& desc) = 0;
+    virtual std::string save_file_dialog(const FileDialogDesc& desc) = 0;
 
     // ---- The auxiliary window and the current output -------------------------------------------
 

@@ -117,7 +117,7 @@ struct TextOptions {
 
 // A document window inside the main window (the program's toolkit always runs in
 // multiple-document mode with three-dimensional controls).
-struct WindowSpec {
+struct WindowDesc {
     WindowKind kind = WindowKind::Plain;
     WindowId parent = kNoWindow;  // kNoWindow: the main window
     Rect rect;                    // in the main window's client coordinates
@@ -129,7 +129,7 @@ struct WindowSpec {
 };
 
 // The main window ("task window"): a frame whose client area holds the document windows.
-struct TaskWindowSpec {
+struct TaskWindowDesc {
     std::string class_name;
     std::string title;
     unsigned style = 0;
@@ -175,7 +175,7 @@ inline constexpr unsigned group = 1u << 12;              // starts a group
 inline constexpr unsigned integral_height = 1u << 13;    // list shortened to whole lines
 }  // namespace control_flag
 
-struct ControlSpec {
+struct ControlDesc {
     ControlId id = 0;
     ControlKind kind = ControlKind::Static;
     std::string text;
@@ -188,7 +188,7 @@ struct DialogTemplate {
     std::string title;
     Rect rect;          // position and size in dialog units; empty when the template leaves it open
     unsigned style = 0;  // style::maximise_box where the dialog can be maximised
-    std::vector<ControlSpec> controls;  // template order, which is also the tab order
+    std::vector<ControlDesc> controls;  // template order, which is also the tab order
 };
 
 // What a control holds: the text of statics, buttons and edit fields; the items and the
@@ -203,7 +203,7 @@ struct ControlValue {
 };
 
 // A modal dialog opened from a template.
-struct DialogSpec {
+struct DialogDesc {
     const DialogTemplate* form = nullptr;
     std::string title;  // "": the template's title
     WindowId parent = kNoWindow;  // kNoWindow: the main window
@@ -238,7 +238,7 @@ struct FileFilter {
     std::string pattern;  // "*.RPT"; "" lists folders only
 };
 
-struct FileDialogSpec {
+struct FileDialogDesc {
     std::string title;
     std::string initial_name;  // proposed in the name field, usually the mask ("re*.BQZ")
     std::vector<FileFilter> filters;

@@ -67,7 +67,7 @@ protected:
         options.working_dir = dir_.string();
         ui_ = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
         ctx_ = std::make_unique<kb::Context>(*ui_, dir_.string());
-        platform::TaskWindowSpec desc;
+        platform::TaskWindowDesc desc;
         desc.class_name = app::kMainWindowClass;
         desc.title = app::kMainWindowTitle;
         desc.menu = app::main_menu();

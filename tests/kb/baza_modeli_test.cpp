@@ -326,7 +326,7 @@ namespace {
 // Runs `body` inside a menu event of a main window, as the menu commands call the actions.
 void in_main_window(HeadlessToolkit& ui, const std::function<void()>& body)
 {
-    platform::TaskWindowSpec desc;
+    platform::TaskWindowDesc desc;
     desc.class_name = "velk_ep_win";
     desc.title = "velk_QZ";
     desc.menu.resource_id = 10062;

@@ -54,7 +54,7 @@ protected:
         ui_ = std::make_unique<platform::headless::HeadlessToolkit>(
             platform::headless::Script::parse("menu 100\n" + user_steps + "\nclose\n"), options);
         ctx_ = std::make_unique<Context>(*ui_, (root_ / "bazy").string());
-        platform::TaskWindowSpec desc;
+        platform::TaskWindowDesc desc;
         desc.class_name = "test";
         desc.title = "velk_QZ";
         desc.menu.resource_id = 99;

@@ -51,7 +51,7 @@ protected:
     // Runs body from the main window's create event (main menu 10062, all greyed), then ends.
     void in_main_window(const std::function<void()>& body)
     {
-        platform::TaskWindowSpec desc;
+        platform::TaskWindowDesc desc;
         desc.class_name = "velk_ep_win";
         desc.title = "velk";
         desc.menu = app::main_menu();

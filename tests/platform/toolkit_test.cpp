@@ -32,13 +32,13 @@ const DialogTemplate& toy_form()
 {
     static const DialogTemplate form{
         500, "Zabawka", rect_at(0, 0, 200, 100), 0,
-        {ControlSpec{1, ControlKind::PushButton, "&OK", {}, control_flag::default_button},
-         ControlSpec{2, ControlKind::PushButton, "Zakończ", {}, 0},
-         ControlSpec{3, ControlKind::PushButton, "Inny", {}, 0},
-         ControlSpec{10, ControlKind::Edit, "", {}, 0},
-         ControlSpec{11, ControlKind::ListBox, "", {}, control_flag::multiple_selection},
-         ControlSpec{12, ControlKind::RadioButton, "Pierwszy", {}, control_flag::group},
-         ControlSpec{13, ControlKind::RadioButton, "Drugi", {}, 0}}};
+        {ControlDesc{1, ControlKind::PushButton, "&OK", {}, control_flag::default_button},
+         ControlDesc{2, ControlKind::PushButton, "Zakończ", {}, 0},
+         ControlDesc{3, ControlKind::PushButton, "Inny", {}, 0},
+         ControlDesc{10, ControlKind::Edit, "", {}, 0},
+         ControlDesc{11, ControlKind::ListBox, "", {}, control_flag::multiple_selection},
+         ControlDesc{12, ControlKind::RadioButton, "Pierwszy", {}, control_flag::group},
+         ControlDesc{13, ControlKind::RadioButton, "Drugi", {}, 0}}};
     return form;
 }
 
@@ -67,7 +67,7 @@ protected:
     // Runs the main window with the handler; menu items 100 and 101 are enabled, 102 greyed.
     void run(const Handler& handler)
     {
-        TaskWindowSpec desc;
+        TaskWindowDesc desc;
         desc.class_name = "toy";
         desc.title = "Główne";
         desc.menu.resource_id = 99;
@@ -85,7 +85,7 @@ protected:
 
     DialogResult run_toy_dialog(const Handler& handler, std::vector<std::pair<ControlId, ControlValue>> initial = {})
     {
-        DialogSpec desc;
+        DialogDesc desc;
         desc.form = &toy_form();
         desc.handler = handler;
         desc.initial = std::move(initial);
@@ -135,7 +135,7 @@ TEST_F(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt
     int requests = 0;
     bool destroyed = false;
     run_menu([&](int) {
-        WindowSpec desc;
+        WindowDesc desc;
         desc.rect = Rect{10, 10, 110, 60};
         desc.title = "Okno";
         desc.handler = [&](const Event& e) {
@@ -300,7 +300,7 @@ dialog 500
             if (ended && e.kind != EventKind::Destroy) ++events_after_end;
             if (e.kind == EventKind::Destroy) main_destroyed = true;
             if (e.kind != EventKind::Menu) return false;
-            WindowSpec doc;
+            WindowDesc doc;
             doc.title = "Dokument";
             doc.handler = [&](const Event& d) {
                 if (d.kind == EventKind::Destroy) document_destroyed = true;
@@ -347,7 +347,7 @@ TEST_F(ToolkitTest, NothingModalOpensWhileTheProgramEnds)
     start("menu 100\nclose\n");
     bool asked_past = false;
     run_menu([&](int) {
-        WindowSpec doc;
+        WindowDesc doc;
         doc.title = "Dokument";
         doc.handler = [&](const Event& e) {
             if (e.kind != EventKind::Destroy) return false;
@@ -373,14 +373,14 @@ TEST_F(ToolkitTest, EndingTheProgramFromADestroyHandlerFinishesThatWindowFirst)
     bool after_destroy = false;
     bool child_destroyed = false;
     run_menu([&](int) {
-        WindowSpec doc;
+        WindowDesc doc;
         doc.title = "Dokument";
         doc.handler = [&](const Event& e) {
             if (e.kind == EventKind::Destroy) ui_->end_program();
             return false;
         };
         const WindowId parent = ui_->create_window(doc);
-        WindowSpec child;
+        WindowDesc child;
         child.title = "Dziecko";
         child.parent = parent;
         child.handler = [&](const Event& e) {
@@ -519,7 +519,7 @@ TEST_F(ToolkitTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
           "menu 100\nsave -> stary.RPT\nreplace -> Tak\nmenu 100\nsave -> cancel\nclose\n");
     std::vector<std::string> chosen;
     run_menu([&](int) {
-        chosen.push_back(ui_->save_file_dialog(FileDialogSpec{"Raport", "*.RPT", {{"Raporty", "*.RPT"}}, ""}));
+        chosen.push_back(ui_->save_file_dialog(FileDialogDesc{"Raport", "*.RPT", {{"Raporty", "*.RPT"}}, ""}));
         return true;
     });
     EXPECT_EQ(chosen, (std::vector<std::string>{(dir_ / "nowy.RPT").string(), (dir_ / "stary.RPT").string(), ""}));
@@ -610,14 +610,14 @@ TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
 TEST_F(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
 {
     static const DialogTemplate big{600, "Duży", rect_at(0, 0, 100, 40), style::maximise_box,
-                                    {ControlSpec{1, ControlKind::PushButton, "&OK", {}, 0}}};
+                                    {ControlDesc{1, ControlKind::PushButton, "&OK", {}, 0}}};
     start("menu 100\nminimise\nrestore \"Okno\"\nmaximise\nrestore\n"
           "menu 101\ndialog 600\nmaximise\nrestore\npress 1\nclose\n");
     std::vector<Rect> sizes;
     std::vector<Rect> moves;
     run_menu([&](int item) {
         if (item == 100) {
-            WindowSpec desc;
+            WindowDesc desc;
             desc.rect = Rect{10, 10, 110, 60};
             desc.title = "Okno";
             desc.handler = [&](const Event& e) {
@@ -626,7 +626,7 @@ TEST_F(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
             };
             ui_->create_window(desc);
         } else {
-            DialogSpec desc;
+            DialogDesc desc;
             desc.form = &big;
             desc.handler = [&](const Event& e) {
                 if (e.kind == EventKind::Move) moves.push_back(e.rect);
@@ -722,7 +722,7 @@ TEST(TablesTest, DialogTemplatesAndMainMenuAreComplete)
         ids.push_back(t.id);
         EXPECT_FALSE(t.title.empty()) << t.id;
         std::set<int> controls;
-        for (const ControlSpec& c : t.controls) EXPECT_TRUE(controls.insert(c.id).second) << t.id << " " << c.id;
+        for (const ControlDesc& c : t.controls) EXPECT_TRUE(controls.insert(c.id).second) << t.id << " " << c.id;
     }
     EXPECT_EQ(ids, (std::vector<int>{10000, 10003, 10008, 10013, 10015, 10016, 10019, 10020, 10023, 10026, 10028,
                                      10029, 10030, 10031, 10032, 10033, 10039, 10042, 10046}));
@@ -752,16 +752,16 @@ type "x"
         {
             run_menu([&](int item) {
                 if (item == 100) {
-                    WindowSpec desc;
+                    WindowDesc desc;
                     desc.rect = Rect{100, 80, 625, 382};
                     desc.title = "Przegląd reguł";
                     desc.style = style::maximised;
                     desc.handler = [&](const Event& e) {
                         const WindowId w = e.window;
                         if (e.kind == EventKind::Create) {
-                            ui_->create_control(w, ControlSpec{10248, ControlKind::Static, "Nr reguły", {}, 0});
-                            ui_->create_control(w, ControlSpec{10177, ControlKind::ComboBox, "", {}, 0});
-                            ui_->create_control(w, ControlSpec{10252, ControlKind::Edit, "", {}, control_flag::read_only});
+                            ui_->create_control(w, ControlDesc{10248, ControlKind::Static, "Nr reguły", {}, 0});
+                            ui_->create_control(w, ControlDesc{10177, ControlKind::ComboBox, "", {}, 0});
+                            ui_->create_control(w, ControlDesc{10252, ControlKind::Edit, "", {}, control_flag::read_only});
                             ui_->add_list_items(w, 10177, {"5", "1", "3"});
                             return true;
                         }
@@ -774,7 +774,7 @@ type "x"
                     ui_->create_window(desc);
                 } else {
                     const bool wrap = ui_->question("Zawiń/rozwiń", "Czy zawijać tekst?", {"&Tak", "&Nie"}) == 0;
-                    WindowSpec desc;
+                    WindowDesc desc;
                     desc.kind = WindowKind::Text;
                     desc.rect = Rect{100, 80, 699, 420};
                     desc.title = "Przegląd";

@@ -129,13 +129,13 @@ const DialogTemplate& toy_form()
     namespace flag = control_flag;
     static const DialogTemplate form{
         500, "Zabawka", rect_at(0, 0, 200, 120), 0,
-        {ControlSpec{1, ControlKind::PushButton, "&OK", {}, flag::default_button},
-         ControlSpec{2, ControlKind::PushButton, "Zakończ", {}, 0},
-         ControlSpec{3, ControlKind::PushButton, "Inny", {}, 0},
-         ControlSpec{10, ControlKind::Edit, "", {}, flag::border},
-         ControlSpec{11, ControlKind::ListBox, "", {}, flag::multiple_selection | flag::sorted},
-         ControlSpec{12, ControlKind::RadioButton, "Pierwszy", {}, flag::group},
-         ControlSpec{13, ControlKind::RadioButton, "Drugi", {}, 0}}};
+        {ControlDesc{1, ControlKind::PushButton, "&OK", {}, flag::default_button},
+         ControlDesc{2, ControlKind::PushButton, "Zakończ", {}, 0},
+         ControlDesc{3, ControlKind::PushButton, "Inny", {}, 0},
+         ControlDesc{10, ControlKind::Edit, "", {}, flag::border},
+         ControlDesc{11, ControlKind::ListBox, "", {}, flag::multiple_selection | flag::sorted},
+         ControlDesc{12, ControlKind::RadioButton, "Pierwszy", {}, flag::group},
+         ControlDesc{13, ControlKind::RadioButton, "Drugi", {}, 0}}};
     return form;
 }
 
@@ -161,7 +161,7 @@ protected:
     // handler runs `body`; then the main window's close box ends the program.
     void run_program(const std::function<void()>& body)
     {
-        TaskWindowSpec desc;
+        TaskWindowDesc desc;
         desc.class_name = "toy";
         desc.title = "Główne";
         desc.style = style::title_bar | style::sizing_border;
@@ -204,7 +204,7 @@ protected:
 
     DialogResult run_toy_dialog(const Handler& handler, std::vector<std::pair<ControlId, ControlValue>> initial = {})
     {
-        DialogSpec desc;
+        DialogDesc desc;
         desc.form = &toy_form();
         desc.handler = handler;
         desc.initial = std::move(initial);
@@ -225,7 +225,7 @@ TEST_F(QtSmokeTest, MainWindowShowsTitleAndGreyedMenuThenRunsADialogANoteAndEnds
     int question_answer = -1;
     int message_answer = -1;
 
-    TaskWindowSpec desc;
+    TaskWindowDesc desc;
     desc.class_name = app::kMainWindowClass;
     desc.title = app::kMainWindowTitle;
     desc.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |
@@ -235,7 +235,7 @@ TEST_F(QtSmokeTest, MainWindowShowsTitleAndGreyedMenuThenRunsADialogANoteAndEnds
         events.push_back(e.kind);
         if (e.kind != EventKind::Menu || e.id != 10170) return false;
         on_next_modal([](QWidget* about) { click(about, "OK"); });
-        DialogSpec dialog;
+        DialogDesc dialog;
         dialog.form = &app::dialog_template(10046);
         const DialogResult result = ui_->run_dialog(dialog);
         about_answer = result.button;
@@ -294,7 +294,7 @@ TEST_F(QtSmokeTest, EndingTheProgramFromNestedDialogsUnwindsEveryFrame)
         bool document_destroyed = false;
         bool body_returned = false;
         run_program([&] {
-            WindowSpec doc;
+            WindowDesc doc;
             doc.title = "Dokument";
             doc.rect = Rect{10, 10, 300, 200};
             doc.style = style::title_bar | style::close_box | style::sizing_border;
@@ -337,7 +337,7 @@ TEST_F(QtSmokeTest, EndingTheProgramFromNestedDialogsUnwindsEveryFrame)
 // and nothing after it runs.
 TEST_F(QtSmokeTest, EndingTheProgramWhileAnyModalCallWaitsUnwindsIt)
 {
-    FileDialogSpec files;
+    FileDialogDesc files;
     files.title = "Plik";
     files.filters = {{"Wszystkie", "*.*"}};
     struct Modal {
@@ -356,7 +356,7 @@ TEST_F(QtSmokeTest, EndingTheProgramWhileAnyModalCallWaitsUnwindsIt)
         SCOPED_TRACE(modal.name);
         bool after_modal = false;
         run_program([&] {
-            WindowSpec doc;
+            WindowDesc doc;
             doc.title = "Dokument";
             doc.rect = Rect{10, 10, 300, 200};
             doc.style = style::title_bar | style::sizing_border;
@@ -395,7 +395,7 @@ TEST_F(QtSmokeTest, ClosingTheMainWindowWhileACommandWaitsUnwindsTheCommandFirst
             bool& flag;
             ~Leave() { flag = false; }
         } leave{in_command};
-        WindowSpec doc;
+        WindowDesc doc;
         doc.title = "Dokument";
         doc.rect = Rect{10, 10, 300, 200};
         doc.style = style::title_bar | style::sizing_border;
@@ -521,7 +521,7 @@ TEST_F(QtSmokeTest, DialogEndedOrDestroyedByItsHandler)
 TEST_F(QtSmokeTest, TextWindowEditsByCharacterPositionsWithUndoForTheUsersEditsOnly)
 {
     run_program([&] {
-        WindowSpec desc;
+        WindowDesc desc;
         desc.kind = WindowKind::Text;
         desc.title = "Edycja";
         desc.rect = Rect{100, 80, 699, 420};
@@ -582,7 +582,7 @@ TEST_F(QtSmokeTest, EnterInAnEditableTextWindowIndentsLikeTheLineAbove)
         {"  abc", end, end, true, "  abc"},
     };
     run_program([&] {
-        WindowSpec desc;
+        WindowDesc desc;
         desc.kind = WindowKind::Text;
         desc.title = "Edycja";
         desc.rect = Rect{100, 80, 699, 420};
@@ -608,7 +608,7 @@ TEST_F(QtSmokeTest, TextWindowsOwnReplaceChangesEveryOccurrenceInOneUndoStep)
 {
     std::string reported;
     run_program([&] {
-        WindowSpec desc;
+        WindowDesc desc;
         desc.kind = WindowKind::Text;
         desc.title = "Edycja";
         desc.rect = Rect{100, 80, 699, 420};
@@ -709,7 +709,7 @@ TEST_F(QtSmokeTest, PicturesAreDrawnStretchedAndBadFilesAreReported)
         EXPECT_EQ(picture.height, 1);
         EXPECT_THROW(ui_->load_picture("brak.bmp"), PictureError);
         EXPECT_THROW(ui_->load_picture("tekst.bmp"), PictureError);
-        WindowSpec desc;
+        WindowDesc desc;
         desc.title = "Obraz";
         desc.rect = Rect{0, 0, 320, 240};
         desc.style = style::title_bar | style::sizing_border;
@@ -768,7 +768,7 @@ TEST_F(QtSmokeTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
     std::string first;
     std::string second;
     std::string opened;
-    FileDialogSpec desc;
+    FileDialogDesc desc;
     desc.title = "Zapis raportu";
     desc.initial_name = "re*.RPT";
     desc.filters = {{"Pliki raportów (*.RPT)", "*.RPT"}};

@@ -50,7 +50,7 @@ void HeadlessToolkit::editor_delete(WindowId window)
 
 // ---- Controls --------------------------------------------------------------------------------------
 
-void HeadlessToolkit::create_control(WindowId window, const ControlSpec& desc)
+void HeadlessToolkit::create_control(WindowId window, const ControlDesc& desc)
 {
     Window& w = alive_window(window);
     if (has_control(window, desc.id))

@@ -355,7 +355,7 @@ std::optional<std::string> HeadlessToolkit::prompt(std::string_view title, std::
     return step.answer->text;
 }
 
-std::string HeadlessToolkit::file_dialog_text(std::string_view verb, const FileDialogSpec& desc) const
+std::string HeadlessToolkit::file_dialog_text(std::string_view verb, const FileDialogDesc& desc) const
 {
     std::string out = std::string(verb) + " dialog " + q(desc.title) + " name " + q(desc.initial_name);
     for (const FileFilter& f : desc.filters) out += " filter " + q(f.label) + " " + q(f.pattern);
@@ -363,7 +363,7 @@ std::string HeadlessToolkit::file_dialog_text(std::string_view verb, const FileD
 }
 
 // The file the user chose in an open or save dialog, as a full path; "" when cancelled.
-std::string HeadlessToolkit::answer_file_dialog(std::string_view verb, const FileDialogSpec& desc)
+std::string HeadlessToolkit::answer_file_dialog(std::string_view verb, const FileDialogDesc& desc)
 {
     const std::string shown = file_dialog_text(verb, desc);
     const Step step = take_step(shown, {verb});
@@ -377,14 +377,14 @@ std::string HeadlessToolkit::answer_file_dialog(std::string_view verb, const Fil
     return path;
 }
 
-std::string HeadlessToolkit::open_file_dialog(const FileDialogSpec& desc)
+std::string HeadlessToolkit::open_file_dialog(const FileDialogDesc& desc)
 {
     report_changes();
     return answer_file_dialog("open", desc);
 }
 
 // A chosen file that exists must be confirmed; "Nie" goes back to the dialog.
-std::string HeadlessToolkit::save_file_dialog(const FileDialogSpec& desc)
+std::string HeadlessToolkit::save_file_dialog(const FileDialogDesc& desc)
 {
     report_changes();
     for (;;) {

@@ -215,7 +215,7 @@ void HeadlessToolkit::refocus()
 
 void HeadlessToolkit::set_window_font(WindowId window, Font) { alive_window(window); }
 
-WindowId HeadlessToolkit::create_window(const WindowSpec& desc)
+WindowId HeadlessToolkit::create_window(const WindowDesc& desc)
 {
     if (ending_) return kNoWindow;
     alive_window(main_);
@@ -381,7 +381,7 @@ void HeadlessToolkit::check_menu_item(WindowId window, int item, bool checked)
 
 // ---- The event loop and dialogs -----------------------------------------------------------------
 
-void HeadlessToolkit::run_task_window(const TaskWindowSpec& desc)
+void HeadlessToolkit::run_task_window(const TaskWindowDesc& desc)
 {
     if (main_ != kNoWindow) throw ToolkitError("the main window has been created already");
     auto w = std::make_unique<Window>();
@@ -458,7 +458,7 @@ void HeadlessToolkit::end_dialog(WindowId dialog, int button)
     close_dialog(w, button, true);
 }
 
-DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
+DialogResult HeadlessToolkit::run_dialog(const DialogDesc& desc)
 {
     if (!desc.form) throw ToolkitError("a dialog needs its template");
     const DialogTemplate& form = *desc.form;
@@ -479,7 +479,7 @@ DialogResult HeadlessToolkit::run_dialog(const DialogSpec& desc)
     w->style = form.style;
     w->handler = desc.handler;
     w->rect = dialog_client_rect(form);
-    for (const ControlSpec& c : form.controls) {
+    for (const ControlDesc& c : form.controls) {
         Control control;
         control.desc = c;
         control.value.text = c.text;

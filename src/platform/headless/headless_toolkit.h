@@ -37,13 +37,13 @@ public:
     ~HeadlessToolkit() override;
 
     // ---- Toolkit ----
-    void run_task_window(const TaskWindowSpec& desc) override;
+    void run_task_window(const TaskWindowDesc& desc) override;
     WindowId main_window() const override { return main_; }
     [[noreturn]] void end_program() override;
 
     // While the program ends no window opens (the rule in toolkit.h): create_window answers
     // kNoWindow, create_aux_window does nothing, a modal call throws ProgramExit.
-    WindowId create_window(const WindowSpec& desc) override;
+    WindowId create_window(const WindowDesc& desc) override;
     void destroy_window(WindowId window) override;
     bool window_exists(WindowId window) const override;
     WindowId parent_window(WindowId window) const override;
@@ -76,7 +76,7 @@ public:
     void editor_set_read_only(WindowId window, bool read_only) override;
     void editor_set_word_wrap(WindowId window, bool word_wrap) override;
 
-    void create_control(WindowId window, const ControlSpec& desc) override;
+    void create_control(WindowId window, const ControlDesc& desc) override;
     bool has_control(WindowId window, ControlId id) const override;
     void set_control_text(WindowId window, ControlId id, std::string_view text) override;
     std::string control_text(WindowId window, ControlId id) const override;
@@ -95,7 +95,7 @@ public:
     void move_control(WindowId window, ControlId id, Rect rect) override;
     Rect control_rect(WindowId window, ControlId id) const override;
 
-    DialogResult run_dialog(const DialogSpec& desc) override;
+    DialogResult run_dialog(const DialogDesc& desc) override;
     void end_dialog(WindowId dialog, int button) override;
 
     void note(std::string_view title, std::string_view text) override;
@@ -105,8 +105,8 @@ public:
     void error_box(std::string_view title, std::string_view text) override;
     std::optional<std::string> prompt(std::string_view title, std::string_view label,
                                       std::string_view initial) override;
-    std::string open_file_dialog(const FileDialogSpec& desc) override;
-    std::string save_file_dialog(const FileDialogSpec& desc) override;
+    std::string open_file_dialog(const FileDialogDesc& desc) override;
+    std::string save_file_dialog(const FileDialogDesc& desc) override;
 
     void create_aux_window(int max_lines) override;
     void close_aux_window() override;
@@ -162,8 +162,8 @@ private:
     void perform_state_step(const Step& step, WindowId dialog);
     WindowId titled_window(const Step& step) const;
     void echo(const Step& step);
-    std::string file_dialog_text(std::string_view verb, const FileDialogSpec& desc) const;
-    std::string answer_file_dialog(std::string_view verb, const FileDialogSpec& desc);
+    std::string file_dialog_text(std::string_view verb, const FileDialogDesc& desc) const;
+    std::string answer_file_dialog(std::string_view verb, const FileDialogDesc& desc);
     std::size_t answer_index(const Step& step, const std::vector<std::string>& buttons, const std::string& shown) const;
 
     // ---- transcript ----

@@ -16,7 +16,7 @@ namespace platform::headless {
 // ---- Data ------------------------------------------------------------------------------------
 
 struct HeadlessToolkit::Control {
-    ControlSpec desc;
+    ControlDesc desc;
     ControlValue value;
     bool enabled = true;
     Rect rect;  // pixels

@@ -31,14 +31,14 @@ int visible_length(const std::string& text)
     return static_cast<int>(n - std::min(n, marks));
 }
 
-bool stretches(const ControlSpec& c)
+bool stretches(const ControlDesc& c)
 {
     return c.kind == ControlKind::ListBox ||
            (c.kind == ControlKind::Edit && (c.flags & control_flag::multi_line));
 }
 
 // The height of a row, 0 for the rows that share what is left.
-int row_height(const ControlSpec& c, int width)
+int row_height(const ControlDesc& c, int width)
 {
     switch (c.kind) {
     case ControlKind::Static: {
@@ -56,7 +56,7 @@ int row_height(const ControlSpec& c, int width)
     return kLineHeight;
 }
 
-int button_width(const ControlSpec& c) { return std::max(kButtonWidth, visible_length(c.text) * kCharWidth + 12); }
+int button_width(const ControlDesc& c) { return std::max(kButtonWidth, visible_length(c.text) * kCharWidth + 12); }
 
 // The unplaced controls other than push buttons, top to bottom: the i-th label goes right above
 // the i-th field or list, the labels left over follow.
@@ -65,7 +65,7 @@ std::vector<std::size_t> row_order(const DialogTemplate& form)
     std::vector<std::size_t> labels;
     std::vector<std::size_t> others;
     for (std::size_t i = 0; i < form.controls.size(); ++i) {
-        const ControlSpec& c = form.controls[i];
+        const ControlDesc& c = form.controls[i];
         if (!c.rect.empty() || c.kind == ControlKind::PushButton) continue;
         (c.kind == ControlKind::Static ? labels : others).push_back(i);
     }
@@ -81,7 +81,7 @@ std::vector<std::size_t> row_order(const DialogTemplate& form)
 bool has_unplaced_buttons(const DialogTemplate& form)
 {
     return std::any_of(form.controls.begin(), form.controls.end(),
-                       [](const ControlSpec& c) { return c.rect.empty() && c.kind == ControlKind::PushButton; });
+                       [](const ControlDesc& c) { return c.rect.empty() && c.kind == ControlKind::PushButton; });
 }
 
 int round_div(long long value, int divisor)
@@ -112,7 +112,7 @@ int needed_height(const DialogTemplate& form, int width, int stretch)
         height += (h == 0 ? stretch : h) + kGap;
     }
     if (has_unplaced_buttons(form)) height += kGap + kButtonHeight;
-    for (const ControlSpec& c : form.controls)
+    for (const ControlDesc& c : form.controls)
         if (!c.rect.empty()) height = std::max(height, c.rect.bottom);
     return height + kMargin;
 }
@@ -123,7 +123,7 @@ Rect dialog_size(const DialogTemplate& form)
 {
     if (form.rect.empty()) return Rect{0, 0, kDefaultWidth, needed_height(form, kDefaultWidth, kNaturalStretch)};
     const bool unplaced = std::any_of(form.controls.begin(), form.controls.end(),
-                                      [](const ControlSpec& c) { return c.rect.empty(); });
+                                      [](const ControlDesc& c) { return c.rect.empty(); });
     const int height = unplaced ? std::max(form.rect.height(), needed_height(form, form.rect.width(), kMinimumStretch))
                                 : form.rect.height();
     return Rect{0, 0, form.rect.width(), height};
@@ -133,18 +133,18 @@ std::vector<Rect> place_controls(const DialogTemplate& form, int width, int heig
 {
     std::vector<Rect> placed;
     placed.reserve(form.controls.size());
-    for (const ControlSpec& c : form.controls) placed.push_back(c.rect);
+    for (const ControlDesc& c : form.controls) placed.push_back(c.rect);
 
     // Buttons: one row at the bottom, centred.
     const bool buttons = has_unplaced_buttons(form);
     const int buttons_top = height - kMargin - kButtonHeight;
     if (buttons) {
         int total = -kGap;
-        for (const ControlSpec& c : form.controls)
+        for (const ControlDesc& c : form.controls)
             if (c.rect.empty() && c.kind == ControlKind::PushButton) total += button_width(c) + kGap;
         int left = std::max(kMargin, (width - total) / 2);
         for (std::size_t i = 0; i < form.controls.size(); ++i) {
-            const ControlSpec& c = form.controls[i];
+            const ControlDesc& c = form.controls[i];
             if (!c.rect.empty() || c.kind != ControlKind::PushButton) continue;
             placed[i] = rect_at(left, buttons_top, button_width(c), kButtonHeight);
             left += button_width(c) + kGap;

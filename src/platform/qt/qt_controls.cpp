@@ -32,7 +32,7 @@ Qt::Alignment alignment(unsigned flags)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-QWidget* make_widget(const ControlSpec& desc, QWidget* parent)
+QWidget* make_widget(const ControlDesc& desc, QWidget* parent)
 {
     const unsigned f = desc.flags;
     switch (desc.kind) {
@@ -116,7 +116,7 @@ std::vector<int> selected_of(const QWidget* widget)
 
 // ---- Creation --------------------------------------------------------------------------------------
 
-void QtToolkit::add_control(Win& window, const ControlSpec& desc, Rect pixels, bool auto_placed)
+void QtToolkit::add_control(Win& window, const ControlDesc& desc, Rect pixels, bool auto_placed)
 {
     if (!window.client) throw ToolkitError("window \"" + window.title + "\" cannot hold controls");
     for (const Ctl& c : window.controls)
@@ -164,7 +164,7 @@ void QtToolkit::connect_control(Win& window, Ctl& control)
     }
 }
 
-void QtToolkit::create_control(WindowId window, const ControlSpec& desc)
+void QtToolkit::create_control(WindowId window, const ControlDesc& desc)
 {
     add_control(alive_window(window), desc, desc.rect, false);
 }

@@ -42,7 +42,7 @@ Qt::WindowFlags dialog_flags(unsigned s)
 
 }  // namespace
 
-DialogResult QtToolkit::run_dialog(const DialogSpec& desc)
+DialogResult QtToolkit::run_dialog(const DialogDesc& desc)
 {
     if (!desc.form) throw ToolkitError("a dialog needs its template");
     throw_if_ending();

@@ -56,7 +56,7 @@ std::vector<std::string> masks_of(const std::string& pattern)
 }
 
 // The filters offered: the proposed name first when it is a mask, then the program's list.
-std::vector<FileFilter> offered_filters(const FileDialogSpec& desc)
+std::vector<FileFilter> offered_filters(const FileDialogDesc& desc)
 {
     std::vector<FileFilter> filters;
     if (is_mask(desc.initial_name)) filters.push_back(FileFilter{desc.initial_name, desc.initial_name});
@@ -66,7 +66,7 @@ std::vector<FileFilter> offered_filters(const FileDialogSpec& desc)
 }
 
 // Sets the dialog up: folder, proposed name, and the filters with the masks they let through.
-void prepare(QFileDialog& dialog, const FileDialogSpec& desc, const std::string& folder, const std::string& name)
+void prepare(QFileDialog& dialog, const FileDialogDesc& desc, const std::string& folder, const std::string& name)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -97,7 +97,7 @@ std::string chosen_file(const QFileDialog& dialog)
 
 }  // namespace
 
-std::string QtToolkit::open_file_dialog(const FileDialogSpec& desc)
+std::string QtToolkit::open_file_dialog(const FileDialogDesc& desc)
 {
     const std::string folder = desc.folder.empty() ? s_->files.current_dir() : desc.folder;
     QFileDialog dialog(modal_parent());
@@ -109,7 +109,7 @@ std::string QtToolkit::open_file_dialog(const FileDialogSpec& desc)
 }
 
 // A chosen file that exists must be confirmed; "Nie" goes back to the dialog.
-std::string QtToolkit::save_file_dialog(const FileDialogSpec& desc)
+std::string QtToolkit::save_file_dialog(const FileDialogDesc& desc)
 {
     std::string folder = desc.folder.empty() ? s_->files.current_dir() : desc.folder;
     std::string name = desc.initial_name;

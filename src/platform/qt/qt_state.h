@@ -23,7 +23,7 @@ namespace platform {
 
 // A control of a window or dialog.
 struct QtToolkit::Ctl {
-    ControlSpec desc;
+    ControlDesc desc;
     QPointer<QWidget> widget;
     std::string text;          // lists: the text the program gave them (they show none)
     bool enabled = true;

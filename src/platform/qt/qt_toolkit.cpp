@@ -147,7 +147,7 @@ Rect QtToolkit::client_rect(WindowId window) const
 
 // ---- The main window and the event loop ------------------------------------------------------------
 
-void QtToolkit::run_task_window(const TaskWindowSpec& desc)
+void QtToolkit::run_task_window(const TaskWindowDesc& desc)
 {
     if (s_->main != kNoWindow) throw ToolkitError("the main window has been created already");
     auto* frame = new qt::MainFrame;
@@ -262,7 +262,7 @@ void QtToolkit::end_program()
 
 // ---- Document windows ------------------------------------------------------------------------------
 
-WindowId QtToolkit::create_window(const WindowSpec& desc)
+WindowId QtToolkit::create_window(const WindowDesc& desc)
 {
     if (s_->ending) return kNoWindow;
     alive_window(s_->main);

@@ -51,13 +51,13 @@ public:
     QtToolkit(const QtToolkit&) = delete;
     QtToolkit& operator=(const QtToolkit&) = delete;
 
-    void run_task_window(const TaskWindowSpec& desc) override;
+    void run_task_window(const TaskWindowDesc& desc) override;
     WindowId main_window() const override;
     [[noreturn]] void end_program() override;
 
     // While the program ends (the main window is being destroyed) no window opens:
     // create_window answers kNoWindow and create_aux_window does nothing.
-    WindowId create_window(const WindowSpec& desc) override;
+    WindowId create_window(const WindowDesc& desc) override;
     void destroy_window(WindowId window) override;
     bool window_exists(WindowId window) const override;
     WindowId parent_window(WindowId window) const override;
@@ -90,7 +90,7 @@ public:
     void editor_set_read_only(WindowId window, bool read_only) override;
     void editor_set_word_wrap(WindowId window, bool word_wrap) override;
 
-    void create_control(WindowId window, const ControlSpec& desc) override;
+    void create_control(WindowId window, const ControlDesc& desc) override;
     bool has_control(WindowId window, ControlId id) const override;
     void set_control_text(WindowId window, ControlId id, std::string_view text) override;
     std::string control_text(WindowId window, ControlId id) const override;
@@ -108,7 +108,7 @@ public:
     void move_control(WindowId window, ControlId id, Rect rect) override;
     Rect control_rect(WindowId window, ControlId id) const override;
 
-    DialogResult run_dialog(const DialogSpec& desc) override;
+    DialogResult run_dialog(const DialogDesc& desc) override;
     void end_dialog(WindowId dialog, int button) override;
 
     void note(std::string_view title, std::string_view text) override;
@@ -118,8 +118,8 @@ public:
     void error_box(std::string_view title, std::string_view text) override;
     std::optional<std::string> prompt(std::string_view title, std::string_view label,
                                       std::string_view initial) override;
-    std::string open_file_dialog(const FileDialogSpec& desc) override;
-    std::string save_file_dialog(const FileDialogSpec& desc) override;
+    std::string open_file_dialog(const FileDialogDesc& desc) override;
+    std::string save_file_dialog(const FileDialogDesc& desc) override;
 
     void create_aux_window(int max_lines) override;
     void close_aux_window() override;
@@ -185,7 +185,7 @@ private:
 
     // ---- controls (qt_controls.cpp) ----
     Ctl& control(WindowId window, ControlId id) const;
-    void add_control(Win& window, const ControlSpec& desc, Rect pixels, bool auto_placed);
+    void add_control(Win& window, const ControlDesc& desc, Rect pixels, bool auto_placed);
     void connect_control(Win& window, Ctl& control);
     ControlValue control_value(const Ctl& control) const;
     void apply_value(Win& window, Ctl& control, const ControlValue& value);
