@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer, runs
-# the fact-file fuzzer for a fixed number of inputs, then runs every test (CTest's summary is
-# the last thing printed).
+# Checks that every include of src/ points down its layers, installs what is missing, builds
+# with AddressSanitizer and UndefinedBehaviorSanitizer, runs the fact-file fuzzer for a fixed
+# number of inputs, then runs every test (CTest's summary is the last thing printed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/check-layers.sh
 bash scripts/install-deps.sh
 jobs=$(nproc)
 

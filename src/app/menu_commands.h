@@ -8,6 +8,12 @@
 
 namespace app {
 
+// The main menu's option of loads and inference: a kind number of the table of load kinds
+// (load/load_kinds.h) loads a base of that kind, true when it was loaded; 10 and 11 start
+// forward and backward inference, true when the run came back. Any other number changes
+// nothing and fails.
+bool opcja_z_menu_glownego(kb::Context& ctx, int rodzaj);
+
 // Runs the command of a main-menu item: true when every step completed, false when a step
 // failed or the user cancelled it (the menu event is then declined). An item that is not on
 // the menu has no command: false.

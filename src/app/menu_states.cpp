@@ -79,9 +79,9 @@ bool on_main_menu(int item)
     return std::any_of(menu.items.begin(), menu.items.end(), [item](const platform::MenuItem& m) { return m.id == item; });
 }
 
-void apply(kb::Context& ctx, const MenuChange& change)
+void apply(platform::Toolkit& ui, const MenuChange& change)
 {
-    if (on_main_menu(change.item)) ctx.ui.enable_menu_item(ctx.ui.main_window(), change.item, change.enabled);
+    if (on_main_menu(change.item)) ui.enable_menu_item(ui.main_window(), change.item, change.enabled);
 }
 
 }  // namespace
@@ -99,14 +99,14 @@ const MenuStateRow& menu_state_row(MenuEvent event)
     throw std::logic_error("no menu-state row for event " + std::to_string(static_cast<int>(event)));
 }
 
-void menu_po(kb::Context& ctx, MenuEvent event)
+void apply_menu_event(platform::Toolkit& ui, MenuEvent event)
 {
-    for (const MenuChange& change : menu_state_row(event).changes) apply(ctx, change);
+    for (const MenuChange& change : menu_state_row(event).changes) apply(ui, change);
 }
 
-void ustaw_pozycje_menu(kb::Context& ctx, std::initializer_list<int> items, bool enabled)
+void set_menu_items(platform::Toolkit& ui, std::initializer_list<int> items, bool enabled)
 {
-    for (int item : items) apply(ctx, MenuChange{item, enabled});
+    for (int item : items) apply(ui, MenuChange{item, enabled});
 }
 
 }  // namespace app

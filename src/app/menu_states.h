@@ -1,6 +1,7 @@
 // Which main-menu items are offered when: one table of the events that enable or grey items
-// (the intro's close, each successful load, the findings of the load-time diagnoses, ...),
-// applied through the toolkit. The menu itself holds the states; nothing here reads them back.
+// (the intro's close, each successful load, the findings of the load-time diagnoses, ...; the
+// events are named in kb/events.h), applied through the toolkit. The menu itself holds the
+// states; nothing here reads them back.
 #pragma once
 
 #include <initializer_list>
@@ -10,30 +11,7 @@
 
 namespace app {
 
-// What changes the enabling of main-menu items. The comments name who reports each event.
-enum class MenuEvent {
-    IntroClosed,                       // the intro window's close request
-    RuleBaseLoadStarted,               // the rule-base load command, before its file dialog
-    RuleBaseLoaded,                    // a load command whose load returned a base name
-    ModelBaseLoaded,
-    ExactConstraintBaseLoaded,
-    UncertainConstraintBaseLoaded,
-    AdviceBaseLoaded,
-    GraphicsBaseLoaded,
-    SoundBaseLoaded,
-    ExternalContradictionFound,        // informuj_sprzecznosc_1z, at a rule-base load
-    InternalContradictionFound,        // informuj_sprzecznosc_1w
-    RedundantRulesFound,               // informuj_nadmiar_p
-    ModelContradictionFound,           // informuj_sprzecznosc_mz, at a model-base load
-    ModelRuleContradictionFound,       // informuj_sprzecznosc_mr
-    ExactJointContradictionFound,      // informuj_sprzecznosc_2, at an exact-constraint load
-    ExactJointRedundancyFound,         // informuj_nadmiar_2p
-    UncertainJointContradictionFound,  // informuj_sprzecznosc_2p, at an uncertain-constraint load
-    UncertainJointRedundancyFound,     // informuj_nadmiar_2pp
-    ConclusionClashFound,              // the clash check of model and rule conclusions
-    EditorCloseRequested,              // an editor window's close box, before its save question
-    ImportReviewConfirmed,             // "&OK" of the review dialog of imported data
-};
+using kb::MenuEvent;
 
 struct MenuChange {
     int item = 0;
@@ -52,10 +30,21 @@ const std::vector<MenuStateRow>& menu_state_table();
 const MenuStateRow& menu_state_row(MenuEvent event);
 
 // Applies the row of the event to the main menu.
-void menu_po(kb::Context& ctx, MenuEvent event);
+void apply_menu_event(platform::Toolkit& ui, MenuEvent event);
 
 // Enables or greys main-menu items one by one, in the order given. An id the menu does not
 // have is ignored, so callers may name items that other versions of the menu carry.
-void ustaw_pozycje_menu(kb::Context& ctx, std::initializer_list<int> items, bool enabled);
+void set_menu_items(platform::Toolkit& ui, std::initializer_list<int> items, bool enabled);
+
+// The main window's listener of the events the program reports (kb::Context::report): each
+// event changes the main menu by its row.
+class MenuStates final : public kb::EventSink {
+public:
+    explicit MenuStates(platform::Toolkit& ui) : ui_(ui) {}
+    void report(MenuEvent event) override { apply_menu_event(ui_, event); }
+
+private:
+    platform::Toolkit& ui_;
+};
 
 }  // namespace app

@@ -1,7 +1,6 @@
-// Stand-ins for the commands and hooks of this folder that are not built yet. A command says so
-// in a note and fails; the hook lets the program end. Each goes when its real version comes.
+// Stand-ins for the commands of this folder that are not built yet. A command says so in a note
+// and fails. Each goes when its real version comes.
 #include "app/browse_commands.h"
-#include "app/editor_windows.h"
 #include "app/file_commands.h"
 #include "platform/toolkit.h"
 
@@ -20,7 +19,5 @@ bool base_file_command(kb::Context& ctx, int) { return not_available(ctx); }
 bool side_file_command(kb::Context& ctx, int) { return not_available(ctx); }
 bool media_command(kb::Context& ctx, int) { return not_available(ctx); }
 bool browse_command(kb::Context& ctx, int) { return not_available(ctx); }
-
-bool ask_about_modified_editors(kb::Context&) { return true; }
 
 }  // namespace app

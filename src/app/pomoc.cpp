@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/dialogi.h"
 #include "app/shell_calls.h"
 #include "platform/toolkit.h"
+#include "windows/dialogi.h"
 
 namespace app {
 
@@ -42,7 +42,7 @@ bool dlg_about_dialog_eh(kb::Context& ctx, const platform::Event& event)
 
 void dlg_about_dialog_Create(kb::Context& ctx, platform::WindowId parent)
 {
-    run_template_dialog(ctx, 10046, parent, dlg_about_dialog_eh);
+    windows::run_template_dialog(ctx, 10046, parent, dlg_about_dialog_eh);
 }
 
 bool ustaw_katalog_na_biezacy(kb::Context& ctx)

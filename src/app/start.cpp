@@ -4,10 +4,27 @@
 #include "app/start.h"
 
 #include "app/main_menu.h"
+#include "app/menu_states.h"
 #include "app/task_win.h"
 #include "platform/toolkit.h"
 
 namespace app {
+namespace {
+
+// The main menu hears every event the program reports while the main window lives.
+class Listening {
+public:
+    Listening(kb::Context& ctx, kb::EventSink& sink) : ctx_(ctx), before_(ctx.events) { ctx.events = &sink; }
+    ~Listening() { ctx_.events = before_; }
+    Listening(const Listening&) = delete;
+    Listening& operator=(const Listening&) = delete;
+
+private:
+    kb::Context& ctx_;
+    kb::EventSink* before_;
+};
+
+}  // namespace
 
 void start_programu(kb::Context& ctx)
 {
@@ -19,6 +36,8 @@ void start_programu(kb::Context& ctx)
                  style::minimise_box | style::clip_siblings | style::maximised;
     desc.menu = main_menu();
     desc.handler = [&ctx](const platform::Event& event) { return task_win_eh(ctx, event); };
+    MenuStates menu_states(ctx.ui);
+    Listening listening(ctx, menu_states);
     ctx.ui.run_task_window(desc);
 }
 

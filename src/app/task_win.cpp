@@ -5,8 +5,8 @@
 
 #include "app/menu_commands.h"
 #include "app/wstep.h"
-#include "app/zakonczenie.h"
 #include "platform/toolkit.h"
+#include "windows/zakonczenie.h"
 
 namespace app {
 
@@ -17,7 +17,7 @@ bool task_win_eh(kb::Context& ctx, const platform::Event& event)
     case EventKind::Create: win_wstep_Create(ctx, ctx.ui.main_window()); return true;
     case EventKind::Size: ctx.ui.fit_aux_window(); return true;
     // Declined on Yes: the toolkit then destroys the main window and the program ends.
-    case EventKind::CloseRequest: return !czy_zakonczyc_program(ctx);
+    case EventKind::CloseRequest: return !windows::czy_zakonczyc_program(ctx);
     case EventKind::Menu: return polecenie_menu(ctx, event.id);
     default: return false;
     }

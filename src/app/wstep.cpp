@@ -8,10 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "app/menu_states.h"
-#include "app/okna.h"
 #include "app/okno_pomocnicze.h"
 #include "platform/toolkit.h"
+#include "windows/okna.h"
 
 namespace app {
 namespace {
@@ -44,7 +43,7 @@ void paint_intro(kb::Context& ctx, IntroPicture& intro, platform::WindowId windo
 
 void close_intro(kb::Context& ctx, platform::WindowId window)
 {
-    menu_po(ctx, MenuEvent::IntroClosed);
+    ctx.report(kb::MenuEvent::IntroClosed);
     ctx.ui.destroy_window(window);
     utworz_okno_pomocnicze(ctx);
 }
@@ -65,10 +64,10 @@ bool win_wstep_eh(kb::Context& ctx, IntroPicture& intro, const platform::Event& 
 platform::WindowId win_wstep_Create(kb::Context& ctx, platform::WindowId parent)
 {
     auto intro = std::make_shared<IntroPicture>();
-    return create_document_window(ctx, DocumentWindow::Wstep, parent,
-                                  [intro](kb::Context& c, const platform::Event& event) {
-                                      return win_wstep_eh(c, *intro, event);
-                                  });
+    return windows::create_document_window(ctx, windows::DocumentWindow::Wstep, parent,
+                                           [intro](kb::Context& c, const platform::Event& event) {
+                                               return win_wstep_eh(c, *intro, event);
+                                           });
 }
 
 }  // namespace app

@@ -35,7 +35,4 @@ void dalej(kb::Context& ctx);
 void tryb_splaszczenia(kb::Context& ctx);
 void analiza_bazy_wiedzy(kb::Context& ctx, int mode);
 
-// The list without every element equal to the name, the others in order.
-facts::SList usun_wszystkie(std::string_view name, const facts::SList& list);
-
 }  // namespace diagnostics

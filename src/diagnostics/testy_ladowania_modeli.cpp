@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "app/menu_states.h"
 #include "kb/baza_modeli.h"
 #include "platform/toolkit.h"
 
@@ -26,7 +25,7 @@ bool flaga(const facts::FactList<std::string>& f) { return f.contains("TAK"); }
 
 bool model_sprzeczny(const Context& ctx)
 {
-    const WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    const kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
     return flaga(w.model_aryt_sprzeczny) || flaga(w.model_sprzeczny_gleboko) || flaga(w.model_rela_sprzeczny);
 }
 
@@ -59,7 +58,7 @@ bool informuj_sprzecznosc_mz(Context& ctx)
                     "\nMożesz jednak diagnozować jej sprzeczności." +
                     "\nW tym celu musisz przejść do opcji\n   'Baza modeli niepewna\n     Diagnostyka "
                     "sprzeczności bazy modeli'");
-    app::menu_po(ctx, app::MenuEvent::ModelContradictionFound);
+    ctx.report(kb::MenuEvent::ModelContradictionFound);
     kb::kasowanie_nazwy_mo(ctx);
     return false;
 }
@@ -97,7 +96,7 @@ void powiadom_o_sprzecznosci_mr(Context& ctx)
                     "\nW tym celu musisz przejść do opcji:" +
                     "\n'   Baza modeli niepewna\n     Diagnostyka sprzeczności łącznych\n     bazy modeli i bazy "
                     "reguł' ");
-    app::menu_po(ctx, app::MenuEvent::ModelRuleContradictionFound);
+    ctx.report(kb::MenuEvent::ModelRuleContradictionFound);
 }
 
 bool jest_sprzecznosc_mr(const Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_mr.contains("TAK"); }
@@ -110,7 +109,7 @@ bool wyznacz_sprzecznosc_mr(Context& ctx)
 
 void badaj_sprzecznosc_mr(Context& ctx)
 {
-    WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
     w.modele_i_reguly_sprzeczne.remove_all();
     w.sprzecznosc_mr.remove_all();
     szukaj_sprzecznosci_mr(ctx);

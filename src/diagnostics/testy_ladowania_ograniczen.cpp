@@ -5,7 +5,6 @@
 
 #include <initializer_list>
 
-#include "app/menu_states.h"
 #include "diagnostics/testy_ladowania_regul.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
@@ -136,7 +135,7 @@ string wypelnij(string_view label, std::size_t width)
 }
 
 void pokaz_sprzecznosc(Context& ctx, const TekstySprzecznosci& t, string_view r, string_view o,
-                       string_view typ, app::MenuEvent zdarzenie)
+                       string_view typ, kb::MenuEvent zdarzenie)
 {
     linie(ctx, {wypelnij(" W  bazie reguł rozwiniętej niepewnej", 54) + string(r),
                 string(t.linia_bazy) + string(o),
@@ -156,7 +155,7 @@ void pokaz_sprzecznosc(Context& ctx, const TekstySprzecznosci& t, string_view r,
                     "\nDlatego lepiej ją usunąć."
                     "\nWykonaj diagnozę sprzeczności łącznych. \nW tym celu musisz przejść do opcji" +
                     string(t.informacja_koniec));
-    app::menu_po(ctx, zdarzenie);
+    ctx.report(zdarzenie);
 }
 
 struct Sprzecznosc {
@@ -220,8 +219,8 @@ bool informuj_sprzecznosc(Context& ctx, const Sprzecznosc& s)
         }
         ctx.ui.write("\n");
         pokaz_sprzecznosc(ctx, t, r.value_or(""), o.value_or(""), *typ,
-                          s.niepewna ? app::MenuEvent::UncertainJointContradictionFound
-                                     : app::MenuEvent::ExactJointContradictionFound);
+                          s.niepewna ? kb::MenuEvent::UncertainJointContradictionFound
+                                     : kb::MenuEvent::ExactJointContradictionFound);
         return true;
     }
     return false;
@@ -287,7 +286,7 @@ void pokaz_nadmiar_2p(Context& ctx, string_view r, string_view o, string_view ty
                 nota_nadmiaru(r, kBazaDokladna, o, typ,
                               "\n   'Baza ograniczeń dokładna\n     Diagnostyka nadmiarowości "
                               "łącznych\n     baz reguł i ograniczeń'"));
-    app::menu_po(ctx, app::MenuEvent::ExactJointRedundancyFound);
+    ctx.report(kb::MenuEvent::ExactJointRedundancyFound);
 }
 
 void pokaz_nadmiar_2pp(Context& ctx, string_view r, string_view p, string_view typ)
@@ -312,7 +311,7 @@ void pokaz_nadmiar_2pp(Context& ctx, string_view r, string_view p, string_view t
                 nota_nadmiaru(r, kBazaNiepewna, p, typ,
                               "\n   'Baza ograniczeń niepewna\n     Diagnostyka nadmiarowości "
                               "łącznych\n     baz reguł  i ograniczeń'"));
-    app::menu_po(ctx, app::MenuEvent::UncertainJointRedundancyFound);
+    ctx.report(kb::MenuEvent::UncertainJointRedundancyFound);
 }
 
 }  // namespace

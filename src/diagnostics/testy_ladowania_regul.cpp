@@ -5,7 +5,6 @@
 
 #include <initializer_list>
 
-#include "app/menu_states.h"
 #include "kb/pisz.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
@@ -93,7 +92,7 @@ bool informuj_sprzecznosc_1z(Context& ctx, const string& baza)
                     "sprzeczności zewnętrznych\n     bazy reguł'.\nPo poznaniu źródeł sprzeczności "
                     "zewnętrznych wróć do opcji\n   'Baza reguł niepewna\n     Edycja bazy reguł' \ni "
                     "usuń sprzeczności.");
-    app::menu_po(ctx, app::MenuEvent::ExternalContradictionFound);
+    ctx.report(kb::MenuEvent::ExternalContradictionFound);
     return false;
 }
 
@@ -127,7 +126,7 @@ bool informuj_sprzecznosc_1w(Context& ctx, const string& baza)
                         "niepewna\n     Diagnostyka sprzeczności wewnętrznych\n     bazy reguł'.\nPo "
                         "poznaniu źródeł sprzeczności wewnętrznych wróć do opcji:\n   'Baza reguł "
                         "niepewna\n     Edycja bazy reguł' \ni usuń sprzeczności.");
-        app::menu_po(ctx, app::MenuEvent::InternalContradictionFound);
+        ctx.report(kb::MenuEvent::InternalContradictionFound);
         return false;
     }
     if (!ctx.db.wyniki_diagnoz.sprzecznosc_1w.empty()) return false;
@@ -173,7 +172,7 @@ bool informuj_nadmiar_p(Context& ctx, const string& baza)
                     "nadmiarowość usunąć.\nW tym celu musisz kontynuować pracę z załadowaną \nbazą "
                     "reguł i przejść do opcji:\n   'Baza reguł niepewna\n     Diagnostyka "
                     "nadmiarowości bazy reguł',\ngdzie dowiesz się o istocie wykrytej nadmiarowości.");
-    app::menu_po(ctx, app::MenuEvent::RedundantRulesFound);
+    ctx.report(kb::MenuEvent::RedundantRulesFound);
     return true;
 }
 

@@ -1,26 +1,11 @@
-// The model base beyond storing it: the numbered actions of its menu commands, the wrappers
-// that empty one kind of its facts, and the one function that forgets the whole base.
-// Loading it is the loader's business; nothing here reads a base file except for review.
+// The model base beyond storing it: the wrappers that empty one kind of its facts, and the one
+// function that forgets the whole base. Loading it is the loader's business, its numbered
+// actions the main window's (app/base_actions.h); nothing here reads a base file.
 #pragma once
 
-#include <optional>
-
-#include "kb/akcja.h"
 #include "kb/context.h"
 
 namespace kb {
-
-// The numbered actions:
-// 1 review: the text of the file named by `nazwa_mo_pelna`, list empty, the main window's
-//   title set; without `nazwa_mo_pelna` a line and the note "Brak bazy modeli do
-//   przeglądania!", then nullopt; with the file read but no `nazwa_mo`, nullopt silently.
-// 2 the askable arguments (first `lista_argumentow_dopytywalnych`) with their heading;
-// 3 every askable name of the knowledge base (first `lista_warunkow_i_argumentow_dopytywalnych`);
-// 5 forgets the loaded model base as a unit (forget_model_base), for the delete command;
-// 7 the model-contradiction report, 8 the joint report of models and rules.
-// nullopt when what an action needs is missing, and for any other number.
-// A base file that can no longer be read raises files::FileError for the event's error trap.
-std::optional<AkcjaWynik> dzialanie_w_bazie_modeli(Context& ctx, int akcja);
 
 // Forgets the model base as a unit: every fact of the model-base database (models of the
 // four kinds, known arguments, given facts, exclusive names, askables-file records and inert

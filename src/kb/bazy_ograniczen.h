@@ -1,25 +1,14 @@
-// The exact and the uncertain constraint base beyond storing them: the numbered actions of
-// their menu commands, the wrappers that empty them, and the read forms of their facts.
-// Loading them is the loader's business; nothing here reads a base file except for review.
+// The exact and the uncertain constraint base beyond storing them: the wrappers that empty
+// them and the read forms of their facts. Loading them is the loader's business, their
+// numbered actions the main window's (app/base_actions.h); nothing here reads a base file.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
-#include "kb/akcja.h"
 #include "kb/context.h"
 
 namespace kb {
-
-// The numbered actions: 1 the review (text of the base file, main window's title set),
-// 5 the joint contradiction report with the rule base, 6 the joint redundancy report. The list
-// is always empty; the text is "" for 5 and 6. nullopt when the action does not apply: review
-// without a base (after its line and note), 5 and 6 without a rule base or without this base,
-// a failing redundancy report, any other number. A base file that can no longer be read raises
-// files::FileError for the event's error trap.
-std::optional<AkcjaWynik> dzialanie_w_bazie_ograniczen(Context& ctx, int akcja);
-std::optional<AkcjaWynik> dzialanie_w_bazie_ograniczen_p(Context& ctx, int akcja);
 
 // Retract-all wrappers. The full-path facts (`nazwa_og_pelna`, `nazwa_op_pelna`) are never
 // removed: the newest stays first.

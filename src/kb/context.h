@@ -1,8 +1,10 @@
 // What every predicate of the program works with: the fact store, the files layer with the
-// program's current directory, and the toolkit through which it speaks to the user.
-// One Context is one running program; tests make as many as they like.
+// program's current directory, the toolkit through which it speaks to the user, and the
+// listener of the events that change the main menu. One Context is one running program; tests
+// make as many as they like.
 #pragma once
 
+#include "kb/events.h"
 #include "kb/store.h"
 #include "platform/files.h"
 
@@ -20,6 +22,15 @@ struct Context {
     Store db;             // every fact database of the program
     files::Files files;   // file access and the current directory
     platform::Toolkit& ui;
+    // The main window listens while it runs (app::start_programu); with no listener an event
+    // changes nothing, as in the tests of a single predicate.
+    EventSink* events = nullptr;
+
+    // Tells the listener what happened.
+    void report(MenuEvent event)
+    {
+        if (events) events->report(event);
+    }
 };
 
 }  // namespace kb

@@ -134,6 +134,7 @@ IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists)
 }
 
 SList usun(std::string_view x, const SList& list) { return without(list, x); }
+SList usun_wszystkie(std::string_view x, const SList& list) { return without(list, x); }
 IList usun_i(std::int32_t x, const IList& list) { return without(list, x); }
 
 SList redukuj(const SList& list) { return without_repeats_keeping_last(list); }

@@ -27,6 +27,8 @@ IList dolaczenie_i(const IList& a, const IList& b);
 SList usuniecie_list_wewnetrznych(const ListaList& lists);
 IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists);
 SList usun(std::string_view x, const SList& list);
+// The same removal of every occurrence, under the name the diagnoses give it.
+SList usun_wszystkie(std::string_view x, const SList& list);
 IList usun_i(std::int32_t x, const IList& list);
 // Without repeats; of each value only its last occurrence stays.
 SList redukuj(const SList& list);

@@ -3,9 +3,9 @@
 // A database is reached by its member (ctx.db.baza_regul.regula); nothing is looked up by name.
 #pragma once
 
-#include "diagnostics/wyniki_diagnoz.h"
 #include "kb/bazy.h"
-#include "load/stan_ladowania.h"
+#include "kb/stan_ladowania.h"
+#include "kb/wyniki_diagnoz.h"
 
 namespace kb {
 
@@ -20,8 +20,8 @@ struct Store {
     BazaRaportu baza_raportu;
     Dane dane;
     Stan stan;
-    load::StanLadowania stan_ladowania;
-    diagnostics::WynikiDiagnoz wyniki_diagnoz;
+    StanLadowania stan_ladowania;
+    WynikiDiagnoz wyniki_diagnoz;
 };
 
 }  // namespace kb

@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_states.h"
 #include "kb/baza_modeli.h"
 #include "kb/baza_regul.h"
 #include "kb/dopytywalne_regul.h"
@@ -92,7 +91,7 @@ void zglos_i_odrzuc(Context& ctx, const Komunikat& k, const SList& nazwy)
     // Only the model base goes: the rules stay loaded for editing and a reload, while inference
     // waits for the next rule-base load, as the note says.
     forget_model_base(ctx);
-    app::menu_po(ctx, app::MenuEvent::ConclusionClashFound);
+    ctx.report(MenuEvent::ConclusionClashFound);
 }
 
 const Komunikat kJednakoweWnioski{

@@ -3,7 +3,6 @@
 // caller (the askable arguments) removes the earlier ones first.
 #include "kb/zmienne_modeli.h"
 
-#include "diagnostics/diagnozy.h"
 #include "kb/listy.h"
 #include "platform/text.h"
 
@@ -37,7 +36,7 @@ void dopisz(SList& out, const SList& lista) { out.insert(out.end(), lista.begin(
 void zapamietaj(Context& ctx, const SList& pola, const SList& wyniki)
 {
     SList zmienne = usun_stale(redukuj(pola), {});
-    zmienne = diagnostics::usun_wszystkie("bez warunku", zmienne);
+    zmienne = usun_wszystkie("bez warunku", zmienne);
     ctx.db.stan.zmienne.add_last(usun_zanegowane(zmienne));
     ctx.db.stan.wyniki.add_last(wyniki);
 }

@@ -16,6 +16,7 @@
 #include "load/ladowanie.h"
 #include "load/modele_tautologiczne.h"
 #include "load/numery.h"
+#include "load/ramka.h"
 #include "load/struktura_modeli.h"
 #include "load/warunki_stosowania.h"
 #include "platform/toolkit.h"
@@ -29,8 +30,8 @@ using kb::Context;
 bool zaladowana(const Context& ctx) { return !ctx.db.stan.nazwa_mo.empty(); }
 bool flaga_problemu(const Context& ctx) { return rozne_numery(ctx, BazaNumerowana::modeli); }
 
-const RodzajBazy kBazaModeli{
-    2,
+const FrameDesc kBazaModeli{
+    LoadKind::models,
     {"MO*.BQZ", "Bazy modeli (MO*.BQZ)", "mo*.BQZ", "Wybierz nazwę bazy modeli : "},
     {"Uwaga błąd!",
      "Przejdź do 'Bazy modeli niepewnej'\nwybierz opcję 'Edycja bazy modeli',\nwybierz błędną bazę i usuń błąd.",
@@ -143,15 +144,15 @@ void kasowanie_przed_baza_modeli(Context& ctx)
     kasowanie_rozne_numery(ctx, BazaNumerowana::modeli);
 }
 
-WynikLadowania laduj_baze_modeli(Context& ctx)
+LoadResult laduj_baze_modeli(Context& ctx)
 {
-    Ladowanie l(ctx, kBazaModeli);
-    if (ctx.db.stan.nazwa_re.empty() || diagnostics::jest_sprzecznosc_1z(ctx)) return l.bez_zmian();
+    LoadCall call(ctx, kBazaModeli);
+    if (ctx.db.stan.nazwa_re.empty() || diagnostics::jest_sprzecznosc_1z(ctx)) return call.stop();
 
-    const std::string plik = l.wybierz_plik();
-    if (plik.empty() || !l.przyjmij_plik(plik)) return l.bez_zmian();
+    const std::string plik = call.choose_file();
+    if (plik.empty() || !call.accept_file(plik)) return call.stop();
     kasowanie_przed_baza_modeli(ctx);
-    if (!l.wczytaj(ctx.db.baza_modeli, plik)) return l.blad_odczytu();
+    if (!call.read(ctx.db.baza_modeli, plik)) return call.read_failed();
 
     ctx.ui.write("\n");
     Nazwy nazwy;
@@ -159,11 +160,11 @@ WynikLadowania laduj_baze_modeli(Context& ctx)
     ogloszenie_zaladowania(ctx, nazwy);
     if (!testuj_numery_modeli(ctx) || !sprzecznosci_modeli(ctx, nazwy) || !sprzecznosci_laczne(ctx, nazwy) ||
         !wyznacz_listy(ctx))
-        return l.bez_zmian();
+        return call.stop();
 
     // Commit point: from here a failing check fails the load.
-    if (!testy_po_zatwierdzeniu(ctx)) return l.porazka();
-    return l.koniec(plik);
+    if (!testy_po_zatwierdzeniu(ctx)) return call.fail();
+    return call.finish(plik);
 }
 
 }  // namespace load

@@ -78,9 +78,9 @@ NumeryWnioskow numery_regul(const kb::Context& ctx)
     return out;
 }
 
-bool ma_liste(const facts::FactList<ListaNumerowRegul>& listy, const std::string& wniosek)
+bool ma_liste(const facts::FactList<kb::ListaNumerowRegul>& listy, const std::string& wniosek)
 {
-    return listy.any([&](const ListaNumerowRegul& l) { return l.wniosek == wniosek; });
+    return listy.any([&](const kb::ListaNumerowRegul& l) { return l.wniosek == wniosek; });
 }
 
 bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
@@ -90,8 +90,8 @@ bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
 
 }  // namespace
 
-const RodzajBazy kBazaRegul = {
-    1,
+const FrameDesc kBazaRegul = {
+    LoadKind::rules,
     {"RE*.BQZ", "Bazy reguł (RE*.BQZ)", "re*.BQZ", "Wybierz nazwę bazy reguł : "},
     {"Błąd",
      "Przejdź do 'Bazy reguł niepewnej', wybierz opcję 'Edycja bazy reguł', \n"
@@ -144,14 +144,14 @@ void tworz_listy_numerow_regul_kumulatywnych(kb::Context& ctx)
         if (w != "koniec" && !dysjunktywny(ctx, w) && !ma_liste(listy, w)) listy.add_last({w, n.numery[w]});
 }
 
-WynikLadowania laduj_baze_regul(kb::Context& ctx)
+LoadResult laduj_baze_regul(kb::Context& ctx)
 {
-    Ladowanie l(ctx, kBazaRegul);
-    const std::string plik = l.wybierz_plik();
-    if (plik.empty() || !wyroznik_przyjety(ctx, plik) || !l.przyjmij_plik(plik)) return l.bez_zmian();
+    LoadCall call(ctx, kBazaRegul);
+    const std::string plik = call.choose_file();
+    if (plik.empty() || !wyroznik_przyjety(ctx, plik) || !call.accept_file(plik)) return call.stop();
 
     kasowanie_bazy_wiedzy(ctx);
-    if (!l.wczytaj(ctx.db.baza_regul, plik)) return l.blad_odczytu();
+    if (!call.read(ctx.db.baza_regul, plik)) return call.read_failed();
 
     const std::string nazwa = nazwa_pliku(plik);
     ctx.ui.write("\n\n");
@@ -160,23 +160,23 @@ WynikLadowania laduj_baze_regul(kb::Context& ctx)
     pamietaj_wyroznik_nazwy(ctx, plik);  // the mark was accepted above
     komunikat_zaladowania(ctx, nazwa, ctx.db.stan.wyroznik.first().value_or(""));
 
-    if (!testuj_numery_regul(ctx)) return l.bez_zmian();
+    if (!testuj_numery_regul(ctx)) return call.stop();
     testuj_cf_regul(ctx);
     testuj_cf_faktow(ctx);
-    l.usun_znacznik();
-    if (!zaladowana(ctx)) return l.koniec(plik);  // a CF check refused the base: its note said why
-    if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return l.bez_zmian();
+    call.remove_marker();
+    if (!zaladowana(ctx)) return call.finish(plik);  // a CF check refused the base: its note said why
+    if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return call.stop();
     wyznacz_nazwe_opisu(ctx);
     pamietaj_dopytywalne(ctx);
 
     // Commit point: from here a failing step fails the load.
-    if (!diagnostics::testuj_sprzecznosc_1w(ctx)) return l.porazka();
-    if (!diagnostics::testuj_nadmiar_p(ctx)) return l.porazka();
-    if (!kb::testowanie_dopytywalnosci_faktow(ctx)) return l.porazka();
+    if (!diagnostics::testuj_sprzecznosc_1w(ctx)) return call.fail();
+    if (!diagnostics::testuj_nadmiar_p(ctx)) return call.fail();
+    if (!kb::testowanie_dopytywalnosci_faktow(ctx)) return call.fail();
     wykrywanie_warunkow_pojedynczych(ctx);
     tworz_listy_numerow_regul_dysjunktywnych(ctx);
     tworz_listy_numerow_regul_kumulatywnych(ctx);
-    return l.koniec(plik);
+    return call.finish(plik);
 }
 
 }  // namespace load

@@ -11,7 +11,7 @@
 namespace load {
 
 // The frame's description of the rule base (dialog, error texts, flags).
-extern const RodzajBazy kBazaRegul;
+extern const FrameDesc kBazaRegul;
 
 // Records the mark of the file name as `wyroznik` (last) and the file's extension as
 // `rozszerzenie` (first). False, recording nothing, when the name gives no mark.

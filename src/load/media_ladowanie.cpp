@@ -11,6 +11,7 @@
 #include "kb/wyroznik.h"
 #include "load/ladowanie.h"
 #include "load/numery.h"
+#include "load/ramka.h"
 #include "platform/toolkit.h"
 
 namespace load {
@@ -81,7 +82,7 @@ bool sa_pliki(Context& ctx, const KartotekaMediow& k)
 
 // What differs between the three loads; everything else is the frame's and the sequence below.
 struct RodzajMediow {
-    RodzajBazy baza;
+    FrameDesc baza;
     string_view linia_sukcesu;   // + full path
     string_view tytul_sukcesu;
     string_view nota_sukcesu;    // + file name + "\nzostała załadowana."
@@ -98,7 +99,7 @@ bool flaga_rad(const Context& ctx) { return jest_sprzecznosc_1z(ctx) || rozne_nu
 bool flaga_mediow(const Context& ctx) { return jest_sprzecznosc_1z(ctx); }
 
 const RodzajMediow kBazaRad{
-    {5,
+    {LoadKind::advice,
      {"RA*.BQZ", "Bazy rad (RA*.BQZ)", "ra*.BQZ", "Wybierz nazwę bazy rad : "},
      {"Uwaga błąd!",
       "Przejdź do 'Baza rad'\nwybierz opcję 'Edycja bazy rad',\nwybierz błędną bazę i usuń błąd.",
@@ -126,7 +127,7 @@ const RodzajMediow kBazaRad{
 };
 
 const RodzajMediow kBazaGrafiki{
-    {16,
+    {LoadKind::graphics,
      {"GR*.BQZ", "Bazy grafiki (GR*.BQZ)", "gr*.BQZ", "Podaj nazwę istniejącej bazy grafiki : "},
      {"Uwaga błąd!",
       "Przejdź do 'Baza grafiki'\nwybierz opcję 'Edycja bazy grafiki',\nwybierz błędną bazę i usuń "
@@ -152,7 +153,7 @@ const RodzajMediow kBazaGrafiki{
 };
 
 const RodzajMediow kBazaMelodii{
-    {17,
+    {LoadKind::sounds,
      {"DŹ*.BQZ", "Bazy dźwięków (DŹ*.BQZ)", "DŹ*.BQZ", "Wskaż nazwę bazy dźwięków : "},
      {"Uwaga błąd!",
       "Przejdź do 'Bazadźwięków'\nwybierz opcję 'Edycja bazy dźwiękówi',\nwybierz błędną bazę i "
@@ -178,31 +179,31 @@ const RodzajMediow kBazaMelodii{
 };
 
 template <class Db>
-WynikLadowania laduj_media(Context& ctx, const RodzajMediow& k, Db& baza)
+LoadResult laduj_media(Context& ctx, const RodzajMediow& k, Db& baza)
 {
-    Ladowanie l(ctx, k.baza);
-    const bool advice = k.baza.rodzaj == 5;
+    LoadCall call(ctx, k.baza);
+    const bool advice = k.baza.kind == LoadKind::advice;
     if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || (advice && jest_sprzecznosc_mr(ctx)))
-        return l.bez_zmian();
+        return call.stop();
 
-    const string plik = l.wybierz_plik();
-    if (plik.empty() || !l.przyjmij_plik(plik)) return l.bez_zmian();
+    const string plik = call.choose_file();
+    if (plik.empty() || !call.accept_file(plik)) return call.stop();
     // Only a chosen and accepted file replaces the base loaded before.
     k.wyczysc(ctx);
-    if (!l.wczytaj(baza, plik)) return l.blad_odczytu();
+    if (!call.read(baza, plik)) return call.read_failed();
 
     ctx.ui.write("\n\n");
     k.zapisz_nazwy(ctx, plik);
     // Commit: from here a failing step makes the load fail.
-    if (!k.sa_pliki(ctx)) return l.porazka();
+    if (!k.sa_pliki(ctx)) return call.fail();
     // Repeated advice numbers are reported before success is announced, so a base that is
     // refused is never told to be loaded first.
-    if (advice && !testuj_numery_rad(ctx)) return l.porazka();
+    if (advice && !testuj_numery_rad(ctx)) return call.fail();
     ctx.ui.write(string(k.linia_sukcesu) + plik + "\nzostała załadowana!");
     ctx.ui.note(k.tytul_sukcesu, string(k.nota_sukcesu) + nazwa_pliku(plik) + "\nzostała załadowana.");
-    l.usun_znacznik();
+    call.remove_marker();
     ctx.ui.write("\n");
-    return l.koniec(plik);
+    return call.finish(plik);
 }
 
 }  // namespace
@@ -211,8 +212,8 @@ bool sa_pliki_rad(Context& ctx) { return sa_pliki(ctx, kRady); }
 bool sa_pliki_grafiki(Context& ctx) { return sa_pliki(ctx, kGrafiki); }
 bool sa_pliki_melodii(Context& ctx) { return sa_pliki(ctx, kMelodie); }
 
-WynikLadowania laduj_baze_rad(Context& ctx) { return laduj_media(ctx, kBazaRad, ctx.db.baza_rad); }
-WynikLadowania laduj_baze_grafiki(Context& ctx) { return laduj_media(ctx, kBazaGrafiki, ctx.db.baza_grafiki); }
-WynikLadowania laduj_baze_melodii(Context& ctx) { return laduj_media(ctx, kBazaMelodii, ctx.db.baza_melodii); }
+LoadResult laduj_baze_rad(Context& ctx) { return laduj_media(ctx, kBazaRad, ctx.db.baza_rad); }
+LoadResult laduj_baze_grafiki(Context& ctx) { return laduj_media(ctx, kBazaGrafiki, ctx.db.baza_grafiki); }
+LoadResult laduj_baze_melodii(Context& ctx) { return laduj_media(ctx, kBazaMelodii, ctx.db.baza_melodii); }
 
 }  // namespace load

@@ -3,8 +3,8 @@
 // window only, never into the report text, and change no base but their own kind's.
 #include <string>
 
-#include "diagnostics/testy_ladowania_ograniczen.h"
 #include "diagnostics/testy_ladowania_modeli.h"
+#include "diagnostics/testy_ladowania_ograniczen.h"
 #include "diagnostics/testy_ladowania_regul.h"
 #include "kb/bazy_ograniczen.h"
 #include "load/dopytywalnosc_ograniczen.h"
@@ -12,6 +12,7 @@
 #include "load/ladowanie.h"
 #include "load/numery.h"
 #include "load/pojedyncze.h"
+#include "load/ramka.h"
 #include "platform/toolkit.h"
 
 namespace load {
@@ -39,7 +40,7 @@ bool zaladowana_op(const Context& ctx) { return !ctx.db.baza_ograniczen_p.nazwa_
 
 // What differs between the twins; the sequence below is the same for both.
 struct RodzajOgraniczen {
-    RodzajBazy baza;
+    FrameDesc baza;
     bool niepewne;
     string_view linia_sukcesu;  // + file name
     string_view tytul_sukcesu;
@@ -47,7 +48,7 @@ struct RodzajOgraniczen {
 };
 
 const RodzajOgraniczen kDokladne{
-    {3,
+    {LoadKind::exact_constraints,
      {"OG*.BQZ", "Bazy ograniczeń rozwinięte dokładne (OG*.BQZ)", "og*.BQZ",
       "Wybierz nazwę bazy ograniczeń dokładnej: "},
      {"Uwaga błąd!",
@@ -69,7 +70,7 @@ const RodzajOgraniczen kDokladne{
 };
 
 const RodzajOgraniczen kNiepewne{
-    {4,
+    {LoadKind::uncertain_constraints,
      {"ON*.BQZ", "Bazy ograniczeń niepewnych (ON*.BQZ)", "ON*.BQZ",
       "Wybierz nazwę bazy ograniczeń niepewnych: "},
      {"Uwaga błąd!",
@@ -121,20 +122,20 @@ void zapisz_nazwy(Context& ctx, bool niepewne, const string& sciezka)
 }
 
 template <class Db>
-WynikLadowania laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& baza)
+LoadResult laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& baza)
 {
     const bool niepewne = k.niepewne;
-    Ladowanie l(ctx, k.baza);
+    LoadCall call(ctx, k.baza);
     if (ctx.db.stan.nazwa_re.empty() || jest_sprzecznosc_1z(ctx) || jest_sprzecznosc_mr(ctx))
-        return l.bez_zmian();
+        return call.stop();
 
-    const string plik = l.wybierz_plik();
-    if (plik.empty() || !l.przyjmij_plik(plik)) return l.bez_zmian();
+    const string plik = call.choose_file();
+    if (plik.empty() || !call.accept_file(plik)) return call.stop();
     // Only a chosen and accepted file replaces the base loaded before. A base flagged for a
     // repeated number is replaced like any other, and its flag goes with it, so a corrected
     // file can always take the place of a faulty one.
     wyczysc(ctx, niepewne);
-    if (!l.wczytaj(baza, plik)) return l.blad_odczytu();
+    if (!call.read(baza, plik)) return call.read_failed();
 
     ctx.ui.write("\n\n");
     zapisz_nazwy(ctx, niepewne, plik);
@@ -143,21 +144,21 @@ WynikLadowania laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& b
     else wykrywanie_ograniczen_pojedynczych(ctx);
     const bool dopytywalne = niepewne ? kontrola_dopytywalnosci_ograniczen_p(ctx)
                                       : kontrola_dopytywalnosci_ograniczen(ctx);
-    if (!dopytywalne) return l.bez_zmian();
-    if (niepewne) l.usun_znacznik();
+    if (!dopytywalne) return call.stop();
+    if (niepewne) call.remove_marker();
     // Repeated numbers are reported before success is announced: the base stays loaded and
     // flagged, and the load fails.
     const bool numery = niepewne ? testuj_numery_ograniczen_niepewnych(ctx)
                                  : testuj_numery_ograniczen_dokladnych(ctx);
-    if (!numery) return l.bez_zmian();
+    if (!numery) return call.stop();
     ctx.ui.write(string(k.linia_sukcesu) + nazwa_pliku(plik) + "\nzostała załadowana!\n\n");
     ctx.ui.note(k.tytul_sukcesu, string(k.nota_sukcesu) + nazwa_pliku(plik) + "\nzostała załadowana.");
 
     if (!niepewne) {
         // Commit of the exact load: the same-result check may unload rules and constraints.
-        if (!diagnostics::testuj_wyniki_wszystkich_modeli_z_og(ctx)) return l.porazka();
+        if (!diagnostics::testuj_wyniki_wszystkich_modeli_z_og(ctx)) return call.fail();
     }
-    l.usun_znacznik();
+    call.remove_marker();
     // The joint diagnoses only report; the base stays loaded whatever they find.
     if (niepewne) {
         diagnostics::testuj_sprzecznosc_2p(ctx);
@@ -166,17 +167,17 @@ WynikLadowania laduj_ograniczenia(Context& ctx, const RodzajOgraniczen& k, Db& b
         diagnostics::testuj_sprzecznosc_2(ctx);
         diagnostics::testuj_nadmiar_2p(ctx);
     }
-    return l.koniec(plik);
+    return call.finish(plik);
 }
 
 }  // namespace
 
-WynikLadowania laduj_baze_ograniczen(Context& ctx)
+LoadResult laduj_baze_ograniczen(Context& ctx)
 {
     return laduj_ograniczenia(ctx, kDokladne, ctx.db.baza_ograniczen);
 }
 
-WynikLadowania laduj_baze_ograniczen_p(Context& ctx)
+LoadResult laduj_baze_ograniczen_p(Context& ctx)
 {
     return laduj_ograniczenia(ctx, kNiepewne, ctx.db.baza_ograniczen_p);
 }

@@ -1,6 +1,6 @@
 // The load frame's steps and outcomes, shared by every kind of base: what the user sees when a
 // load stops, and the marker rule (no `jestem_tu`, no `blad` outlives its call).
-// A kind's own texts come in through RodzajBazy; nothing here names a kind's facts.
+// A kind's own texts come in through FrameDesc; nothing here names a kind's facts.
 #include "load/ramka.h"
 
 #include "platform/toolkit.h"
@@ -13,88 +13,86 @@ std::string nazwa_pliku(std::string_view sciezka)
     return czesci.name + czesci.extension;
 }
 
-Ladowanie::~Ladowanie()
+LoadCall::~LoadCall()
 {
     kasowanie_jestem_tu(ctx_);
     kasowanie_blad(ctx_);
 }
 
-std::string Ladowanie::wybierz_plik()
+std::string LoadCall::choose_file()
 {
     platform::FileDialogDesc desc;
-    desc.title = std::string(rodzaj_.dialog.tytul);
-    desc.initial_name = std::string(rodzaj_.dialog.maska);
-    desc.filters.push_back({std::string(rodzaj_.dialog.etykieta_filtra),
-                            std::string(rodzaj_.dialog.wzorzec_filtra)});
+    desc.title = std::string(desc_.dialog.title);
+    desc.initial_name = std::string(desc_.dialog.mask);
+    desc.filters.push_back({std::string(desc_.dialog.filter_label), std::string(desc_.dialog.filter_pattern)});
     desc.folder = ctx_.files.current_dir();
     return ctx_.ui.open_file_dialog(desc);
 }
 
-bool Ladowanie::przyjmij_plik(const std::string& sciezka)
+bool LoadCall::accept_file(const std::string& sciezka)
 {
     ctx_.files.set_current_dir(files::split_path(sciezka).folder);
     ctx_.ui.clear_aux_window();
-    if (rodzaj_.rodzaj == 1) return true;
+    if (is_rule_base()) return true;
     return korespondencja(ctx_, sciezka);
 }
 
-void Ladowanie::dodaj_znacznik() { ctx_.db.stan.jestem_tu.add_last(std::string(kJestemTu)); }
+void LoadCall::add_marker() { ctx_.db.stan.jestem_tu.add_last(std::string(kJestemTu)); }
 
 // A rule-base load that leaves no rule base loaded says so in the title.
-void Ladowanie::tytul_bez_bazy_regul()
+void LoadCall::title_without_rule_base()
 {
-    if (rodzaj_.rodzaj == 1 && ctx_.db.stan.nazwa_re.empty())
+    if (is_rule_base() && ctx_.db.stan.nazwa_re.empty())
         ctx_.ui.set_window_title(ctx_.ui.main_window(), "velk");
 }
 
-WynikLadowania Ladowanie::bez_zmian()
+LoadResult LoadCall::stop()
 {
     kasowanie_jestem_tu(ctx_);
-    tytul_bez_bazy_regul();
-    bool potrzebna_baza_regul = rodzaj_.rodzaj != 1;
-    if (potrzebna_baza_regul && ctx_.db.stan.nazwa_re.empty()) {
-        ctx_.ui.note("Uwaga!", rodzaj_.prosba_o_baze_regul);
-        return std::string();
+    title_without_rule_base();
+    if (!is_rule_base() && ctx_.db.stan.nazwa_re.empty()) {
+        ctx_.ui.note("Uwaga!", desc_.rule_base_request);
+        return LoadResult::nothing_chosen();
     }
-    if (rodzaj_.flaga_problemu(ctx_)) return std::nullopt;
-    return std::string();
+    if (desc_.problem_flag(ctx_)) return LoadResult::refused();
+    return LoadResult::nothing_chosen();
 }
 
-WynikLadowania Ladowanie::blad_odczytu()
+LoadResult LoadCall::read_failed()
 {
-    const TekstyBledow& t = rodzaj_.bledy;
+    const ReadErrorTexts& t = desc_.errors;
     switch (blad_) {
     case BladOdczytu::zgloszony:
         ctx_.ui.write("\n");
-        ctx_.ui.write(t.e1_okno);
-        ctx_.ui.note(t.tytul, t.e1_nota);
+        ctx_.ui.write(t.e1_window);
+        ctx_.ui.note(t.title, t.e1_note);
         break;
     case BladOdczytu::pusta_linia:
-        ctx_.ui.write(t.e2_okno);
-        ctx_.ui.note(t.tytul, t.e2_nota);
+        ctx_.ui.write(t.e2_window);
+        ctx_.ui.note(t.title, t.e2_note);
         break;
     case BladOdczytu::nieczytelny:
     case BladOdczytu::brak:
         break;
     }
     kasowanie_jestem_tu(ctx_);
-    tytul_bez_bazy_regul();
-    return std::nullopt;
+    title_without_rule_base();
+    return LoadResult::refused();
 }
 
-WynikLadowania Ladowanie::porazka()
+LoadResult LoadCall::fail()
 {
     kasowanie_jestem_tu(ctx_);
-    tytul_bez_bazy_regul();
-    return std::nullopt;
+    title_without_rule_base();
+    return LoadResult::refused();
 }
 
-WynikLadowania Ladowanie::koniec(const std::string& sciezka)
+LoadResult LoadCall::finish(const std::string& sciezka)
 {
     kasowanie_jestem_tu(ctx_);
-    if (rodzaj_.zaladowana(ctx_)) return sciezka;
-    tytul_bez_bazy_regul();
-    return std::nullopt;
+    if (desc_.loaded(ctx_)) return LoadResult::loaded(sciezka);
+    title_without_rule_base();
+    return LoadResult::refused();
 }
 
 }  // namespace load

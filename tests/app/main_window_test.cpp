@@ -1,6 +1,6 @@
 // The main window's own behaviour below the scenarios: the full menu-state vector after each
 // event, the dispatch table against the menu, writes and the line bound of the auxiliary window,
-// the help file and the shell's numbered errors, "Zakończ" from inside a dialog, the creators.
+// the help file and the shell's numbered errors.
 #include <stdlib.h>
 
 #include <algorithm>
@@ -13,22 +13,19 @@
 #include <string>
 #include <vector>
 
-#include "app/dialogi.h"
 #include "app/main_menu.h"
 #include "app/menu_commands.h"
 #include "app/menu_states.h"
-#include "app/okna.h"
 #include "app/shell_calls.h"
 #include "app/start.h"
 #include "app/task_win.h"
-#include "app/zakonczenie.h"
 #include "kb/context.h"
 #include "platform/headless/headless_toolkit.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using app::MenuEvent;
+using kb::MenuEvent;
 using platform::Event;
 using platform::EventKind;
 using platform::headless::HeadlessOptions;
@@ -67,12 +64,15 @@ protected:
         options.working_dir = dir_.string();
         ui_ = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
         ctx_ = std::make_unique<kb::Context>(*ui_, dir_.string());
+        app::MenuStates menu_states(*ui_);
+        ctx_->events = &menu_states;
         platform::TaskWindowDesc desc;
         desc.class_name = app::kMainWindowClass;
         desc.title = app::kMainWindowTitle;
         desc.menu = app::main_menu();
         desc.handler = [this, handler](const Event& e) { return handler(*ctx_, e); };
         ui_->run_task_window(desc);
+        ctx_->events = nullptr;
         ui_->check_script_finished();
     }
 
@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, FullMenuStateAfterEachEvent)
         if (e.kind != EventKind::Create) return false;
         seen.push_back(enabled_items());
         for (const Step& step : steps) {
-            app::menu_po(ctx, step.event);
+            app::apply_menu_event(ctx.ui, step.event);
             seen.push_back(enabled_items());
         }
         return true;
@@ -160,8 +160,8 @@ TEST_F(MainWindowTest, RedundancyFindingGreysTheJointItemsBetweenItsEnablings)
 {
     run("close\n", [&](kb::Context& ctx, const Event& e) {
         if (e.kind != EventKind::Create) return false;
-        app::menu_po(ctx, MenuEvent::ExactConstraintBaseLoaded);
-        app::menu_po(ctx, MenuEvent::RedundantRulesFound);
+        app::apply_menu_event(ctx.ui, MenuEvent::ExactConstraintBaseLoaded);
+        app::apply_menu_event(ctx.ui, MenuEvent::RedundantRulesFound);
         return true;
     });
     // Successive enablings share a transcript line.
@@ -174,7 +174,7 @@ TEST_F(MainWindowTest, ItemsTheMenuDoesNotHaveAreIgnored)
 {
     run("close\n", [&](kb::Context& ctx, const Event& e) {
         if (e.kind != EventKind::Create) return false;
-        app::ustaw_pozycje_menu(ctx, {10143, 10064, 99999}, true);
+        app::set_menu_items(ctx.ui, {10143, 10064, 99999}, true);
         EXPECT_EQ(enabled_items(), std::set<int>{10064});
         return true;
     });
@@ -205,6 +205,17 @@ TEST(MenuDispatchTest, EveryMenuItemHasExactlyOneCommand)
     std::sort(items.begin(), items.end());
     EXPECT_EQ(std::adjacent_find(commands.begin(), commands.end()), commands.end()) << "an item with two commands";
     EXPECT_EQ(commands, items);
+}
+
+TEST_F(MainWindowTest, UnknownKindOfTheLoadOptionFailsSilently)
+{
+    run("close\n", [&](kb::Context& ctx, const Event& e) {
+        if (e.kind != EventKind::Create) return false;
+        const std::string before = ui_->transcript();
+        EXPECT_FALSE(app::opcja_z_menu_glownego(ctx, 6));
+        EXPECT_EQ(ui_->transcript(), before);
+        return true;
+    });
 }
 
 // ---- The auxiliary window --------------------------------------------------------------------------
@@ -280,85 +291,6 @@ TEST_F(MainWindowTest, HelpLooksForItsFileInTheCurrentDirectory)
     EXPECT_EQ(results, (std::vector<bool>{false, true}));
     EXPECT_TRUE(contains(ui_->transcript(), "note \"Pomoc\": \"Brak pliku pomocy velk_QZ.chm w katalogu <dir>.\"\n"));
     EXPECT_TRUE(contains(ui_->transcript(), "shell open \"BAZY/VELK_qz.CHM\" maximised -> 42\n"));
-}
-
-// ---- Ending the program from a dialog ------------------------------------------------------------------
-
-TEST_F(MainWindowTest, ZakonczAsksAndOnYesUnwindsEveryFrameToTheEventLoop)
-{
-    int questions_answered_no = 0;
-    bool code_after_the_dialog_ran = false;
-    run("dialog 10003\npress 2\nmessage \"Uwaga!\" -> Nie\npress 2\nmessage \"Uwaga!\" -> Tak\n",
-        [&](kb::Context& ctx, const Event& e) {
-            if (e.kind != EventKind::Create) return false;
-            app::dlg_okresl_wartosc_cf_Create(ctx, ctx.ui.main_window(), [&](kb::Context& c, const Event& d) {
-                if (d.kind != EventKind::Control || d.id != 2) return false;
-                if (!app::zakoncz_program_na_zyczenie(c)) ++questions_answered_no;
-                return true;
-            });
-            code_after_the_dialog_ran = true;
-            return true;
-        });
-    EXPECT_EQ(questions_answered_no, 1);
-    EXPECT_FALSE(code_after_the_dialog_ran);
-    EXPECT_TRUE(contains(ui_->transcript(), "dialog 10003 closed: the program ends\n"));
-    EXPECT_TRUE(contains(ui_->transcript(), "\"Czy na pewno chcesz zakończyć program ?\" [Tak|Nie] -> Nie\n"));
-}
-
-// ---- Creators ------------------------------------------------------------------------------------------
-
-TEST_F(MainWindowTest, EachWindowCreatorOpensItsOwnWindow)
-{
-    using Creator = std::function<platform::WindowId(kb::Context&)>;
-    const app::WindowHandler none;
-    const std::vector<std::pair<Creator, std::string>> cases = {
-        {[&](kb::Context& c) { return app::win_przeglad_Create(c, 0, none, true); },
-         "text window \"Przegląd\" opened at 100,80,699,420, read-only, word wrap"},
-        {[&](kb::Context& c) { return app::win_edycja_Create(c, 0, none, false, {}); },
-         "text window \"velk_QZ\" opened at 100,80,699,420, editable, no wrap"},
-        {[&](kb::Context& c) { return app::win_przeglad_regul_Create(c, 0, none); },
-         "window \"Przegląd reguł\" opened at 100,80,625,382, maximised"},
-        {[&](kb::Context& c) { return app::win_przeglad_modeli_elementarnych_Create(c, 0, none); },
-         "window \"Przegląd modeli podstawowych\" opened at 100,80,689,396\n"},
-        {[&](kb::Context& c) { return app::win_przeglad_modeli_rozwinietych_Create(c, 0, none); },
-         "window \"Przegląd modeli rozwiniętych\" opened at 100,80,684,400, maximised"},
-        {[&](kb::Context& c) { return app::win_przeglad_modeli_liniowych_Create(c, 0, none); },
-         "window \"Przegląd modeli liniowych\" opened at 100,80,686,396, maximised"},
-        {[&](kb::Context& c) { return app::win_przeglad_modeli_wielomianowych_Create(c, 0, none); },
-         "window \"Przegląd modeli wielomianowych\" opened at 100,80,683,404, maximised"},
-        {[&](kb::Context& c) { return app::win_przeg_war_arg_dopyt_Create(c, 0, none); },
-         "window \"Przeg_war_arg_dopyt\" opened at 100,80,631,363, maximised"},
-        {[&](kb::Context& c) { return app::win_przeglad_ograniczen_Create(c, 0, none); },
-         "window \"Przegląd ograniczeń\" opened at 100,80,609,378, maximised"},
-        {[&](kb::Context& c) { return app::win_przeglad_grafiki_Create(c, 0, none); },
-         "window \"Przegląd grafiki\" opened at 100,80,440,240, maximised"},
-    };
-    run("close\n", [&](kb::Context& ctx, const Event& e) {
-        if (e.kind != EventKind::Create) return false;
-        for (const auto& [create, line] : cases) {
-            const platform::WindowId window = create(ctx);
-            EXPECT_TRUE(ctx.ui.window_exists(window)) << line;
-            EXPECT_TRUE(contains(ui_->transcript(), line)) << line;
-        }
-        return true;
-    });
-}
-
-TEST_F(MainWindowTest, ChoiceDialogsNeedATitleAndShowIt)
-{
-    std::optional<platform::DialogResult> without_title;
-    std::optional<platform::DialogResult> with_title;
-    run("dialog 10029 \"Wybierz zwierzę\"\npress 1\nclose\n", [&](kb::Context& ctx, const Event& e) {
-        if (e.kind != EventKind::Create) return false;
-        without_title = app::dlg_wybierz_fakt_Create(ctx, 0, {});
-        ctx.db.dane.tytul.add_last("Wybierz zwierzę");
-        ctx.db.dane.tytul.add_last("Drugi tytuł");
-        with_title = app::dlg_wybierz_fakt_Create(ctx, 0, {});
-        return true;
-    });
-    EXPECT_FALSE(without_title.has_value());
-    ASSERT_TRUE(with_title.has_value());
-    EXPECT_EQ(with_title->button, 1);
 }
 
 }  // namespace

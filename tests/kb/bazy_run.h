@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/menu_states.h"
 #include "kb/context.h"
 #include "platform/headless/headless_toolkit.h"
 
@@ -54,6 +55,8 @@ protected:
         ui_ = std::make_unique<platform::headless::HeadlessToolkit>(
             platform::headless::Script::parse("menu 100\n" + user_steps + "\nclose\n"), options);
         ctx_ = std::make_unique<Context>(*ui_, (root_ / "bazy").string());
+        menu_states_ = std::make_unique<app::MenuStates>(*ui_);
+        ctx_->events = menu_states_.get();
         platform::TaskWindowDesc desc;
         desc.class_name = "test";
         desc.title = "velk_QZ";
@@ -78,6 +81,7 @@ protected:
     fs::path root_;
     std::unique_ptr<platform::headless::HeadlessToolkit> ui_;
     std::unique_ptr<Context> ctx_;
+    std::unique_ptr<app::MenuStates> menu_states_;  // the main menu hears the program's events
 };
 
 }  // namespace kb::test

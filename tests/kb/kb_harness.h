@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/main_menu.h"
+#include "app/menu_states.h"
 #include "kb/context.h"
 #include "platform/factfile.h"
 #include "platform/headless/headless_toolkit.h"
@@ -46,6 +47,8 @@ protected:
         ui_ = std::make_unique<platform::headless::HeadlessToolkit>(platform::headless::Script::parse(script),
                                                                     options);
         ctx_ = std::make_unique<Context>(*ui_, dir_.string());
+        menu_states_ = std::make_unique<app::MenuStates>(*ui_);
+        ctx_->events = menu_states_.get();
     }
 
     // Runs body from the main window's create event (main menu 10062, all greyed), then ends.
@@ -105,6 +108,7 @@ protected:
     std::filesystem::path dir_;
     std::unique_ptr<platform::headless::HeadlessToolkit> ui_;
     std::unique_ptr<Context> ctx_;
+    std::unique_ptr<app::MenuStates> menu_states_;  // the main menu hears the program's events
 };
 
 }  // namespace kb::testing

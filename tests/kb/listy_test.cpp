@@ -80,6 +80,7 @@ TEST(Listy, UsunAndJoins)
 {
     EXPECT_EQ(usun("a", {"a", "b", "a"}), (SList{"b"}));
     EXPECT_EQ(usun("x", {"a"}), (SList{"a"}));
+    EXPECT_EQ(usun_wszystkie("bez warunku", {"bez warunku", "a", "bez warunku"}), (SList{"a"}));
     EXPECT_EQ(usun_i(2, {2, 1, 2}), (IList{1}));
     EXPECT_EQ(dolaczenie({"a"}, {"b", "a"}), (SList{"a", "b", "a"}));
     EXPECT_EQ(dolaczenie_i({1}, {}), (IList{1}));

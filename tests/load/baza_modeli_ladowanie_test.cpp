@@ -11,6 +11,8 @@
 
 namespace {
 
+using load::LoadResult;
+
 const char* const kRules =
     "reguła(1,\"w\",[\"p\",\"r\"],1,\"0.8\")\n"
     "reguła(2,\"w\",[\"q\"],1,\"0.5\")\n";
@@ -41,10 +43,10 @@ protected:
     }
 
     // Runs the loads inside the main window; their answers in order.
-    std::vector<load::WynikLadowania> run(const std::string& script, int loads)
+    std::vector<LoadResult> run(const std::string& script, int loads)
     {
         start(script);
-        std::vector<load::WynikLadowania> out;
+        std::vector<LoadResult> out;
         in_main_window([&] {
             out.push_back(load::laduj_baze_regul(ctx()));
             for (int i = 0; i < loads; ++i) out.push_back(load::laduj_baze_modeli(ctx()));
@@ -58,8 +60,8 @@ TEST_F(LadowanieModeliTest, CleanLoadAnswersThePathAndCancelKeepsTheBase)
 {
     const auto out = run(std::string(kLoadRules) + load_models("MOmk.BQZ") + "open -> cancel\n", 2);
     ASSERT_EQ(out.size(), 3u);
-    EXPECT_EQ(out[1], path("MOmk.BQZ"));
-    EXPECT_EQ(out[2], "");
+    EXPECT_EQ(out[1], LoadResult::loaded(path("MOmk.BQZ")));
+    EXPECT_EQ(out[2], LoadResult::nothing_chosen());
     EXPECT_EQ(stan().nazwa_mo.first(), "MOmk.BQZ");
     EXPECT_EQ(ctx().db.baza_modeli.model.size(), 2u);
     EXPECT_EQ(ctx().db.baza_modeli.m_fakt.size(), 1u);
@@ -72,7 +74,7 @@ TEST_F(LadowanieModeliTest, CleanLoadAnswersThePathAndCancelKeepsTheBase)
 TEST_F(LadowanieModeliTest, ASecondLoadForgetsTheFirstModelBase)
 {
     const auto out = run(std::string(kLoadRules) + load_models("MOmk.BQZ") + load_models("MOmk-2.BQZ"), 2);
-    EXPECT_EQ(out[2], path("MOmk-2.BQZ"));
+    EXPECT_EQ(out[2], LoadResult::loaded(path("MOmk-2.BQZ")));
     EXPECT_EQ(stan().nazwa_mo.all(), (std::vector<std::string>{"MOmk-2.BQZ"}));
     EXPECT_EQ(ctx().db.baza_modeli.model.size(), 1u);
     EXPECT_TRUE(ctx().db.baza_modeli.m_fakt.empty());
@@ -86,7 +88,7 @@ TEST_F(LadowanieModeliTest, ReloadingFindsTheSameTautologies)
 {
     const std::string taut = load_models("MOmk-t.BQZ") + "message \"Wybierz:\" -> Nie\n";
     const auto out = run(std::string(kLoadRules) + taut + taut, 2);
-    EXPECT_EQ(out[2], path("MOmk-t.BQZ"));
+    EXPECT_EQ(out[2], LoadResult::loaded(path("MOmk-t.BQZ")));
     EXPECT_EQ(stan().model_tautologiczny.all(), (std::vector<kb::ModelTautologiczny>{{5, "v", "t"}}));
 }
 
@@ -97,9 +99,9 @@ TEST_F(LadowanieModeliTest, DuplicateFlagLastsUntilTheNextModelLoad)
     const auto out = run(std::string(kLoadRules) + "open -> MOmk-nr.BQZ\nnote\nnote \"Błąd bazy modeli\"\n" +
                              "open -> cancel\n" + load_models("MOmk-2.BQZ"),
                          3);
-    EXPECT_EQ(out[1], std::nullopt);
-    EXPECT_EQ(out[2], std::nullopt);  // cancelled: the flag still holds, the quiet end refuses
-    EXPECT_EQ(out[3], path("MOmk-2.BQZ"));
+    EXPECT_EQ(out[1], LoadResult::refused());
+    EXPECT_EQ(out[2], LoadResult::refused());  // cancelled: the flag still holds, the quiet end refuses
+    EXPECT_EQ(out[3], LoadResult::loaded(path("MOmk-2.BQZ")));
     EXPECT_FALSE(load::rozne_numery(ctx()));
 }
 
@@ -107,14 +109,14 @@ TEST_F(LadowanieModeliTest, DuplicateFlagLastsUntilTheNextModelLoad)
 TEST_F(LadowanieModeliTest, ContradictoryRuleBaseShowsNoDialog)
 {
     start(std::string(kLoadRules) + load_models("MOmk.BQZ"));
-    std::vector<load::WynikLadowania> out;
+    std::vector<LoadResult> out;
     in_main_window([&] {
         out.push_back(load::laduj_baze_regul(ctx()));
         out.push_back(load::laduj_baze_modeli(ctx()));
         ctx().db.wyniki_diagnoz.sprzecznosc_1z.add_last("TAK");
         out.push_back(load::laduj_baze_modeli(ctx()));
     });
-    EXPECT_EQ(out[2], "");
+    EXPECT_EQ(out[2], LoadResult::nothing_chosen());
     EXPECT_EQ(lines_after("open dialog").size(), 2u);
     EXPECT_EQ(stan().nazwa_mo.first(), "MOmk.BQZ");
 }
@@ -122,9 +124,9 @@ TEST_F(LadowanieModeliTest, ContradictoryRuleBaseShowsNoDialog)
 TEST_F(LadowanieModeliTest, WithoutARuleBaseANoteAsksForOne)
 {
     start("note \"Uwaga!\"\n");
-    load::WynikLadowania out;
+    LoadResult out;
     in_main_window([&] { out = load::laduj_baze_modeli(ctx()); });
-    EXPECT_EQ(out, "");
+    EXPECT_EQ(out, LoadResult::nothing_chosen());
     EXPECT_EQ(lines_after("note"), (std::vector<std::string>{"\"Uwaga!\": \"Proszę załadować bazę reguł!\""}));
 }
 

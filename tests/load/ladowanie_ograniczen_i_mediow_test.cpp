@@ -14,6 +14,8 @@
 
 namespace {
 
+using load::LoadResult;
+
 using std::string;
 using std::vector;
 
@@ -32,12 +34,12 @@ protected:
         std::filesystem::create_directories((dir_ / sciezka).parent_path());
         write_file(sciezka, tresc);
     }
-    using Laduj = load::WynikLadowania (*)(kb::Context&);
-    load::WynikLadowania laduj(Laduj f) { return laduj_wszystkie({f}).front(); }
+    using Laduj = LoadResult (*)(kb::Context&);
+    LoadResult laduj(Laduj f) { return laduj_wszystkie({f}).front(); }
     // Several loads in one run of the program, in order.
-    vector<load::WynikLadowania> laduj_wszystkie(const vector<Laduj>& loads)
+    vector<LoadResult> laduj_wszystkie(const vector<Laduj>& loads)
     {
-        vector<load::WynikLadowania> wyniki;
+        vector<LoadResult> wyniki;
         in_main_window([&] {
             for (Laduj f : loads) wyniki.push_back(f(ctx()));
         });
@@ -49,7 +51,7 @@ protected:
 TEST_F(LadowanieOgraniczenIMediowTest, WithoutARuleBaseEachLoadAsksForOne)
 {
     struct Case {
-        load::WynikLadowania (*laduj)(kb::Context&);
+        LoadResult (*laduj)(kb::Context&);
         const char* note;
     } cases[] = {
         {load::laduj_baze_ograniczen, "\"Uwaga!\": \"Proszę załadować bazę ograniczeń dokładnych!\""},
@@ -60,7 +62,7 @@ TEST_F(LadowanieOgraniczenIMediowTest, WithoutARuleBaseEachLoadAsksForOne)
     };
     for (const Case& c : cases) {
         start("note \"Uwaga!\"\n");
-        EXPECT_EQ(laduj(c.laduj), std::optional<string>(""));
+        EXPECT_EQ(laduj(c.laduj), LoadResult::nothing_chosen());
         EXPECT_EQ(notes(), (vector<string>{c.note}));
         EXPECT_TRUE(lines_after("open dialog").empty());
     }
@@ -76,17 +78,17 @@ TEST_F(LadowanieOgraniczenIMediowTest, ContradictionFlagsStopTheLoadBeforeItsDia
     for (auto f : wszystkie) {
         start_z_baza_regul("");
         ctx().db.wyniki_diagnoz.sprzecznosc_1z.add_last("TAK");
-        EXPECT_EQ(laduj(f), std::nullopt);
+        EXPECT_EQ(laduj(f), LoadResult::refused());
     }
     for (Laduj f : {load::laduj_baze_ograniczen, load::laduj_baze_ograniczen_p, load::laduj_baze_rad}) {
         start_z_baza_regul("");
         ctx().db.wyniki_diagnoz.sprzecznosc_mr.add_last("TAK");
-        EXPECT_EQ(laduj(f), std::optional<string>(""));
+        EXPECT_EQ(laduj(f), LoadResult::nothing_chosen());
     }
     EXPECT_TRUE(lines_after("open dialog").empty());
     start_z_baza_regul("open -> cancel\n");
     ctx().db.wyniki_diagnoz.sprzecznosc_mr.add_last("TAK");
-    EXPECT_EQ(laduj(load::laduj_baze_grafiki), std::optional<string>(""));
+    EXPECT_EQ(laduj(load::laduj_baze_grafiki), LoadResult::nothing_chosen());
     EXPECT_EQ(lines_after("open dialog").size(), 1u);
 }
 
@@ -96,13 +98,13 @@ TEST_F(LadowanieOgraniczenIMediowTest, ARepeatedNumberBlocksOnlyItsKindsAtTheQui
 {
     struct Case {
         Laduj laduj;
-        load::WynikLadowania wynik;
+        LoadResult wynik;
     } cases[] = {
-        {load::laduj_baze_ograniczen, std::nullopt},
-        {load::laduj_baze_ograniczen_p, std::nullopt},
-        {load::laduj_baze_rad, std::nullopt},
-        {load::laduj_baze_grafiki, ""},
-        {load::laduj_baze_melodii, ""},
+        {load::laduj_baze_ograniczen, LoadResult::refused()},
+        {load::laduj_baze_ograniczen_p, LoadResult::refused()},
+        {load::laduj_baze_rad, LoadResult::refused()},
+        {load::laduj_baze_grafiki, LoadResult::nothing_chosen()},
+        {load::laduj_baze_melodii, LoadResult::nothing_chosen()},
     };
     for (const Case& c : cases) {
         start_z_baza_regul("open -> cancel\n");
@@ -123,7 +125,7 @@ TEST_F(LadowanieOgraniczenIMediowTest, CancelLeavesTheLoadedBaseAsItWas)
     ctx().db.stan.nazwa_ra.add_first("RAt.BQZ");
     ctx().db.wyniki_diagnoz.opcja.add_last(3);
     EXPECT_EQ(laduj_wszystkie({load::laduj_baze_ograniczen, load::laduj_baze_rad}),
-              (vector<load::WynikLadowania>{"", ""}));
+              (vector<LoadResult>{LoadResult::nothing_chosen(), LoadResult::nothing_chosen()}));
     EXPECT_EQ(ctx().db.baza_ograniczen.ograniczenie.size(), 1u);
     EXPECT_EQ(ctx().db.baza_ograniczen.nazwa_og.size(), 1u);
     EXPECT_EQ(ctx().db.baza_rad.rada.size(), 1u);
@@ -144,7 +146,7 @@ TEST_F(LadowanieOgraniczenIMediowTest, AChosenFileForgetsTheFindingsOfItsKindOnl
     w.zbadany_wniosek_p.add_last({"w", 1});
     w.zbadany_wniosek_pp.add_last({"w", 1});
     w.opcja.add_last(1);
-    EXPECT_EQ(laduj(load::laduj_baze_ograniczen), std::optional<string>(path("BAZY/OGt.BQZ")));
+    EXPECT_EQ(laduj(load::laduj_baze_ograniczen), LoadResult::loaded(path("BAZY/OGt.BQZ")));
     EXPECT_EQ(ctx().db.baza_ograniczen.ograniczenie.all(), (vector<kb::Ograniczenie>{{2, {"b", "c"}}}));
     EXPECT_EQ(ctx().db.baza_ograniczen.nazwa_og.all(), (vector<string>{"OGt.BQZ"}));
     EXPECT_EQ(ctx().db.baza_ograniczen.nazwa_og_pelna.first(), path("BAZY/OGt.BQZ"));
@@ -164,7 +166,7 @@ TEST_F(LadowanieOgraniczenIMediowTest, AReadErrorLeavesNoPartialBase)
     plik("BAZY/ONt.BQZ", "ograniczenie_n(1,[\"a\",\"b\"])\nograniczenie_n(2,[\"a\" \"b\"])\n");
     ctx().db.baza_ograniczen_p.nazwa_op.add_first("ONt-stara.BQZ");
     load(ctx().db.baza_ograniczen_p, "ograniczenie_n(9,[\"a\",\"b\"])\n");
-    EXPECT_EQ(laduj(load::laduj_baze_ograniczen_p), std::nullopt);
+    EXPECT_EQ(laduj(load::laduj_baze_ograniczen_p), LoadResult::refused());
     EXPECT_TRUE(ctx().db.baza_ograniczen_p.ograniczenie_n.empty());
     EXPECT_TRUE(ctx().db.baza_ograniczen_p.nazwa_op.empty());
     EXPECT_TRUE(ctx().db.stan.jestem_tu.empty());
@@ -180,11 +182,11 @@ TEST_F(LadowanieOgraniczenIMediowTest, RepeatedNumberFlagsTheBaseUntilItIsReplac
     plik("BAZY/OGt-1.BQZ", "ograniczenie(3,[\"a\",\"b\"])\nograniczenie(3,[\"b\",\"c\"])\n");
     plik("BAZY/OGt.BQZ", "ograniczenie(3,[\"a\",\"b\"])\n");
     in_main_window([&] {
-        EXPECT_EQ(load::laduj_baze_ograniczen(ctx()), std::nullopt);
+        EXPECT_EQ(load::laduj_baze_ograniczen(ctx()), LoadResult::refused());
         EXPECT_EQ(ctx().db.baza_ograniczen.ograniczenie.size(), 2u);
         EXPECT_TRUE(load::rozne_numery(ctx(), load::BazaNumerowana::ograniczen));
         EXPECT_EQ(transcript().find("została załadowana"), string::npos);
-        EXPECT_EQ(load::laduj_baze_ograniczen(ctx()), std::optional<string>(path("BAZY/OGt.BQZ")));
+        EXPECT_EQ(load::laduj_baze_ograniczen(ctx()), LoadResult::loaded(path("BAZY/OGt.BQZ")));
         EXPECT_FALSE(load::rozne_numery(ctx()));
     });
 }
@@ -225,7 +227,7 @@ TEST_F(LadowanieOgraniczenIMediowTest, MediaLoadsRecordTheirNames)
     plik("RADY/t/A.HLP", "x");
     plik("GRAFIKA/t/A.BMP", "x");
     EXPECT_EQ(laduj_wszystkie({load::laduj_baze_rad, load::laduj_baze_grafiki}),
-              (vector<load::WynikLadowania>{path("BAZY/RAt.BQZ"), path("BAZY/GRt.BQZ")}));
+              (vector<LoadResult>{LoadResult::loaded(path("BAZY/RAt.BQZ")), LoadResult::loaded(path("BAZY/GRt.BQZ"))}));
     EXPECT_EQ(ctx().db.stan.nazwa_ra.all(), (vector<string>{"RAt.BQZ"}));
     EXPECT_EQ(ctx().db.stan.nazwa_ra_pelna.all(), (vector<string>{path("BAZY/RAt.BQZ")}));
     EXPECT_EQ(ctx().db.stan.nazwa_gr.all(), (vector<string>{path("BAZY/GRt.BQZ")}));

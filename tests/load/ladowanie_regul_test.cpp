@@ -16,19 +16,20 @@
 #include "load/kasowanie.h"
 #include "load/ladowanie.h"
 #include "load/numery.h"
-#include "load/opcje.h"
 #include "load/pojedyncze.h"
 #include "load/raport_bledu.h"
 
 namespace {
 
+using load::LoadResult;
+
 class LadowanieRegulTest : public kb::testing::KbHarness {
 protected:
     // Runs the rule-base load with the user's answers.
-    load::WynikLadowania laduj(const std::string& script)
+    LoadResult laduj(const std::string& script)
     {
         start(script);
-        load::WynikLadowania wynik;
+        LoadResult wynik;
         in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
         return wynik;
     }
@@ -111,14 +112,14 @@ TEST_F(LadowanieRegulTest, CorrespondenceComparesTheMarksOnly)
 TEST_F(LadowanieRegulTest, ReadErrorLeavesNothingOfTheFileAndNoMarkers)
 {
     write_file("REzle.BQZ", "reguła(1,\"w\",[\"a\"],1,\"0.5\")\nfakt(\"a\",\"1\")\nregula(2,\"w\",[\"b\"],1,\"1\")\n");
-    EXPECT_EQ(laduj("open -> REzle.BQZ\nnote \"Obsługa błędu\"\nnote \"Błąd\"\n"), std::nullopt);
+    EXPECT_EQ(laduj("open -> REzle.BQZ\nnote \"Obsługa błędu\"\nnote \"Błąd\"\n"), LoadResult::refused());
     EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
     EXPECT_TRUE(ctx().db.baza_regul.fakt.empty());
     EXPECT_TRUE(ctx().db.stan.nazwa_re.empty());
     EXPECT_TRUE(znaczniki_usuniete());
 
     write_file("REpusta.BQZ", "reguła(1,\"w\",[\"a\"],1,\"0.5\")\n\nreguła(2,\"w\",[\"b\"],1,\"1\")\n");
-    EXPECT_EQ(laduj("open -> REpusta.BQZ\nnote \"Błąd\"\n"), std::nullopt);
+    EXPECT_EQ(laduj("open -> REpusta.BQZ\nnote \"Błąd\"\n"), LoadResult::refused());
     EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
     EXPECT_TRUE(znaczniki_usuniete());
 }
@@ -128,9 +129,9 @@ TEST_F(LadowanieRegulTest, CancelledOrRefusedFileKeepsTheLoadedBase)
     for (const char* script : {"open -> cancel\n", "open -> RE-x.BQZ\nnote \"Uwaga błąd!\"\n"}) {
         start(script);
         zaladowana_baza("REzoo.BQZ");
-        load::WynikLadowania wynik;
+        LoadResult wynik;
         in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
-        EXPECT_EQ(wynik, std::string()) << script;
+        EXPECT_EQ(wynik, LoadResult::nothing_chosen()) << script;
         EXPECT_EQ(ctx().db.baza_regul.regula.size(), 1u) << script;
         EXPECT_EQ(ctx().db.stan.nazwa_re.first(), "REzoo.BQZ") << script;
         EXPECT_TRUE(znaczniki_usuniete());
@@ -149,10 +150,10 @@ TEST_F(LadowanieRegulTest, NewRuleBaseForgetsTheWholePreviousKnowledgeBase)
     ctx().db.stan.nazwa_mo_pelna.add_last("/x/MOstara.BQZ");
     ctx().db.baza_ograniczen.ograniczenie.add_last({1, {"a", "b"}});
     ctx().db.stan_ladowania.prbd.add_last({1, "w", 0.5});
-    load::WynikLadowania wynik;
+    LoadResult wynik;
     in_main_window([&] { wynik = load::laduj_baze_regul(ctx()); });
 
-    ASSERT_EQ(wynik, path("REnowa.BQZ"));
+    ASSERT_EQ(wynik, LoadResult::loaded(path("REnowa.BQZ")));
     const kb::Store& nowa = ctx().db;
     EXPECT_EQ(nowa.baza_regul.regula.size(), 1u);
     EXPECT_TRUE(nowa.baza_regul.regula_dysjunktywna.empty());
@@ -173,7 +174,7 @@ TEST_F(LadowanieRegulTest, DuplicateNumbersFailAndFlagOnlyWhileTheBaseIsLoaded)
 {
     write_file("REpowt.BQZ", "reguła(2,\"w\",[\"a\",\"b\"],1,\"0.5\")\nreguła(2,\"v\",[\"c\",\"d\"],1,\"0.5\")\n");
     EXPECT_EQ(laduj("open -> REpowt.BQZ\nnote \"Wynik ładowania bazy reguł\"\nnote \"Błąd bazy reguł\"\n"),
-              std::nullopt);
+              LoadResult::refused());
     EXPECT_EQ(ctx().db.baza_regul.regula.size(), 2u);  // the base stays for editing
     EXPECT_TRUE(load::rozne_numery(ctx(), load::BazaNumerowana::regul));
     EXPECT_TRUE(load::rozne_numery(ctx()));
@@ -187,7 +188,7 @@ TEST_F(LadowanieRegulTest, BaseUnloadedByACheckIsAFailedLoad)
 {
     write_file("REcf.BQZ", "reguła(1,\"w\",[\"a\",\"b\"],1,\"1.5\")\n");
     EXPECT_EQ(laduj("open -> REcf.BQZ\nnote \"Wynik ładowania bazy reguł\"\nnote \"Błędna wartość CF dla reguły!\"\n"),
-              std::nullopt);
+              LoadResult::refused());
     EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
     EXPECT_TRUE(ctx().db.stan.nazwa_re.empty());
     EXPECT_TRUE(znaczniki_usuniete());
@@ -203,7 +204,7 @@ TEST_F(LadowanieRegulTest, RuleNumberListsPerConclusion)
     load::tworz_listy_numerow_regul_dysjunktywnych(ctx());
     load::tworz_listy_numerow_regul_kumulatywnych(ctx());
     load::tworz_listy_numerow_regul_kumulatywnych(ctx());  // a conclusion with a list gets no second one
-    using L = load::ListaNumerowRegul;
+    using L = kb::ListaNumerowRegul;
     EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_dysjunktywnych.all(), (std::vector<L>{{"d", {1, 3}}}));
     EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_kumulatywnych.all(), (std::vector<L>{{"c", {2, 5}}}));
 }
@@ -235,15 +236,15 @@ TEST_F(LadowanieRegulTest, LoadingTheSameRuleBaseAgainLeavesTheSameState)
                factfile::save_text(db.baza_raportu);
     };
     std::string po_pierwszym, po_drugim;
-    load::WynikLadowania pierwszy, drugi;
+    LoadResult pierwszy, drugi;
     in_main_window([&] {
         pierwszy = load::laduj_baze_regul(ctx());
         po_pierwszym = stan();
         drugi = load::laduj_baze_regul(ctx());
         po_drugim = stan();
     });
-    ASSERT_EQ(pierwszy, path("REżaba.BQZ"));
-    ASSERT_EQ(drugi, path("REżaba.BQZ"));
+    ASSERT_EQ(pierwszy, LoadResult::loaded(path("REżaba.BQZ")));
+    ASSERT_EQ(drugi, LoadResult::loaded(path("REżaba.BQZ")));
     EXPECT_EQ(po_drugim, po_pierwszym);
     EXPECT_EQ(ctx().db.stan.wyroznik.all(), std::vector<std::string>{"żaba"});
     EXPECT_EQ(lines_after("title"),
@@ -308,13 +309,6 @@ TEST_F(LadowanieRegulTest, NumberCheckLeavesItsLabelOnlyWhenItMadeNoReport)
         // The flag is added whether or not the report could be made.
         EXPECT_EQ(ctx().db.stan_ladowania.rozne_numery.contains("baza reguł"), !p.wynik) << p.reguly;
     }
-}
-
-TEST_F(LadowanieRegulTest, UnknownKindFailsSilently)
-{
-    std::string przed = transcript();
-    EXPECT_EQ(load::opcja_z_menu_glownego(ctx(), 6), std::nullopt);
-    EXPECT_EQ(transcript(), przed);
 }
 
 }  // namespace

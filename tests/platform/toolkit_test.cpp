@@ -11,11 +11,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/dialog_templates.h"
 #include "app/main_menu.h"
 #include "platform/headless/headless_toolkit.h"
 #include "platform/headless/text_editor.h"
 #include "platform/list_order.h"
+#include "windows/dialog_templates.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -718,7 +718,7 @@ TEST(ListOrderTest, SortedListsPutPolishLettersAfterTheirBaseLetterIgnoringCase)
 TEST(TablesTest, DialogTemplatesAndMainMenuAreComplete)
 {
     std::vector<int> ids;
-    for (const DialogTemplate& t : app::dialog_templates()) {
+    for (const DialogTemplate& t : windows::dialog_templates()) {
         ids.push_back(t.id);
         EXPECT_FALSE(t.title.empty()) << t.id;
         std::set<int> controls;
@@ -726,7 +726,7 @@ TEST(TablesTest, DialogTemplatesAndMainMenuAreComplete)
     }
     EXPECT_EQ(ids, (std::vector<int>{10000, 10003, 10008, 10013, 10015, 10016, 10019, 10020, 10023, 10026, 10028,
                                      10029, 10030, 10031, 10032, 10033, 10039, 10042, 10046}));
-    EXPECT_EQ(app::dialog_template(10023).controls.at(0).rect, rect_at(105, 51, 40, 12));
+    EXPECT_EQ(windows::dialog_template(10023).controls.at(0).rect, rect_at(105, 51, 40, 12));
 
     const Menu menu = app::main_menu();
     EXPECT_EQ(menu.resource_id, 10062);

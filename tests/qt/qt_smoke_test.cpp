@@ -31,11 +31,11 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_templates.h"
 #include "app/main_menu.h"
 #include "app/start.h"
 #include "platform/qt/dialog_layout.h"
 #include "platform/qt/qt_toolkit.h"
+#include "windows/dialog_templates.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -236,7 +236,7 @@ TEST_F(QtSmokeTest, MainWindowShowsTitleAndGreyedMenuThenRunsADialogANoteAndEnds
         if (e.kind != EventKind::Menu || e.id != 10170) return false;
         on_next_modal([](QWidget* about) { click(about, "OK"); });
         DialogDesc dialog;
-        dialog.form = &app::dialog_template(10046);
+        dialog.form = &windows::dialog_template(10046);
         const DialogResult result = ui_->run_dialog(dialog);
         about_answer = result.button;
         about_text = result.values.at(10051).text;
@@ -820,7 +820,7 @@ bool overlap(Rect a, Rect b)
 
 TEST(DialogLayoutTest, EveryTemplateFitsItsControlsInsideWithoutOverlaps)
 {
-    for (const DialogTemplate& form : app::dialog_templates()) {
+    for (const DialogTemplate& form : windows::dialog_templates()) {
         SCOPED_TRACE(form.id);
         const Rect size = qt::dialog_size(form);
         const std::vector<Rect> placed = qt::place_controls(form, size.width(), size.height());
@@ -846,7 +846,7 @@ TEST(DialogLayoutTest, EveryTemplateFitsItsControlsInsideWithoutOverlaps)
 
 TEST(DialogLayoutTest, LabelsGoAboveTheFieldsTheyNameAndButtonsAtTheBottom)
 {
-    const DialogTemplate& chooser = app::dialog_template(10039);
+    const DialogTemplate& chooser = windows::dialog_template(10039);
     const Rect size = qt::dialog_size(chooser);
     const std::vector<Rect> placed = qt::place_controls(chooser, size.width(), size.height());
     auto at = [&](int id) {

@@ -7,7 +7,7 @@
 
 #include "platform/toolkit_types.h"
 
-namespace app {
+namespace windows {
 
 // Every template, in id order.
 const std::vector<platform::DialogTemplate>& dialog_templates();
@@ -15,4 +15,4 @@ const std::vector<platform::DialogTemplate>& dialog_templates();
 // The template with that id; std::out_of_range when there is none.
 const platform::DialogTemplate& dialog_template(int id);
 
-}  // namespace app
+}  // namespace windows

@@ -1,6 +1,6 @@
 // The findings and outcome flags of the diagnoses (rule base, model base, joint with the
 // constraint bases) that the loads test and clear. Declarations only: the searches that fill
-// them and the reports that read them live with their diagnoses.
+// them and the reports that read them live in diagnostics/, the clearing in load/.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "platform/facts.h"
 
-namespace diagnostics {
+namespace kb {
 
 using facts::FactList;
 using facts::IList;
@@ -170,4 +170,4 @@ private:
     }
 };
 
-}  // namespace diagnostics
+}  // namespace kb

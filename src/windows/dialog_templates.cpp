@@ -1,12 +1,12 @@
 // The table of dialog templates. Controls are listed in template order, which is also the tab
 // order; a control with an empty rectangle is placed by the back-end (the design fixes
 // positions only for some dialogs). Texts are the dialogs' own, copied exactly.
-#include "app/dialog_templates.h"
+#include "windows/dialog_templates.h"
 
 #include <stdexcept>
 #include <string>
 
-namespace app {
+namespace windows {
 namespace {
 
 using platform::ControlKind;
@@ -170,4 +170,4 @@ const DialogTemplate& dialog_template(int id)
     throw std::out_of_range("no dialog template " + std::to_string(id));
 }
 
-}  // namespace app
+}  // namespace windows

@@ -4,7 +4,7 @@
 
 #include "kb/context.h"
 
-namespace app {
+namespace windows {
 
 inline constexpr const char* kEndQuestionTitle = "Uwaga!";
 inline constexpr const char* kEndQuestionText = "Czy na pewno chcesz zakończyć program ?";
@@ -17,4 +17,4 @@ bool czy_zakonczyc_program(kb::Context& ctx);
 // dialog and handler to the event loop; on No returns false and the dialog goes on.
 bool zakoncz_program_na_zyczenie(kb::Context& ctx);
 
-}  // namespace app
+}  // namespace windows

@@ -9,7 +9,7 @@
 #include "kb/context.h"
 #include "platform/toolkit_types.h"
 
-namespace app {
+namespace windows {
 
 // The handler of a window or dialog of the program: true when it handled the event, false when
 // it declines it and the toolkit's default applies.
@@ -67,4 +67,4 @@ platform::WindowId win_przeg_war_arg_dopyt_Create(kb::Context& ctx, platform::Wi
 platform::WindowId win_przeglad_ograniczen_Create(kb::Context& ctx, platform::WindowId parent, WindowHandler handler);
 platform::WindowId win_przeglad_grafiki_Create(kb::Context& ctx, platform::WindowId parent, WindowHandler handler);
 
-}  // namespace app
+}  // namespace windows

@@ -1,11 +1,11 @@
 // The end question and the end itself. Ending goes through the toolkit's end_program, which
 // unwinds to the event loop, so no window is destroyed under code that still runs in it.
-#include "app/zakonczenie.h"
+#include "windows/zakonczenie.h"
 
-#include "app/editor_windows.h"
+#include "windows/editor_windows.h"
 #include "platform/toolkit.h"
 
-namespace app {
+namespace windows {
 
 bool czy_zakonczyc_program(kb::Context& ctx)
 {
@@ -20,4 +20,4 @@ bool zakoncz_program_na_zyczenie(kb::Context& ctx)
     return false;
 }
 
-}  // namespace app
+}  // namespace windows

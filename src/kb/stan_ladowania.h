@@ -1,6 +1,7 @@
 // The facts of loading itself (duplicate-number flags, the label and lists of the number checks,
 // the extension that names the diagnoses' kind) and the inference run state that a rule-base
-// load resets and rebuilds. Declarations only: the checks that set and read them live beside.
+// load resets and rebuilds. Declarations only: the checks that set and read them live in load/
+// and the engines.
 #pragma once
 
 #include <cstdint>
@@ -9,11 +10,7 @@
 #include "kb/bazy.h"
 #include "platform/facts.h"
 
-namespace load {
-
-using facts::FactList;
-using facts::IList;
-using facts::SList;
+namespace kb {
 
 // One rule's contribution to a conclusion in a run: rule number, conclusion, CF.
 struct Prbd {
@@ -56,14 +53,14 @@ struct StanLadowania {
 
     // ---- inference run state the rule-base load resets and builds ------------------------
     FactList<Prbd> prbd;
-    FactList<kb::NazwaWartosc> wypadkowa_prbd;  // name, resultant CF
+    FactList<NazwaWartosc> wypadkowa_prbd;  // name, resultant CF
     FactList<std::int32_t> model_stosowany;
     FactList<std::int32_t> regula_zastosowana;
     FactList<std::string> hipoteza;
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
-    FactList<kb::NazwaWartosc> zadeklarowane_wykluczajace_p;  // condition, CF
+    FactList<NazwaWartosc> zadeklarowane_wykluczajace_p;  // condition, CF
     FactList<SList> lista_bez_warunku;
     FactList<ListaNumerowRegul> lista_numerow_regul_kumulatywnych;
     FactList<ListaNumerowRegul> lista_numerow_regul_dysjunktywnych;
@@ -99,4 +96,4 @@ private:
     }
 };
 
-}  // namespace load
+}  // namespace kb

@@ -1,6 +1,6 @@
 // The table of document windows and their creators. The intro window's creator lives with its
-// handler (app/wstep.h); every other creator is one line over the table.
-#include "app/okna.h"
+// handler (app/wstep.h), the main window's own; every other creator is one line over the table.
+#include "windows/okna.h"
 
 #include <stdexcept>
 #include <string>
@@ -8,7 +8,7 @@
 
 #include "platform/toolkit.h"
 
-namespace app {
+namespace windows {
 namespace {
 
 using platform::Rect;
@@ -127,4 +127,4 @@ platform::WindowId win_przeglad_grafiki_Create(kb::Context& ctx, platform::Windo
     return create_document_window(ctx, DocumentWindow::PrzegladGrafiki, parent, std::move(handler));
 }
 
-}  // namespace app
+}  // namespace windows

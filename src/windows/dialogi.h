@@ -8,10 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/okna.h"
+#include "platform/facts.h"
 #include "platform/toolkit_types.h"
+#include "windows/okna.h"
 
-namespace app {
+namespace windows {
 
 using InitialValues = std::vector<std::pair<platform::ControlId, platform::ControlValue>>;
 
@@ -21,10 +22,9 @@ platform::DialogResult run_template_dialog(kb::Context& ctx, int template_id, pl
                                            InitialValues initial = {});
 
 // Dialogs with inputs of their own: nullopt, with no dialog shown, when an input is missing.
-// 10000: the choice lines of tryb_splaszczenia_1 in list box 10001, the first one selected.
-std::optional<platform::DialogResult> dlg_wybor_reguly_do_splaszczenia_Create(kb::Context& ctx,
-                                                                              platform::WindowId parent,
-                                                                              WindowHandler handler);
+// 10000: the choice lines (of tryb_splaszczenia_1) in list box 10001, the first one selected.
+platform::DialogResult dlg_wybor_reguly_do_splaszczenia_Create(kb::Context& ctx, platform::WindowId parent,
+                                                               const facts::SList& lines, WindowHandler handler);
 // 10028 and 10029: titled with the first `tytul` fact.
 std::optional<platform::DialogResult> dlg_wybierz_liste_faktow_Create(kb::Context& ctx, platform::WindowId parent,
                                                                       WindowHandler handler);
@@ -55,6 +55,6 @@ platform::DialogResult dlg_obejrzenie_pliku_graficznego_Create(kb::Context& ctx,
                                                                WindowHandler handler);
 platform::DialogResult dlg_obejrzenie_pliku_tekstowego_rady_Create(kb::Context& ctx, platform::WindowId parent,
                                                                    WindowHandler handler);
-// The about box 10046 is opened by dlg_about_dialog_Create (app/pomoc.h), with its own handler.
+// The about box 10046 is the main window's own (dlg_about_dialog_Create, app/pomoc.h).
 
-}  // namespace app
+}  // namespace windows

@@ -1,13 +1,12 @@
 // The dialog creators: the template, the title, the initial values and the handler go to the
 // toolkit's modal dialog, and its answer comes back. Nothing here reads a control after the
 // dialog closed; the callers' answer steps do.
-#include "app/dialogi.h"
+#include "windows/dialogi.h"
 
-#include "app/dialog_templates.h"
-#include "diagnostics/diagnozy.h"
 #include "platform/toolkit.h"
+#include "windows/dialog_templates.h"
 
-namespace app {
+namespace windows {
 
 platform::DialogResult run_template_dialog(kb::Context& ctx, int template_id, platform::WindowId parent,
                                            WindowHandler handler, const std::string& title, InitialValues initial)
@@ -21,14 +20,11 @@ platform::DialogResult run_template_dialog(kb::Context& ctx, int template_id, pl
     return ctx.ui.run_dialog(desc);
 }
 
-std::optional<platform::DialogResult> dlg_wybor_reguly_do_splaszczenia_Create(kb::Context& ctx,
-                                                                              platform::WindowId parent,
-                                                                              WindowHandler handler)
+platform::DialogResult dlg_wybor_reguly_do_splaszczenia_Create(kb::Context& ctx, platform::WindowId parent,
+                                                               const facts::SList& lines, WindowHandler handler)
 {
-    const std::optional<facts::SList> lines = diagnostics::tryb_splaszczenia_1(ctx);
-    if (!lines) return std::nullopt;
     platform::ControlValue list;
-    list.items = *lines;
+    list.items = lines;
     if (!list.items.empty()) list.selected = {0};
     return run_template_dialog(ctx, 10000, parent, std::move(handler), "", {{10001, list}});
 }
@@ -140,4 +136,4 @@ platform::DialogResult dlg_obejrzenie_pliku_tekstowego_rady_Create(kb::Context& 
     return run_template_dialog(ctx, 10042, parent, std::move(handler));
 }
 
-}  // namespace app
+}  // namespace windows
