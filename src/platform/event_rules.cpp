@@ -37,14 +37,26 @@ int default_answer(const Event& event)
     return event.kind == EventKind::Control ? event.id : kButtonCancel;
 }
 
-Event enter_key_event(WindowId dialog)
+Event enter_key_event(WindowId dialog, ControlId focused_button)
 {
-    return Event{EventKind::Control, dialog, kButtonOk, Notification::Clicked, {}};
+    return Event{EventKind::Control, dialog, focused_button != 0 ? focused_button : kButtonOk, Notification::Clicked,
+                 {}};
 }
 
 Event esc_key_event(WindowId dialog)
 {
     return Event{EventKind::Control, dialog, kButtonCancel, Notification::Clicked, {}};
+}
+
+}  // namespace platform
+
+namespace platform {
+
+ControlId initial_focus(const DialogTemplate& form, const std::function<bool(ControlId)>& enabled)
+{
+    for (const ControlDesc& c : form.controls)
+        if ((c.flags & control_flag::tab_stop) && enabled(c.id)) return c.id;
+    return 0;
 }
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 // that the Qt and headless back-ends behave alike; nothing here draws or records anything.
 #pragma once
 
+#include <functional>
+
 #include "platform/toolkit.h"
 
 namespace platform {
@@ -30,10 +32,15 @@ enum class DefaultAction {
 DefaultAction default_for_declined(const Event& event, bool in_dialog);
 int default_answer(const Event& event);
 
-// The keys of a dialog: Enter presses button 1 (the OK button), Esc presses button 2 (the
-// cancel button), whether or not the template has such a button.
-Event enter_key_event(WindowId dialog);
+// The keys of a dialog: Enter presses the push button that has the keyboard focus (its id, else 0)
+// and button 1 (the OK button) when none has it; Esc presses button 2 (the cancel button); both
+// whether or not the template has such a button.
+Event enter_key_event(WindowId dialog, ControlId focused_button);
 Event esc_key_event(WindowId dialog);
+
+// The control a dialog's keyboard focus starts on once it shows: the first of its template that
+// the Tab key stops at and that is enabled; 0 when there is none.
+ControlId initial_focus(const DialogTemplate& form, const std::function<bool(ControlId)>& enabled);
 
 // Counts the handlers running, so that destroying the main window from one ends the program
 // by unwinding instead of pulling windows from under running code.

@@ -16,8 +16,8 @@ using namespace detail;
 
 void HeadlessToolkit::create_aux_window(int max_lines)
 {
-    if (ending_ || aux_) return;
-    alive_window(main_);
+    if (life_.ending() || aux_) return;
+    alive_window(life_.main());
     aux_.emplace(max_lines);
     transcript_.aux_restart();
     transcript_.line("aux window opened (" + std::to_string(aux_->max_lines()) + " lines)");

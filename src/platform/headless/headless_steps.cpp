@@ -31,7 +31,7 @@ bool is_modal_verb(std::string_view verb)
 // call ends the handler that made it.
 Step HeadlessToolkit::take_step(const std::string& shown, std::initializer_list<std::string_view> verbs)
 {
-    if (ending_) {
+    if (life_.ending()) {
         transcript_.line(shown + " (not shown: the program ends)");
         throw ProgramExit{};
     }
@@ -90,11 +90,12 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
         perform_menu_step(step);
     } else if (verb == "close") {
         if (!step.args.empty()) only_outside_dialogs();
-        const WindowId target = !step.args.empty() ? titled_window(step) : in_dialog ? dialog : main_;
+        const WindowId target = !step.args.empty() ? titled_window(step) : in_dialog ? dialog : life_.main();
         echo(step);
-        deliver_with_default(target, Event{EventKind::CloseRequest, target, 0, Notification::None, {}});
+        life_.deliver_with_default(target, Event{EventKind::CloseRequest, target, 0, Notification::None, {}});
+    } else if (verb == "focus" && in_dialog) {
+        perform_control_step(step, dialog);
     } else if (verb == "focus") {
-        only_outside_dialogs();
         const WindowId target = titled_window(step);
         echo(step);
         activate_window(target);
@@ -107,23 +108,23 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
             throw ScriptFailure(describe(step) + ": width and height are numbers");
         echo(step);
         options_.main_client = Rect{0, 0, step.args[0].number(), step.args[1].number()};
-        deliver(main_, Event{EventKind::Size, main_, 0, Notification::None, options_.main_client});
-        for (auto& [id, w] : windows_)
-            if (w->alive && w->is_document() && w->state == WindowState::Maximised)
-                deliver(id, Event{EventKind::Size, id, 0, Notification::None, options_.main_client});
+        life_.size_changed(life_.main());
+        for (Window* w : open_windows())
+            if (w->is_document() && w->state == WindowState::Maximised) life_.size_changed(w->id);
     } else if (verb == "paint") {
         const WindowId target = !step.args.empty() ? titled_window(step) : in_dialog ? dialog : focused_window();
         echo(step);
-        deliver(target, Event{EventKind::Paint, target, 0, Notification::None, client_rect(target)});
+        life_.paint(target);
     } else if (verb == "enter" || verb == "esc") {
         if (!in_dialog) throw ScriptFailure(describe(step) + ": keys go to a modal dialog, and none is open");
         echo(step);
-        deliver_with_default(dialog, verb == "enter" ? enter_key_event(dialog) : esc_key_event(dialog));
+        life_.deliver_with_default(dialog, verb == "enter" ? enter_key_event(dialog, focused_button(dialog))
+                                                           : esc_key_event(dialog));
     } else if (verb == "type" || verb == "caret" || verb == "mark") {
         only_outside_dialogs();
         const WindowId target = focused_window();
         Window& w = alive_window(target);
-        if (w.kind != Window::Kind::Text) throw ScriptFailure(describe(step) + ": the active window is no text window");
+        if (w.role != WindowRole::Text) throw ScriptFailure(describe(step) + ": the active window is no text window");
         if (verb == "type" && w.editor.read_only)
             throw ScriptFailure(describe(step) + ": the text of " + q(w.title) + " is read-only");
         echo(step);
@@ -151,9 +152,9 @@ WindowId HeadlessToolkit::titled_window(const Step& step) const
     const std::string& title = step.args.front().text;
     std::optional<WindowId> found;
     std::string open;
-    for (const auto& [id, w] : windows_) {
-        if (!w->alive || !w->is_document()) continue;
-        if (w->title == title) found = id;
+    for (const Window* w : open_windows()) {
+        if (!w->is_document()) continue;
+        if (w->title == title) found = w->id;
         open += (open.empty() ? "" : ", ") + q(w->title);
     }
     if (!found)
@@ -185,7 +186,7 @@ void HeadlessToolkit::perform_state_step(const Step& step, WindowId dialog)
     const Rect client = state == WindowState::Maximised ? options_.main_client : dialog_client_rect(*d.form);
     if (client == d.rect) return;
     d.rect = client;
-    deliver_with_default(dialog, Event{EventKind::Move, dialog, 0, Notification::None, client});
+    life_.deliver_with_default(dialog, Event{EventKind::Move, dialog, 0, Notification::None, client});
 }
 
 void HeadlessToolkit::perform_menu_step(const Step& step)
@@ -195,7 +196,7 @@ void HeadlessToolkit::perform_menu_step(const Step& step)
         return m.id != 0 && (wanted.is_number() ? m.id == wanted.number() : plain_label(m.text) == plain_label(wanted.text));
     };
     // The active window's own menu first, then the main menu.
-    for (const WindowId owner : {focused_window(), main_}) {
+    for (const WindowId owner : {focused_window(), life_.main()}) {
         Window& w = alive_window(owner);
         for (const MenuItem& m : w.menu.items) {
             if (!matches(m)) continue;
@@ -203,7 +204,7 @@ void HeadlessToolkit::perform_menu_step(const Step& step)
                 throw ScriptFailure(describe(step) + ": menu item " + std::to_string(m.id) + " " + in_quotes(m.text) +
                                     " is greyed");
             transcript_.line("> menu " + std::to_string(m.id) + " " + in_quotes(m.text));
-            deliver_with_default(owner, Event{EventKind::Menu, owner, m.id, Notification::None, {}});
+            life_.deliver_with_default(owner, Event{EventKind::Menu, owner, m.id, Notification::None, {}});
             return;
         }
     }
@@ -212,14 +213,15 @@ void HeadlessToolkit::perform_menu_step(const Step& step)
                         (active.menu.empty() ? std::string() : " nor in the menu of " + q(active.title)));
 }
 
-// set, select, check, uncheck, press, dblclick: on a control of the dialog or the active window.
+// set, select, check, uncheck, press, dblclick, and focus in a dialog: on a control of the dialog
+// or the active window.
 void HeadlessToolkit::perform_control_step(const Step& step, WindowId target)
 {
     const std::string& verb = step.verb;
     Window& w = alive_window(target);
     if (verb == "dblclick" && step.args.empty()) {
         echo(step);
-        deliver(target, Event{EventKind::MouseDoubleClick, target, 0, Notification::None, {}});
+        life_.deliver(target, Event{EventKind::MouseDoubleClick, target, 0, Notification::None, {}});
         return;
     }
     if (!step.args.front().is_number()) throw ScriptFailure(describe(step) + ": a control id comes first");
@@ -230,8 +232,14 @@ void HeadlessToolkit::perform_control_step(const Step& step, WindowId target)
     if (!found) throw ScriptFailure(describe(step) + ": " + describe_window(w) + " has no control " + std::to_string(id));
     Control& c = *found;
     if (!c.enabled) throw ScriptFailure(describe(step) + ": control " + std::to_string(id) + " is disabled");
+    // The control the user works on takes the keyboard focus, as a click or the Tab key gives it.
+    if (w.is_dialog()) w.focus = id;
+    if (verb == "focus") {
+        echo(step);
+        return;
+    }
     const ControlKind kind = c.desc.kind;
-    auto send = [&](Notification n) { deliver_with_default(target, Event{EventKind::Control, target, id, n, {}}); };
+    auto send = [&](Notification n) { life_.deliver_with_default(target, Event{EventKind::Control, target, id, n, {}}); };
     auto require = [&](bool ok, const char* what) {
         if (!ok) throw ScriptFailure(describe(step) + ": control " + std::to_string(id) + " is " + kind_name(kind) + ", " + what);
     };
@@ -397,6 +405,19 @@ std::string HeadlessToolkit::save_file_dialog(const FileDialogDesc& desc)
         transcript_.line(confirm + " -> " + labels[choice]);
         if (choice == 0) return path;
     }
+}
+
+}  // namespace platform::headless
+
+namespace platform::headless {
+
+// The push button with the dialog's keyboard focus, 0 when the focus is elsewhere.
+ControlId HeadlessToolkit::focused_button(WindowId dialog) const
+{
+    const Window& d = alive_window(dialog);
+    for (const Control& c : d.controls)
+        if (c.desc.id == d.focus && c.desc.kind == ControlKind::PushButton && c.enabled) return c.desc.id;
+    return 0;
 }
 
 }  // namespace platform::headless

@@ -19,6 +19,7 @@
 #include "platform/headless/transcript.h"
 #include "platform/output_file.h"
 #include "platform/toolkit.h"
+#include "platform/window_life.h"
 
 namespace platform::headless {
 
@@ -31,14 +32,16 @@ struct HeadlessOptions {
     Rect main_client{0, 0, 1024, 700};  // the main window's client area, in pixels
 };
 
-class HeadlessToolkit final : public Toolkit {
+// The windows' table and life are WindowLife's; this back-end draws each step as transcript
+// lines and keeps the controls, texts and menus as data.
+class HeadlessToolkit final : public Toolkit, private WindowDrawing {
 public:
     HeadlessToolkit(Script script, HeadlessOptions options);
     ~HeadlessToolkit() override;
 
     // ---- Toolkit ----
     void run_task_window(const TaskWindowDesc& desc) override;
-    WindowId main_window() const override { return main_; }
+    WindowId main_window() const override { return life_.main(); }
     [[noreturn]] void end_program() override;
 
     // While the program ends no window opens (the rule in toolkit.h): create_window answers
@@ -143,14 +146,24 @@ private:
     Window& alive_window(WindowId id) const;
     Window& text_window(WindowId id) const;
     Control& control(WindowId window, ControlId id) const;
-    WindowId add_window(std::unique_ptr<Window> window);
-    void destroy_main();
-    void close_dialog(Window& dialog, int button, bool keep_values);
-    void refocus();
+    std::vector<Window*> open_windows() const;
 
-    // ---- events ----
-    Delivery deliver(WindowId id, const Event& event);
-    void deliver_with_default(WindowId id, const Event& event);
+    // ---- drawing the windows' life (WindowDrawing) ----
+    std::shared_ptr<WindowRecord> new_record() override;
+    void open_main(WindowRecord& main, const TaskWindowDesc& desc) override;
+    void run_event_loop() override;
+    void main_gone(WindowRecord& main) override;
+    void program_ended() override;
+    void open_window(WindowRecord& window, const WindowDesc& desc) override;
+    void window_opened(WindowRecord& window) override;
+    void window_gone(WindowRecord& window) override;
+    void dialog_asked(const DialogTemplate& form, const std::string& title) override;
+    void open_dialog(WindowRecord& dialog, const DialogDesc& desc) override;
+    void dialog_shown(WindowRecord& dialog) override;
+    void run_dialog_loop(WindowRecord& dialog) override;
+    std::map<ControlId, ControlValue> dialog_values(const WindowRecord& dialog) const override;
+    void dialog_left(WindowRecord& dialog, Leaving how) override;
+    void title_changed(WindowRecord& window, const std::string& old_title) override;
 
     // ---- script ----
     Step take_step(const std::string& shown, std::initializer_list<std::string_view> verbs);
@@ -160,6 +173,7 @@ private:
     void perform_control_step(const Step& step, WindowId target);
     void perform_menu_step(const Step& step);
     void perform_state_step(const Step& step, WindowId dialog);
+    ControlId focused_button(WindowId dialog) const;
     WindowId titled_window(const Step& step) const;
     void echo(const Step& step);
     std::string file_dialog_text(std::string_view verb, const FileDialogDesc& desc) const;
@@ -177,13 +191,7 @@ private:
     HeadlessOptions options_;
     files::Files files_;
     Transcript transcript_;
-    std::map<WindowId, std::unique_ptr<Window>> windows_;  // never erased: destroyed windows stay dead
-    WindowId next_id_ = 1;
-    WindowId main_ = kNoWindow;
-    WindowId focus_ = kNoWindow;
-    std::vector<WindowId> dialogs_;  // running modal dialogs, innermost last
-    int handler_depth_ = 0;
-    bool ending_ = false;
+    WindowLife life_{*this, *this};
     std::optional<AuxLines> aux_;
     OutputFile output_;
     std::string clipboard_;

@@ -22,9 +22,8 @@ struct HeadlessToolkit::Control {
     Rect rect;  // pixels
 };
 
-struct HeadlessToolkit::Window {
-    enum class Kind { Main, Document, Text, Dialog };
-
+// A window of the table (window_life.h) with what the transcript shows of it.
+struct HeadlessToolkit::Window : WindowRecord {
     // What the transcript last showed of a control.
     struct Shown {
         ControlValue value;
@@ -32,31 +31,15 @@ struct HeadlessToolkit::Window {
         bool operator==(const Shown&) const = default;
     };
 
-    WindowId id = kNoWindow;
-    WindowId parent = kNoWindow;
-    Kind kind = Kind::Document;
-    std::string title;
     Rect rect;  // document windows: in the main window's client area; dialogs: client area in pixels
-    unsigned style = 0;
     WindowState state = WindowState::Normal;
-    Handler handler;
     Menu menu;
     std::set<int> checked_items;
     std::vector<Control> controls;
     std::map<ControlId, Shown> shown;
     TextEditor editor;
     std::string shown_text;
-    // dialogs
-    const DialogTemplate* form = nullptr;
-    bool ended = false;
-    bool destroyed_by_program = false;  // closed by destroy_window: no values
-    DialogResult result;
-    // life
-    bool alive = true;
-    bool destroying = false;
-
-    bool is_dialog() const { return kind == Kind::Dialog; }
-    bool is_document() const { return kind == Kind::Document || kind == Kind::Text; }
+    ControlId focus = 0;  // dialogs: the control with the keyboard focus, 0 for none
 };
 
 namespace detail {

@@ -142,7 +142,7 @@ void QtToolkit::connect_control(Win& window, Ctl& control)
     QWidget* widget = control.widget;
     auto send = [this, wid, cid](Notification n) {
         at_boundary([&] {
-            if (window_exists(wid)) deliver_with_default(wid, Event{EventKind::Control, wid, cid, n, {}});
+            s_->life.deliver_with_default(wid, Event{EventKind::Control, wid, cid, n, {}});
         });
     };
     if (auto* radio = qobject_cast<QRadioButton*>(widget)) {

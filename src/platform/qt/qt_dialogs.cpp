@@ -1,6 +1,6 @@
 // Modal dialogs from templates on QDialog: controls placed in dialog units of the dialog's font,
-// initial values, the create, move and paint events, Enter, Esc and the close box, and the
-// answer with the final control values. The dialog's loop is QDialog::exec.
+// initial values, the keyboard focus, Enter, Esc and the close box, and the final control values.
+// The dialog's life is WindowLife's; its loop is QDialog::exec.
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMdiArea>
@@ -42,48 +42,24 @@ Qt::WindowFlags dialog_flags(unsigned s)
 
 }  // namespace
 
-DialogResult QtToolkit::run_dialog(const DialogDesc& desc)
-{
-    if (!desc.form) throw ToolkitError("a dialog needs its template");
-    throw_if_ending();
-    const DialogTemplate& form = *desc.form;
-    const std::string title = desc.title.empty() ? form.title : desc.title;
+DialogResult QtToolkit::run_dialog(const DialogDesc& desc) { return s_->life.run_dialog(desc); }
+void QtToolkit::end_dialog(WindowId dialog, int button) { s_->life.end_dialog(dialog, button); }
 
-    auto frame = std::make_unique<qt::DialogFrame>(modal_parent());
+void QtToolkit::open_dialog(WindowRecord& record, const DialogDesc& desc)
+{
+    Win& dialog = static_cast<Win&>(record);
+    const DialogTemplate& form = *dialog.form;
+    const WindowId id = dialog.id;
+    auto* frame = new qt::DialogFrame(modal_parent());
+    dialog.owned.reset(frame);
     frame->setWindowFlags(dialog_flags(form.style));
-    frame->setWindowTitle(q(title));
+    frame->setWindowTitle(q(dialog.title));
     frame->setModal(true);
     frame->setObjectName(QStringLiteral("dialog-%1").arg(form.id));
-
-    auto w = std::make_unique<Win>();
-    w->kind = Win::Kind::Dialog;
-    w->parent = desc.parent == kNoWindow ? s_->main : desc.parent;
-    w->title = title;
-    w->form = &form;
-    w->style = form.style;
-    w->handler = desc.handler;
-    w->frame = frame.get();
-    w->client = frame.get();
-    w->pictures = &frame->pictures;
-    w->units = units_of(frame->font());
-    Win& dialog = *w;
-    const WindowId id = add_window(std::move(w));
-    s_->dialogs.push_back(id);
-    // Leaves the dialog's frame on every way out: it closes, the program ends, an error escapes.
-    struct Frame {
-        QtToolkit::State& s;
-        Win& dialog;
-        bool open = true;
-        void leave()
-        {
-            if (!open) return;
-            open = false;
-            s.dialogs.pop_back();
-            dialog.ended = true;
-            dialog.alive = false;
-        }
-        ~Frame() { leave(); }
-    } guard{*s_, dialog};
+    dialog.frame = frame;
+    dialog.client = frame;
+    dialog.pictures = &frame->pictures;
+    dialog.units = units_of(frame->font());
 
     const Rect size = qt::dialog_size(form);
     const std::vector<Rect> places = qt::place_controls(form, size.width(), size.height());
@@ -111,45 +87,75 @@ DialogResult QtToolkit::run_dialog(const DialogDesc& desc)
         frame->move(origin + QPoint(dialog.units.x_pixels(form.rect.left), dialog.units.y_pixels(form.rect.top)));
     }
 
-    frame->on_enter = [this, id] { at_boundary([&] { deliver_with_default(id, enter_key_event(id)); }); };
-    frame->on_esc = [this, id] { at_boundary([&] { deliver_with_default(id, esc_key_event(id)); }); };
+    frame->on_enter = [this, id] {
+        at_boundary([&] {
+            if (const Win* w = find(id)) s_->life.deliver_with_default(id, enter_key_event(id, focused_button(*w)));
+        });
+    };
+    frame->on_esc = [this, id] { at_boundary([&] { s_->life.deliver_with_default(id, esc_key_event(id)); }); };
     frame->on_close_request = [this, id] {
-        at_boundary([&] { deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
+        at_boundary([&] { s_->life.deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
     };
     frame->on_geometry = [this, id] { at_boundary([&] { queue_move(id); }); };
-
-    deliver_with_default(id, Event{EventKind::Create, id, 0, Notification::None, {}});
-    if (!dialog.ended) {
-        dialog.placed = frame->geometry();
-        deliver_with_default(id, Event{EventKind::Move, id, 0, Notification::None, client_rect(id)});
-    }
-    if (!dialog.ended) deliver_paint(id);
-    if (!dialog.ended) exec_modal(*frame);
-    guard.leave();
-    throw_if_ending();
-    return dialog.result;
 }
 
-void QtToolkit::close_dialog(Win& dialog, int button, bool keep_values)
+void QtToolkit::dialog_placed(WindowRecord& record)
 {
-    if (dialog.ended) return;
-    dialog.ended = true;
-    dialog.destroying = true;
-    dialog.destroyed_by_program = !keep_values;
-    dialog.result.button = button;
-    if (keep_values)
-        for (const Ctl& c : dialog.controls)
-            if (c.widget) dialog.result.values.emplace(c.desc.id, control_value(c));
-    deliver(dialog.id, Event{EventKind::Destroy, dialog.id, 0, Notification::None, {}});
-    dialog.alive = false;
-    if (auto* frame = static_cast<qt::DialogFrame*>(dialog.frame.data())) frame->finish(button);
+    Win& dialog = static_cast<Win&>(record);
+    if (dialog.frame) dialog.placed = dialog.frame->geometry();
 }
 
-void QtToolkit::end_dialog(WindowId dialog, int button)
+// The keyboard focus starts where the template's tab order says; on the frame itself when no
+// control takes it, so that no button has it.
+void QtToolkit::dialog_shown(WindowRecord& record)
 {
-    Win& w = alive_window(dialog);
-    if (!w.is_dialog()) throw ToolkitError("window \"" + w.title + "\" is no dialog");
-    close_dialog(w, button, true);
+    Win& dialog = static_cast<Win&>(record);
+    const ControlId first = initial_focus(*dialog.form, [&](ControlId id) { return control(dialog.id, id).enabled; });
+    for (const Ctl& c : dialog.controls)
+        if (c.desc.id == first && c.widget) {
+            c.widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    if (dialog.frame) dialog.frame->setFocus(Qt::OtherFocusReason);
+}
+
+void QtToolkit::run_dialog_loop(WindowRecord& record)
+{
+    Win& dialog = static_cast<Win&>(record);
+    if (auto* frame = static_cast<qt::DialogFrame*>(dialog.frame.data())) exec_modal(*frame);
+}
+
+std::map<ControlId, ControlValue> QtToolkit::dialog_values(const WindowRecord& record) const
+{
+    const Win& dialog = static_cast<const Win&>(record);
+    std::map<ControlId, ControlValue> values;
+    for (const Ctl& c : dialog.controls)
+        if (c.widget) values.emplace(c.desc.id, control_value(c));
+    return values;
+}
+
+void QtToolkit::dialog_finished(WindowRecord& record)
+{
+    Win& dialog = static_cast<Win&>(record);
+    if (auto* frame = static_cast<qt::DialogFrame*>(dialog.frame.data())) frame->finish(dialog.result.button);
+}
+
+// Its loop has returned (or never ran): nothing of the dialog is on the stack any more.
+void QtToolkit::dialog_left(WindowRecord& record, Leaving)
+{
+    Win& dialog = static_cast<Win&>(record);
+    dialog.controls.clear();
+    dialog.owned.reset();
+}
+
+// The push button with the dialog's keyboard focus, 0 when the focus is elsewhere.
+ControlId QtToolkit::focused_button(const Win& dialog) const
+{
+    const QWidget* focus = dialog.frame ? dialog.frame->focusWidget() : nullptr;
+    for (const Ctl& c : dialog.controls)
+        if (c.widget && c.widget == focus && c.desc.kind == ControlKind::PushButton && c.widget->isEnabled())
+            return c.desc.id;
+    return 0;
 }
 
 // The controls the dialog layout placed follow a new size; those the program moved stay.
@@ -171,12 +177,12 @@ void QtToolkit::dialog_moved(WindowId id)
     Win* w = find(id);
     if (!w) return;
     w->move_queued = false;
-    if (!w->alive || w->ended || !w->frame || w->frame->geometry() == w->placed) return;
+    if (w->ended || !w->frame || w->frame->geometry() == w->placed) return;
     const bool resized = w->frame->size() != w->placed.size();
     w->placed = w->frame->geometry();
     if (resized) lay_out_dialog(*w);
-    deliver_with_default(id, Event{EventKind::Move, id, 0, Notification::None, client_rect(id)});
-    if (w->alive && !w->ended && client_rect(id) != w->painted) deliver_paint(id);
+    s_->life.deliver_with_default(id, Event{EventKind::Move, id, 0, Notification::None, client_rect(id)});
+    if (find(id) == w && !w->ended && client_rect(id) != w->painted) s_->life.paint(id);
 }
 
 }  // namespace platform

@@ -54,7 +54,7 @@ void QtToolkit::build_menu(Win& window, const Menu& menu)
         const int item_id = item.id;
         QObject::connect(action, &QAction::triggered, action, [this, id, item_id] {
             at_boundary([&] {
-                if (window_exists(id)) deliver_with_default(id, Event{EventKind::Menu, id, item_id, Notification::None, {}});
+                s_->life.deliver_with_default(id, Event{EventKind::Menu, id, item_id, Notification::None, {}});
             });
         });
     }
@@ -75,15 +75,16 @@ void QtToolkit::show_window_menu(WindowId id)
 {
     if (s_->menu_shown == id || !s_->main_frame) return;
     QMenuBar* bar = s_->main_frame->menuBar();
-    if (const Win* shown = find(s_->menu_shown))
-        for (const QPointer<QAction>& action : shown->menu.bar)
-            if (action) bar->removeAction(action);
+    for (const QPointer<QAction>& action : s_->menu_shown_bar)
+        if (action) bar->removeAction(action);
     s_->menu_shown = kNoWindow;
+    s_->menu_shown_bar.clear();
     const Win* w = find(id);
-    if (!w || !w->alive || !w->is_document() || w->menu.empty()) return;
+    if (!w || w->destroying || !w->is_document() || w->menu.empty()) return;
     for (const QPointer<QAction>& action : w->menu.bar)
         if (action) bar->addAction(action);
     s_->menu_shown = id;
+    s_->menu_shown_bar = w->menu.bar;
 }
 
 void QtToolkit::enable_menu_item(WindowId window, int item, bool enabled)

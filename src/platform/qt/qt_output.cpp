@@ -35,8 +35,8 @@ void drop_first_line(QTextDocument& document)
 
 void QtToolkit::create_aux_window(int max_lines)
 {
-    if (s_->ending || has_aux_window()) return;
-    alive_window(s_->main);
+    if (s_->life.ending() || has_aux_window()) return;
+    alive_window(s_->life.main());
     auto* text = new QPlainTextEdit;
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -18,6 +18,7 @@
 #include "platform/qt/dialog_layout.h"
 #include "platform/qt/qt_toolkit.h"
 #include "platform/qt/qt_widgets.h"
+#include "platform/window_life.h"
 
 namespace platform {
 
@@ -38,66 +39,40 @@ struct MenuModel {
     bool empty() const { return bar.empty(); }
 };
 
-struct QtToolkit::Win {
-    enum class Kind { Main, Document, Text, Dialog };
-
-    WindowId id = kNoWindow;
-    WindowId parent = kNoWindow;
-    Kind kind = Kind::Document;
-    std::string title;
-    unsigned style = 0;
-    Handler handler;
-    // widgets
+// A window of the table (window_life.h) with the widgets that draw it.
+struct QtToolkit::Win : WindowRecord {
     QPointer<QWidget> frame;            // MainFrame, DocumentFrame or DialogFrame
     QPointer<QWidget> client;           // the client area: the MDI viewport, a Canvas, an EditorView, the dialog
     QPointer<qt::EditorView> editor;    // text windows
     qt::PictureList* pictures = nullptr;  // plain windows and dialogs: owned by their client widget
+    std::unique_ptr<QWidget> owned;     // dialogs: the frame, deleted when the dialog is left
     MenuModel menu;
     std::vector<Ctl> controls;
-    // events delivered from Qt's side
-    Rect sized{-1, -1, -1, -1};    // the client rectangle of the last size event
-    bool sizing = false;
-    bool size_again = false;
-    Rect painted{-1, -1, -1, -1};  // the client rectangle of the last paint event
+    // events that Qt's own changes cause, put off to its event loop
     bool paint_queued = false;
     bool move_queued = false;
-    QRect placed;                  // dialogs: the geometry of the last move event
-    // dialogs
-    const DialogTemplate* form = nullptr;
-    qt::DialogUnits units;
-    bool ended = false;
-    bool destroyed_by_program = false;
-    DialogResult result;
-    // life
-    bool alive = true;
-    bool destroying = false;
-
-    bool is_dialog() const { return kind == Kind::Dialog; }
-    bool is_document() const { return kind == Kind::Document || kind == Kind::Text; }
+    QRect placed;                       // dialogs: the geometry of the last move event
+    qt::DialogUnits units;              // dialogs
 };
 
 struct QtToolkit::State {
-    explicit State(QtOptions o)
+    State(QtOptions o, Toolkit& ui, WindowDrawing& drawing)
         : options(std::move(o)),
           files(options.working_dir.empty() ? files::Files() : files::Files(options.working_dir)),
-          output(files)
+          output(files),
+          life(ui, drawing)
     {
     }
 
     QtOptions options;
     files::Files files;
     OutputFile output;
-    std::map<WindowId, std::unique_ptr<Win>> windows;  // never erased: a destroyed window's id stays dead
-    WindowId next_id = 1;
-    WindowId main = kNoWindow;
-    WindowId focus = kNoWindow;
-    WindowId menu_shown = kNoWindow;  // the document window whose menu is on the menu bar
-    std::vector<WindowId> dialogs;    // running modal dialogs, innermost last
+    WindowLife life;
+    WindowId menu_shown = kNoWindow;           // the document window whose menu is on the menu bar
+    std::vector<QPointer<QAction>> menu_shown_bar;  // what it put there
     // How to leave each running nested event loop (dialogs, boxes, sound), innermost last.
     std::vector<std::function<void()>> nested_loops;
     QEventLoop* main_loop = nullptr;
-    int handler_depth = 0;
-    bool ending = false;
     // widgets of the main window
     QPointer<qt::MainFrame> main_frame;
     QPointer<qt::ClientArea> area;

@@ -1,6 +1,6 @@
 // The Qt toolkit's windows: the application object, the main window with its client area and
-// event loop, document windows as MDI children, their titles, states, focus and fonts.
-// Handlers are called only through the event functions (qt_events.cpp), never from here directly.
+// event loop, document windows as MDI children, their titles, states, focus and fonts. Their life
+// is WindowLife's: this file draws it, and never calls a handler itself.
 #include "platform/qt/qt_toolkit.h"
 
 #include <QApplication>
@@ -65,7 +65,8 @@ QtApplication::~QtApplication()
 
 // ---- Construction ------------------------------------------------------------------------------------
 
-QtToolkit::QtToolkit(QtOptions options) : s_(std::make_unique<State>(std::move(options)))
+QtToolkit::QtToolkit(QtOptions options)
+    : s_(std::make_unique<State>(std::move(options), *this, static_cast<WindowDrawing&>(*this)))
 {
     if (!QApplication::instance()) throw ToolkitError("the Qt back-end needs its application object first");
     // The program ends when its main window is destroyed, not when Qt sees no window left.
@@ -78,7 +79,7 @@ QtToolkit::~QtToolkit()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-WindowId QtToolkit::main_window() const { return s_->main; }
+WindowId QtToolkit::main_window() const { return s_->life.main(); }
 
 std::string QtToolkit::program_path() const
 {
@@ -88,57 +89,42 @@ std::string QtToolkit::program_path() const
 
 // ---- Lookup ------------------------------------------------------------------------------------------
 
-QtToolkit::Win* QtToolkit::find(WindowId id) const
-{
-    const auto it = s_->windows.find(id);
-    return it == s_->windows.end() ? nullptr : it->second.get();
-}
+QtToolkit::Win* QtToolkit::find(WindowId id) const { return static_cast<Win*>(s_->life.find(id)); }
 
-QtToolkit::Win& QtToolkit::alive_window(WindowId id) const
-{
-    Win* w = find(id);
-    if (!w || !w->alive) throw ToolkitError("no window " + std::to_string(id));
-    return *w;
-}
+QtToolkit::Win& QtToolkit::alive_window(WindowId id) const { return static_cast<Win&>(s_->life.alive_window(id)); }
 
 QtToolkit::Win& QtToolkit::text_window(WindowId id) const
 {
     Win& w = alive_window(id);
-    if (w.kind != Win::Kind::Text || !w.editor) throw ToolkitError("window \"" + w.title + "\" is no text window");
+    if (w.role != WindowRole::Text || !w.editor) throw ToolkitError("window \"" + w.title + "\" is no text window");
     return w;
 }
 
-WindowId QtToolkit::add_window(std::unique_ptr<Win> window)
-{
-    const WindowId id = s_->next_id++;
-    window->id = id;
-    s_->windows.emplace(id, std::move(window));
-    return id;
-}
+std::shared_ptr<WindowRecord> QtToolkit::new_record() { return std::make_shared<Win>(); }
 
-bool QtToolkit::window_exists(WindowId window) const
-{
-    const Win* w = find(window);
-    return w && w->alive;
-}
-
+bool QtToolkit::window_exists(WindowId window) const { return s_->life.exists(window); }
 WindowId QtToolkit::parent_window(WindowId window) const { return alive_window(window).parent; }
-
 std::string QtToolkit::window_title(WindowId window) const { return alive_window(window).title; }
+void QtToolkit::set_window_title(WindowId window, std::string_view title) { s_->life.set_window_title(window, title); }
+void QtToolkit::end_program() { s_->life.end_program(); }
+WindowId QtToolkit::create_window(const WindowDesc& desc) { return s_->life.create_window(desc); }
+void QtToolkit::destroy_window(WindowId window) { s_->life.destroy_window(window); }
+WindowId QtToolkit::focused_window() const { return s_->life.focused_window(); }
+void QtToolkit::activate_window(WindowId window) { s_->life.activate_window(window); }
+bool QtToolkit::send_event(WindowId window, const Event& event) { return s_->life.send_event(window, event); }
 
-void QtToolkit::set_window_title(WindowId window, std::string_view title)
+void QtToolkit::title_changed(WindowRecord& record, const std::string&)
 {
-    Win& w = alive_window(window);
-    w.title = std::string(title);
-    if (w.frame) w.frame->setWindowTitle(q(title));
+    Win& w = static_cast<Win&>(record);
+    if (w.frame) w.frame->setWindowTitle(q(w.title));
 }
 
 Rect QtToolkit::client_rect(WindowId window) const
 {
     const Win& w = alive_window(window);
-    switch (w.kind) {
-    case Win::Kind::Main: return s_->area ? to_rect(s_->area->viewport()->rect()) : Rect{};
-    case Win::Kind::Dialog: return w.frame ? to_rect(w.frame->rect()) : Rect{};
+    switch (w.role) {
+    case WindowRole::Main: return s_->area ? to_rect(s_->area->viewport()->rect()) : Rect{};
+    case WindowRole::Dialog: return w.frame ? to_rect(w.frame->rect()) : Rect{};
     default:
         if (!w.frame || !w.client || w.frame->isMinimized()) return Rect{};
         return to_rect(w.client->rect());
@@ -147,9 +133,11 @@ Rect QtToolkit::client_rect(WindowId window) const
 
 // ---- The main window and the event loop ------------------------------------------------------------
 
-void QtToolkit::run_task_window(const TaskWindowDesc& desc)
+void QtToolkit::run_task_window(const TaskWindowDesc& desc) { s_->life.run_task_window(desc); }
+
+void QtToolkit::open_main(WindowRecord& record, const TaskWindowDesc& desc)
 {
-    if (s_->main != kNoWindow) throw ToolkitError("the main window has been created already");
+    Win& main = static_cast<Win&>(record);
     auto* frame = new qt::MainFrame;
     auto* area = new qt::ClientArea;
     frame->setObjectName(q(desc.class_name));
@@ -160,48 +148,63 @@ void QtToolkit::run_task_window(const TaskWindowDesc& desc)
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     s_->main_frame = frame;
     s_->area = area;
-
-    auto w = std::make_unique<Win>();
-    w->kind = Win::Kind::Main;
-    w->title = desc.title;
-    w->style = desc.style;
-    w->handler = desc.handler;
-    w->frame = frame;
-    w->client = area->viewport();
-    Win& main = *w;
-    s_->main = add_window(std::move(w));
+    main.frame = frame;
+    main.client = area->viewport();
     build_menu(main, desc.menu);
     for (const QPointer<QAction>& action : main.menu.bar)
         if (action) frame->menuBar()->addAction(action);
 
-    frame->on_close_request = [this] {
-        at_boundary([this] { deliver_with_default(s_->main, Event{EventKind::CloseRequest, s_->main, 0, Notification::None, {}}); });
+    const WindowId id = main.id;
+    frame->on_close_request = [this, id] {
+        at_boundary([&] { s_->life.deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
     };
-    area->on_resize = [this] { at_boundary([this] { report_size(s_->main); }); };
+    area->on_resize = [this, id] { at_boundary([&] { s_->life.size_changed(id); }); };
     QObject::connect(area, &QMdiArea::subWindowActivated, area, [this](QMdiSubWindow* sub) {
         if (!sub) return;  // the main window lost the activation (a box is up): the focus stays
         const QVariant id = sub->property(kWindowProperty);
-        at_boundary([&] { window_activated(id.isValid() ? id.toInt() : kNoWindow); });
+        at_boundary([&] { s_->life.platform_activated(id.isValid() ? id.toInt() : kNoWindow); });
     });
+}
 
+void QtToolkit::show_main(WindowRecord&)
+{
+    if (s_->main_frame && !s_->main_frame->isVisible()) show_main_frame();
+}
+
+// Opened maximised, it fills the screen even where no window manager maximises it.
+void QtToolkit::show_main_frame()
+{
+    qt::MainFrame* frame = s_->main_frame;
+    if (!frame) return;
+    if (alive_window(s_->life.main()).style & style::maximised) {
+        if (QScreen* screen = frame->screen()) frame->setGeometry(screen->availableGeometry());
+        frame->showMaximized();
+    } else {
+        frame->resize(1024, 768);
+        frame->show();
+    }
+}
+
+void QtToolkit::run_event_loop()
+{
     QEventLoop loop;
     s_->main_loop = &loop;
-    struct Forget {  // an error escaping below must not leave a dangling loop behind
+    struct Forget {  // whatever leaves the loop must not leave a dangling pointer behind
         QEventLoop*& loop;
         ~Forget() { loop = nullptr; }
     } forget{s_->main_loop};
-    try {
-        deliver_with_default(s_->main, Event{EventKind::Create, s_->main, 0, Notification::None, {}});
-        if (window_exists(s_->main)) {
-            if (!frame->isVisible()) show_main();
-            report_size(s_->main);
-        }
-        if (window_exists(s_->main) && !s_->ending) loop.exec();
-    } catch (const ProgramExit&) {
-        // end_program() from a handler called here: every frame above has been left
-    }
-    s_->main_loop = nullptr;
-    if (window_exists(s_->main)) destroy_main();
+    loop.exec();
+}
+
+void QtToolkit::main_gone(WindowRecord&)
+{
+    close_aux_window();
+    if (s_->main_frame) s_->main_frame->hide();
+    request_exit();
+}
+
+void QtToolkit::program_ended()
+{
     if (s_->output.is_open()) {
         try {
             close_output_file();
@@ -213,84 +216,28 @@ void QtToolkit::run_task_window(const TaskWindowDesc& desc)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Opened maximised, it fills the screen even where no window manager maximises it.
-void QtToolkit::show_main()
-{
-    qt::MainFrame* frame = s_->main_frame;
-    if (!frame) return;
-    if (alive_window(s_->main).style & style::maximised) {
-        if (QScreen* screen = frame->screen()) frame->setGeometry(screen->availableGeometry());
-        frame->showMaximized();
-    } else {
-        frame->resize(1024, 768);
-        frame->show();
-    }
-}
-
-// The main window goes, and every window with it; handlers see their Destroy events, but nothing
-// they do can stop or restart the end.
-void QtToolkit::destroy_main()
-{
-    Win& main = alive_window(s_->main);
-    if (main.destroying) return;
-    main.destroying = true;
-    s_->ending = true;
-    try {
-        deliver(s_->main, Event{EventKind::Destroy, s_->main, 0, Notification::None, {}});
-    } catch (const ProgramExit&) {
-        // the program is ending already
-    }
-    for (auto& [id, w] : s_->windows) {
-        if (!w->alive || !w->is_document()) continue;
-        try {
-            destroy_window(id);
-        } catch (const ProgramExit&) {
-            // the program is ending already
-        }
-    }
-    close_aux_window();
-    main.alive = false;
-    if (s_->main_frame) s_->main_frame->hide();
-    request_exit();
-}
-
-void QtToolkit::end_program()
-{
-    s_->ending = true;
-    throw ProgramExit{};
-}
-
 // ---- Document windows ------------------------------------------------------------------------------
 
-WindowId QtToolkit::create_window(const WindowDesc& desc)
+void QtToolkit::open_window(WindowRecord& record, const WindowDesc& desc)
 {
-    if (s_->ending) return kNoWindow;
-    alive_window(s_->main);
-    auto w = std::make_unique<Win>();
-    w->parent = desc.parent == kNoWindow ? s_->main : alive_window(desc.parent).id;
-    w->kind = desc.kind == WindowKind::Text ? Win::Kind::Text : Win::Kind::Document;
-    w->title = desc.title;
-    w->style = desc.style;
-    w->handler = desc.handler;
-    Win& window = *w;
-    const WindowId id = add_window(std::move(w));
-
+    Win& window = static_cast<Win&>(record);
+    const WindowId id = window.id;
     auto* frame = new qt::DocumentFrame;
     frame->setProperty(kWindowProperty, id);
-    if (window.kind == Win::Kind::Text) {
+    if (window.role == WindowRole::Text) {
         auto* editor = new qt::EditorView;
         editor->setReadOnly(desc.text.read_only);
         editor->setLineWrapMode(desc.text.word_wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-        editor->on_resize = [this, id] { at_boundary([&] { report_size(id); }); };
+        editor->on_resize = [this, id] { at_boundary([&] { s_->life.size_changed(id); }); };
         qt::add_find_and_replace(*editor, [this](const std::function<void()>& work) { at_boundary(work); }, *this,
                                  s_->find_text, s_->replace_text);
         window.editor = editor;
         window.client = editor;
     } else {
         auto* canvas = new qt::Canvas;
-        canvas->on_resize = [this, id] { at_boundary([&] { report_size(id); }); };
+        canvas->on_resize = [this, id] { at_boundary([&] { s_->life.size_changed(id); }); };
         canvas->on_double_click = [this, id] {
-            at_boundary([&] { deliver(id, Event{EventKind::MouseDoubleClick, id, 0, Notification::None, {}}); });
+            at_boundary([&] { s_->life.deliver(id, Event{EventKind::MouseDoubleClick, id, 0, Notification::None, {}}); });
         };
         window.pictures = &canvas->pictures;
         window.client = canvas;
@@ -303,58 +250,38 @@ WindowId QtToolkit::create_window(const WindowDesc& desc)
     frame->setGeometry(to_qrect(desc.rect));
     if (!(desc.style & style::sizing_border) && !(desc.style & style::maximise_box)) frame->setFixedSize(frame->size());
     frame->on_close_request = [this, id] {
-        at_boundary([&] { deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
+        at_boundary([&] { s_->life.deliver_with_default(id, Event{EventKind::CloseRequest, id, 0, Notification::None, {}}); });
     };
     QObject::connect(frame, &QMdiSubWindow::windowStateChanged, frame,
-                     [this, id] { at_boundary([&] { report_size(id); }); });
+                     [this, id] { at_boundary([&] { s_->life.size_changed(id); }); });
     build_menu(window, desc.menu);
+}
 
-    s_->focus = id;
-    deliver_with_default(id, Event{EventKind::Create, id, 0, Notification::None, {}});
-    if (!window_exists(id)) return id;
+void QtToolkit::show_window(WindowRecord& record, const WindowDesc& desc)
+{
+    QWidget* frame = static_cast<Win&>(record).frame;
+    if (!frame) return;
     if (desc.style & style::maximised)
         frame->showMaximized();
     else
         frame->show();
     settle(frame);
-    activate_window(id);
-    if (window_exists(id)) report_size(id);
-    // Before the main window shows (a window its create event opens) the first paint waits for
-    // the event loop, so that nothing the paint asks comes up before the main window.
-    if (window_exists(id) && s_->main_frame->isVisible())
-        deliver_paint(id);
-    else if (window_exists(id))
-        queue_paint(id);
-    return id;
 }
 
-void QtToolkit::destroy_window(WindowId window)
+// Before the main window shows (a window its create event opens) the first paint waits for the
+// event loop, so that nothing the paint asks comes up before the main window.
+bool QtToolkit::paints_at_once(WindowRecord& window)
 {
-    if (window == s_->main && s_->main != kNoWindow) {
-        if (!window_exists(s_->main)) return;
-        if (s_->handler_depth > 0) end_program();
-        destroy_main();
-        return;
-    }
-    Win* w = find(window);
-    if (!w || !w->alive || w->destroying) return;
-    if (w->is_dialog()) {
-        close_dialog(*w, kButtonCancel, false);
-        return;
-    }
-    w->destroying = true;
-    deliver(window, Event{EventKind::Destroy, window, 0, Notification::None, {}});
-    for (auto& [id, child] : s_->windows)
-        if (child->alive && child->parent == window && child->is_document()) destroy_window(id);
-    release_document(*w);
-    if (s_->focus == window) refocus();
+    if (s_->main_frame && s_->main_frame->isVisible()) return true;
+    queue_paint(window.id);
+    return false;
 }
 
-// The window is dead at once; its widgets go when Qt is back in its loop, since a handler of one
-// of them may still be running below us.
-void QtToolkit::release_document(Win& w)
+// The window's widgets go when Qt is back in its loop, since a handler of one of them may still be
+// running below us.
+void QtToolkit::window_gone(WindowRecord& record)
 {
-    w.alive = false;
+    Win& w = static_cast<Win&>(record);
     drop_menu(w);
     if (QWidget* frame = w.frame) {
         frame->hide();
@@ -362,44 +289,23 @@ void QtToolkit::release_document(Win& w)
     }
 }
 
-// After a document window went: the one Qt made current, none when that is the auxiliary
-// window, else the latest one still open.
-void QtToolkit::refocus()
+void QtToolkit::activate(WindowRecord& record)
 {
-    s_->focus = kNoWindow;
-    QMdiSubWindow* current = s_->area ? s_->area->currentSubWindow() : nullptr;
-    const QVariant current_id = current ? current->property(kWindowProperty) : QVariant();
-    if (current && !current_id.isValid()) {
-        show_window_menu(kNoWindow);
-        return;
-    }
-    for (const auto& [id, w] : s_->windows) {
-        if (!w->alive || w->destroying || !w->is_document()) continue;
-        s_->focus = id;
-        if (current && w->frame == current) break;
-    }
-    show_window_menu(s_->focus);
-}
-
-WindowId QtToolkit::focused_window() const { return window_exists(s_->focus) ? s_->focus : s_->main; }
-
-void QtToolkit::activate_window(WindowId window)
-{
-    Win& w = alive_window(window);
-    if (!w.is_document()) return;
-    s_->focus = window;
+    Win& w = static_cast<Win&>(record);
     if (auto* frame = qobject_cast<QMdiSubWindow*>(w.frame.data())) s_->area->setActiveSubWindow(frame);
-    show_window_menu(window);
+    show_window_menu(w.id);
 }
 
-// The user activated a document window (or the auxiliary window, kNoWindow).
-void QtToolkit::window_activated(WindowId id)
+// After a document window went: the one Qt made current (kNoWindow for the auxiliary window).
+std::optional<WindowId> QtToolkit::active_document() const
 {
-    const Win* w = find(id);
-    if (id != kNoWindow && (!w || !w->alive || w->destroying)) return;
-    s_->focus = id;
-    show_window_menu(id);
+    QMdiSubWindow* current = s_->area ? s_->area->currentSubWindow() : nullptr;
+    if (!current) return std::nullopt;
+    const QVariant id = current->property(kWindowProperty);
+    return id.isValid() ? id.toInt() : kNoWindow;
 }
+
+void QtToolkit::focus_moved(WindowId id) { show_window_menu(id); }
 
 void QtToolkit::set_window_state(WindowId window, WindowState state)
 {
@@ -412,15 +318,7 @@ void QtToolkit::set_window_state(WindowId window, WindowState state)
     case WindowState::Minimised: frame->showMinimized(); break;
     }
     settle(frame);
-    report_size(window);
-}
-
-bool QtToolkit::send_event(WindowId window, const Event& event)
-{
-    alive_window(window);
-    Event sent = event;
-    sent.window = window;
-    return deliver(window, sent) == Delivery::Handled;
+    s_->life.size_changed(window);
 }
 
 void QtToolkit::set_window_font(WindowId window, Font font)

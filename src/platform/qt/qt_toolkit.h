@@ -11,6 +11,7 @@
 
 #include "platform/event_rules.h"
 #include "platform/toolkit.h"
+#include "platform/window_life.h"
 
 class QApplication;
 class QTranslator;
@@ -43,8 +44,9 @@ struct QtOptions {
     std::string program_path;
 };
 
-// Needs a QApplication (QtApplication) for its whole life; one thread, the GUI thread.
-class QtToolkit final : public Toolkit {
+// Needs a QApplication (QtApplication) for its whole life; one thread, the GUI thread. The
+// windows' table and life are WindowLife's; this back-end draws each step with Qt widgets.
+class QtToolkit final : public Toolkit, private WindowDrawing {
 public:
     explicit QtToolkit(QtOptions options = {});
     ~QtToolkit() override;
@@ -145,6 +147,11 @@ public:
     // The lines of the auxiliary window, oldest first; empty when there is none (for tests).
     std::vector<std::string> aux_lines() const;
 
+    // Runs work that comes from outside the program's handlers (a timer, a test playing the user)
+    // the way Qt's own events run: nothing thrown gets past it, and the program's end unwinds
+    // every loop.
+    void at_boundary(const std::function<void()>& work) noexcept;
+
 private:
     struct Ctl;
     struct Win;
@@ -154,22 +161,38 @@ private:
     Win* find(WindowId id) const;
     Win& alive_window(WindowId id) const;
     Win& text_window(WindowId id) const;
-    WindowId add_window(std::unique_ptr<Win> window);
-    void destroy_main();
-    void release_document(Win& window);
-    void refocus();
     void window_activated(WindowId id);
-    void show_main();
+    void show_main_frame();
+
+    // ---- drawing the windows' life (WindowDrawing; qt_toolkit.cpp, qt_dialogs.cpp) ----
+    std::shared_ptr<WindowRecord> new_record() override;
+    void open_main(WindowRecord& main, const TaskWindowDesc& desc) override;
+    void show_main(WindowRecord& main) override;
+    void run_event_loop() override;
+    void main_gone(WindowRecord& main) override;
+    void program_ended() override;
+    void open_window(WindowRecord& window, const WindowDesc& desc) override;
+    void show_window(WindowRecord& window, const WindowDesc& desc) override;
+    bool paints_at_once(WindowRecord& window) override;
+    void window_gone(WindowRecord& window) override;
+    void open_dialog(WindowRecord& dialog, const DialogDesc& desc) override;
+    void dialog_placed(WindowRecord& dialog) override;
+    void dialog_shown(WindowRecord& dialog) override;
+    void run_dialog_loop(WindowRecord& dialog) override;
+    std::map<ControlId, ControlValue> dialog_values(const WindowRecord& dialog) const override;
+    void dialog_finished(WindowRecord& dialog) override;
+    void dialog_left(WindowRecord& dialog, Leaving how) override;
+    void before_paint(WindowRecord& window) override;
+    void after_paint(WindowRecord& window) override;
+    void after_size(WindowRecord& window) override;
+    void title_changed(WindowRecord& window, const std::string& old_title) override;
+    void activate(WindowRecord& window) override;
+    std::optional<WindowId> active_document() const override;
+    void focus_moved(WindowId id) override;
 
     // ---- events (qt_events.cpp) ----
-    Delivery deliver(WindowId id, const Event& event);
-    void deliver_with_default(WindowId id, const Event& event);
-    // Runs work started by Qt (a slot, an event override, a timer): nothing thrown gets past it.
-    void at_boundary(const std::function<void()>& work) noexcept;
     void request_exit();
-    void report_size(WindowId id);
     void queue_paint(WindowId id);
-    void deliver_paint(WindowId id);
     void queue_move(WindowId id);
     // Runs a modal widget's own event loop; the program's end closes it and is rethrown after.
     int exec_modal(QDialog& dialog);
@@ -191,9 +214,9 @@ private:
     void apply_value(Win& window, Ctl& control, const ControlValue& value);
 
     // ---- dialogs (qt_dialogs.cpp) ----
-    void close_dialog(Win& dialog, int button, bool keep_values);
     void lay_out_dialog(Win& dialog);
     void dialog_moved(WindowId id);
+    ControlId focused_button(const Win& dialog) const;
 
     std::unique_ptr<State> s_;
 };
