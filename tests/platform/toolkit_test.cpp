@@ -1,8 +1,12 @@
-// The toolkit layer through its headless back-end, driven by toy handlers: defaults of declined
-// events, modal nesting, the error trap, ending the program, the auxiliary window's bound, the
-// current output and its failures, the editor's indent, and how a script that does not match fails.
+// The rules of the toolkit layer, held against both back-ends by toy handlers: defaults of
+// declined events, modal nesting, the error trap, ending the program, the window table, the keys
+// of a dialog, the auxiliary window's bound, the current output and its failures. The user is
+// played from one script: the headless back-end takes it itself, on Qt a player does it on the
+// widgets (offscreen). What only the headless back-end has (its transcript, the script's own
+// failures) is tested on it alone.
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -17,6 +21,14 @@
 #include "platform/list_order.h"
 #include "windows/dialog_templates.h"
 
+#ifdef VELK_TEST_QT
+#include <QByteArray>
+#include <QtGlobal>
+
+#include "platform/qt/qt_toolkit.h"
+#include "qt/qt_user.h"
+#endif
+
 namespace fs = std::filesystem;
 using namespace platform;
 using platform::headless::HeadlessOptions;
@@ -26,6 +38,8 @@ using platform::headless::ScriptFailure;
 using platform::headless::TextEditor;
 
 namespace {
+
+enum class Backend { Headless, Qt };
 
 // A toy dialog: OK, Cancel, a third button, an edit field, a multiple-choice list, two radios.
 const DialogTemplate& toy_form()
@@ -42,7 +56,8 @@ const DialogTemplate& toy_form()
     return form;
 }
 
-class ToolkitTest : public ::testing::Test {
+// A run of a toy program on one back-end, the user played from a script.
+class ToolkitFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -52,29 +67,55 @@ protected:
     }
     void TearDown() override
     {
+        finish();
         std::error_code ignored;
         fs::remove_all(dir_, ignored);
     }
 
-    HeadlessToolkit& start(const std::string& script)
+    bool headless() const { return backend_ == Backend::Headless; }
+
+    Toolkit& start(const std::string& script)
     {
-        HeadlessOptions options;
-        options.working_dir = dir_.string();
-        ui_ = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
+        finish();
+        if (headless()) {
+            HeadlessOptions options;
+            options.working_dir = dir_.string();
+            auto ui = std::make_unique<HeadlessToolkit>(Script::parse(script), options);
+            headless_ = ui.get();
+            ui_ = std::move(ui);
+        } else {
+#ifdef VELK_TEST_QT
+            auto ui = std::make_unique<QtToolkit>(QtOptions{dir_.string(), ""});
+            user_ = std::make_unique<velk_test::QtUser>(*ui, Script::parse(script), dir_.string());
+            qt_ = ui.get();
+            ui_ = std::move(ui);
+#endif
+        }
         return *ui_;
     }
 
     // Runs the main window with the handler; menu items 100 and 101 are enabled, 102 greyed.
+    // A step of the script that does not fit what the program shows fails the run (ScriptFailure).
     void run(const Handler& handler)
     {
         TaskWindowDesc desc;
         desc.class_name = "toy";
         desc.title = "Główne";
+        desc.style = style::title_bar | style::sizing_border | style::close_box;
         desc.menu.resource_id = 99;
         desc.menu.items = {{100, {"&Plik"}, "&Jeden", true}, {101, {"&Plik"}, "&Dwa", true},
                            {102, {"&Plik"}, "&Trzy", false}};
         desc.handler = handler;
-        ui_->run_task_window(desc);
+        try {
+            ui_->run_task_window(desc);
+#ifdef VELK_TEST_QT
+            if (user_)
+                if (const std::optional<std::string> failure = user_->failure()) throw ScriptFailure(*failure);
+#endif
+        } catch (const ScriptFailure& failure) {
+            if (report_script_failures_) ADD_FAILURE() << failure.message();
+            throw;
+        }
     }
 
     // Runs the main window with a handler that answers each menu command with `on_menu`.
@@ -92,7 +133,30 @@ protected:
         return ui_->run_dialog(desc);
     }
 
-    std::string transcript() const { return ui_->transcript(); }
+    // After the run: a ScriptFailure when the program ended before the script did.
+    void check_script_finished() const
+    {
+        if (headless_) headless_->check_script_finished();
+#ifdef VELK_TEST_QT
+        if (user_) user_->check_finished();
+#endif
+    }
+
+    std::vector<std::string> aux_lines() const
+    {
+#ifdef VELK_TEST_QT
+        if (qt_) return qt_->aux_lines();
+#endif
+        return headless_->aux_lines();
+    }
+
+    // The headless back-end's transcript ("" on the others).
+    std::string transcript() const { return headless_ ? headless_->transcript() : std::string(); }
+    // Whether the transcript holds the part; true on back-ends that keep none.
+    bool transcript_has(const std::string& part) const
+    {
+        return !headless_ || transcript().find(part) != std::string::npos;
+    }
     std::string read_bytes(const std::string& name) const
     {
         std::ifstream in(dir_ / name, std::ios::binary);
@@ -103,15 +167,59 @@ protected:
         std::ofstream(dir_ / name, std::ios::binary) << bytes;
     }
 
+    Backend backend_ = Backend::Headless;
+    bool report_script_failures_ = false;  // a test that expects none shows the one it meets
     fs::path dir_;
-    std::unique_ptr<HeadlessToolkit> ui_;
+    std::unique_ptr<Toolkit> ui_;
+    HeadlessToolkit* headless_ = nullptr;
+
+private:
+    void finish()
+    {
+#ifdef VELK_TEST_QT
+        user_.reset();
+        qt_ = nullptr;
+#endif
+        ui_.reset();
+        headless_ = nullptr;
+    }
+
+#ifdef VELK_TEST_QT
+    QtToolkit* qt_ = nullptr;
+    std::unique_ptr<velk_test::QtUser> user_;
+#endif
 };
+
+// The rules of toolkit.h: each test runs once per back-end.
+class ToolkitTest : public ToolkitFixture, public ::testing::WithParamInterface<Backend> {
+protected:
+    void SetUp() override
+    {
+        backend_ = GetParam();
+        report_script_failures_ = true;
+        ToolkitFixture::SetUp();
+    }
+};
+
+std::string backend_name(const ::testing::TestParamInfo<Backend>& info)
+{
+    return info.param == Backend::Headless ? "Headless" : "Qt";
+}
+
+#ifdef VELK_TEST_QT
+INSTANTIATE_TEST_SUITE_P(Backends, ToolkitTest, ::testing::Values(Backend::Headless, Backend::Qt), backend_name);
+#else
+INSTANTIATE_TEST_SUITE_P(Backends, ToolkitTest, ::testing::Values(Backend::Headless), backend_name);
+#endif
+
+// What only the headless back-end has: its transcript and the failures of its script.
+using HeadlessToolkitTest = ToolkitFixture;
 
 bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // ---- Defaults of declined events ---------------------------------------------------------------
 
-TEST_F(ToolkitTest, DeclinedCloseRequestOfTheMainWindowEndsTheProgramAndHandledOneDoesNot)
+TEST_P(ToolkitTest, DeclinedCloseRequestOfTheMainWindowEndsTheProgramAndHandledOneDoesNot)
 {
     start("close\nclose\n");
     int close_requests = 0;
@@ -124,11 +232,11 @@ TEST_F(ToolkitTest, DeclinedCloseRequestOfTheMainWindowEndsTheProgramAndHandledO
     EXPECT_EQ(close_requests, 2);
     EXPECT_TRUE(destroyed);
     EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
-    EXPECT_TRUE(contains(transcript(), "window \"Główne\" closed\nend of program\n"));
-    ui_->check_script_finished();
+    EXPECT_TRUE(transcript_has("window \"Główne\" closed\nend of program\n"));
+    check_script_finished();
 }
 
-TEST_F(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt)
+TEST_P(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt)
 {
     start("menu 100\nclose \"Okno\"\nclose \"Okno\"\nclose\n");
     WindowId window = kNoWindow;
@@ -151,7 +259,7 @@ TEST_F(ToolkitTest, DeclinedCloseRequestDestroysADocumentWindowHandledOneKeepsIt
 }
 
 // Each way of closing the toy dialog by the user: the answer, with the values of the controls.
-TEST_F(ToolkitTest, DialogClosesByTheDefaultsOfDeclinedButtonsKeysAndCloseBox)
+TEST_P(ToolkitTest, DialogClosesByTheDefaultsOfDeclinedButtonsKeysAndCloseBox)
 {
     struct Case {
         const char* steps;  // after "dialog 500" and "set 10 ..."
@@ -178,7 +286,7 @@ TEST_F(ToolkitTest, DialogClosesByTheDefaultsOfDeclinedButtonsKeysAndCloseBox)
     }
 }
 
-TEST_F(ToolkitTest, DialogEndedByItsHandler)
+TEST_P(ToolkitTest, DialogEndedByItsHandler)
 {
     // Destroyed by the handler: answer 2, no values, and its Destroy event still arrives.
     start("menu 100\ndialog 500\npress 1\nmenu 101\ndialog 500\npress 3\nclose\n");
@@ -207,7 +315,7 @@ TEST_F(ToolkitTest, DialogEndedByItsHandler)
     EXPECT_EQ(ended.values.size(), toy_form().controls.size());
 }
 
-TEST_F(ToolkitTest, DialogControlsTakeInitialValuesAndTheUsersChoices)
+TEST_P(ToolkitTest, DialogControlsTakeInitialValuesAndTheUsersChoices)
 {
     start("menu 100\ndialog 500\nselect 11 \"b\" 0\ncheck 13\npress 1\nclose\n");
     DialogResult result;
@@ -222,12 +330,12 @@ TEST_F(ToolkitTest, DialogControlsTakeInitialValuesAndTheUsersChoices)
     EXPECT_EQ(result.values.at(11).selected, (std::vector<int>{0, 1}));
     EXPECT_FALSE(result.values.at(12).checked);  // checking 13 unchecked its sibling
     EXPECT_TRUE(result.values.at(13).checked);
-    EXPECT_TRUE(contains(transcript(), "  11 list [\"a\", \"b\", \"c\"]\n"));
+    EXPECT_TRUE(transcript_has("  11 list [\"a\", \"b\", \"c\"]\n"));
 }
 
 // ---- Modal nesting ---------------------------------------------------------------------------------
 
-TEST_F(ToolkitTest, QuestionAskedInsideADialogsHandlerIsAnsweredThereAndTheDialogGoesOn)
+TEST_P(ToolkitTest, QuestionAskedInsideADialogsHandlerIsAnsweredThereAndTheDialogGoesOn)
 {
     start(R"(menu 100
 dialog 500
@@ -250,14 +358,14 @@ close
     });
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(result.button, 2);
-    EXPECT_TRUE(contains(transcript(), "dialog 500 \"Zabawka\" opened\n  > press 2\n"
+    EXPECT_TRUE(transcript_has("dialog 500 \"Zabawka\" opened\n  > press 2\n"
                                        "  question \"Uwaga!\": \"Zamknąć?\" [&Tak|&Nie] -> &Nie\n"));
-    EXPECT_TRUE(contains(transcript(), "  question \"Uwaga!\": \"Zamknąć?\" [&Tak|&Nie] -> &Tak\ndialog 500 closed -> 2\n"));
+    EXPECT_TRUE(transcript_has("  question \"Uwaga!\": \"Zamknąć?\" [&Tak|&Nie] -> &Tak\ndialog 500 closed -> 2\n"));
 }
 
 // ---- The error trap ----------------------------------------------------------------------------------
 
-TEST_F(ToolkitTest, AnErrorEscapingAHandlerEndsThatEventOnlyAndIsShown)
+TEST_P(ToolkitTest, AnErrorEscapingAHandlerEndsThatEventOnlyAndIsShown)
 {
     start("menu 100\nerror \"Błąd\"\nclose\nerror\nmenu 101\nclose\n");
     int commands = 0;
@@ -274,13 +382,13 @@ TEST_F(ToolkitTest, AnErrorEscapingAHandlerEndsThatEventOnlyAndIsShown)
     });
     EXPECT_EQ(commands, 2);
     EXPECT_EQ(close_requests, 2);
-    EXPECT_TRUE(contains(transcript(), "error \"Błąd\": \"Nie można otworzyć pliku x\"\n"));
-    EXPECT_TRUE(contains(transcript(), "error \"Błąd\": \"zepsute\"\n> menu 101"));
+    EXPECT_TRUE(transcript_has("error \"Błąd\": \"Nie można otworzyć pliku x\"\n"));
+    EXPECT_TRUE(transcript_has("error \"Błąd\": \"zepsute\"\n> menu 101"));
 }
 
 // ---- Ending the program from nested dialogs ----------------------------------------------------------
 
-TEST_F(ToolkitTest, EndingTheProgramFromANestedDialogUnwindsEveryFrame)
+TEST_P(ToolkitTest, EndingTheProgramFromANestedDialogUnwindsEveryFrame)
 {
     for (const bool by_destroying_main : {false, true}) {
         start(R"(menu 100
@@ -331,18 +439,18 @@ dialog 500
         EXPECT_TRUE(document_destroyed);
         EXPECT_EQ(events_after_end, 0);
         EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
-        EXPECT_TRUE(contains(transcript(), "[Tak|Nie] -> Tak\n"
+        EXPECT_TRUE(transcript_has("[Tak|Nie] -> Tak\n"
                                            "  dialog 500 closed: the program ends\n"
                                            "dialog 500 closed: the program ends\n"
                                            "window \"Dokument\" closed\n"
                                            "window \"Główne\" closed\nend of program\n"));
-        ui_->check_script_finished();
+        check_script_finished();
     }
 }
 
 // A window's Destroy handler that asks something while the program ends is not answered: the
 // question is not shown (the transcript says so), the handler ends there, and the windows still go.
-TEST_F(ToolkitTest, NothingModalOpensWhileTheProgramEnds)
+TEST_P(ToolkitTest, NothingModalOpensWhileTheProgramEnds)
 {
     start("menu 100\nclose\n");
     bool asked_past = false;
@@ -359,15 +467,15 @@ TEST_F(ToolkitTest, NothingModalOpensWhileTheProgramEnds)
         return true;
     });
     EXPECT_FALSE(asked_past);
-    EXPECT_TRUE(contains(transcript(), "> close\n"
+    EXPECT_TRUE(transcript_has("> close\n"
                                        "question \"Uwaga!\": \"Zapisać?\" [&Tak|&Nie] (not shown: the program ends)\n"
                                        "window \"Dokument\" closed\nwindow \"Główne\" closed\nend of program\n"));
-    ui_->check_script_finished();
+    check_script_finished();
 }
 
 // A Destroy handler that ends the program: its window and the window's children are gone first,
 // then the end unwinds the command that destroyed it.
-TEST_F(ToolkitTest, EndingTheProgramFromADestroyHandlerFinishesThatWindowFirst)
+TEST_P(ToolkitTest, EndingTheProgramFromADestroyHandlerFinishesThatWindowFirst)
 {
     start("menu 100\n");
     bool after_destroy = false;
@@ -394,14 +502,137 @@ TEST_F(ToolkitTest, EndingTheProgramFromADestroyHandlerFinishesThatWindowFirst)
     });
     EXPECT_FALSE(after_destroy);
     EXPECT_TRUE(child_destroyed);
-    EXPECT_TRUE(contains(transcript(), "window \"Dziecko\" closed\nwindow \"Dokument\" closed\n"
+    EXPECT_TRUE(transcript_has("window \"Dziecko\" closed\nwindow \"Dokument\" closed\n"
                                        "window \"Główne\" closed\nend of program\n"));
-    ui_->check_script_finished();
+    check_script_finished();
+}
+
+// ---- The keys of a dialog ------------------------------------------------------------------------
+
+// Enter presses the button that has the keyboard focus, and button 1 only when no button has it.
+// The focus starts on the first control the Tab key stops at; a control the user works on takes it.
+TEST_P(ToolkitTest, EnterPressesTheFocusedButtonAndButtonOneWhenNoButtonHasIt)
+{
+    namespace flag = control_flag;
+    static const DialogTemplate field_first{
+        700, "Klawisze", rect_at(0, 0, 200, 80), 0,
+        {ControlDesc{10, ControlKind::Edit, "", {}, flag::border | flag::tab_stop},
+         ControlDesc{1, ControlKind::PushButton, "&OK", {}, flag::default_button | flag::tab_stop},
+         ControlDesc{2, ControlKind::PushButton, "Anuluj", {}, flag::tab_stop},
+         ControlDesc{3, ControlKind::PushButton, "Inny", {}, flag::tab_stop}}};
+    static const DialogTemplate cancel_first{
+        701, "Klawisze", rect_at(0, 0, 200, 80), 0,
+        {ControlDesc{2, ControlKind::PushButton, "Anuluj", {}, flag::tab_stop},
+         ControlDesc{1, ControlKind::PushButton, "&OK", {}, flag::default_button | flag::tab_stop},
+         ControlDesc{10, ControlKind::Edit, "", {}, flag::border | flag::tab_stop}}};
+    struct Case {
+        const DialogTemplate* form;
+        const char* steps;
+        std::vector<int> pressed;  // the buttons the dialog heard of, in order
+        int answer;
+    };
+    const Case cases[] = {
+        {&field_first, "enter", {1}, 1},                       // the focus starts on the field
+        {&field_first, "focus 2\nenter", {2}, 2},
+        {&field_first, "focus 3\nenter\nesc", {3, 2}, 2},
+        {&field_first, "press 3\nenter\nesc", {3, 3, 2}, 2},   // a click gives the button the focus
+        {&field_first, "press 3\nset 10 \"x\"\nenter", {3, 1}, 1},
+        {&field_first, "focus 3\nfocus 10\nenter", {1}, 1},
+        {&cancel_first, "enter", {2}, 2},                      // the focus starts on button 2
+        {&cancel_first, "focus 10\nenter", {1}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.steps);
+        start("menu 100\ndialog " + std::to_string(c.form->id) + "\n" + c.steps + "\nclose\n");
+        std::vector<int> pressed;
+        DialogResult result;
+        run_menu([&](int) {
+            DialogDesc desc;
+            desc.form = c.form;
+            desc.handler = [&](const Event& e) {
+                if (e.kind == EventKind::Control && e.notification == Notification::Clicked) pressed.push_back(e.id);
+                return false;
+            };
+            result = ui_->run_dialog(desc);
+            return true;
+        });
+        EXPECT_EQ(pressed, c.pressed);
+        EXPECT_EQ(result.button, c.answer);
+        check_script_finished();
+    }
+}
+
+// ---- The window table -----------------------------------------------------------------------------
+
+// A window that is gone is gone for every call, its id is never given again, and the focus goes
+// back to the window opened before it, then to the main window.
+TEST_P(ToolkitTest, DestroyedWindowsLeaveTheTableForGood)
+{
+    start("menu 100\nclose\n");
+    std::vector<WindowId> ids;
+    std::vector<WindowId> focus;
+    run_menu([&](int) {
+        for (const char* title : {"Pierwsze", "Drugie"}) {
+            WindowDesc desc;
+            desc.rect = Rect{10, 10, 200, 120};
+            desc.title = title;
+            desc.style = style::title_bar | style::sizing_border;
+            ids.push_back(ui_->create_window(desc));
+        }
+        focus.push_back(ui_->focused_window());
+        ui_->destroy_window(ids[1]);
+        focus.push_back(ui_->focused_window());
+        ui_->destroy_window(ids[0]);
+        focus.push_back(ui_->focused_window());
+        for (const WindowId gone : ids) {
+            EXPECT_FALSE(ui_->window_exists(gone));
+            EXPECT_THROW(ui_->window_title(gone), ToolkitError);
+            EXPECT_THROW(ui_->parent_window(gone), ToolkitError);
+            EXPECT_THROW(ui_->send_event(gone, Event{EventKind::Paint, gone, 0, Notification::None, {}}), ToolkitError);
+            EXPECT_THROW(ui_->create_control(gone, ControlDesc{5, ControlKind::Static, "x", Rect{0, 0, 9, 9}, 0}),
+                         ToolkitError);
+            ui_->destroy_window(gone);  // nothing: it is gone already
+        }
+        WindowDesc again;
+        again.title = "Pierwsze";
+        const WindowId third = ui_->create_window(again);
+        EXPECT_NE(third, ids[0]);
+        EXPECT_NE(third, ids[1]);
+        return true;
+    });
+    EXPECT_EQ(focus, (std::vector<WindowId>{ids[1], ids[0], ui_->main_window()}));
+}
+
+// A document window's own menu sends its items to that window, the main menu to the main window.
+TEST_P(ToolkitTest, MenuItemsGoToTheWindowWhoseMenuHoldsThem)
+{
+    start("menu 100\nmenu 200\nmenu 101\nclose \"Okno\"\nclose\n");
+    std::vector<int> main_heard;
+    std::vector<int> window_heard;
+    run([&](const Event& e) {
+        if (e.kind != EventKind::Menu) return false;
+        main_heard.push_back(e.id);
+        if (e.id != 100) return true;
+        WindowDesc desc;
+        desc.rect = Rect{10, 10, 200, 120};
+        desc.title = "Okno";
+        desc.style = style::title_bar | style::sizing_border | style::close_box;
+        desc.menu.resource_id = 98;
+        desc.menu.items = {{200, {"&Okno"}, "&Własne", true}};
+        desc.handler = [&](const Event& w) {
+            if (w.kind == EventKind::Menu) window_heard.push_back(w.id);
+            return w.kind == EventKind::Menu;
+        };
+        ui_->create_window(desc);
+        return true;
+    });
+    EXPECT_EQ(main_heard, (std::vector<int>{100, 101}));
+    EXPECT_EQ(window_heard, (std::vector<int>{200}));
 }
 
 // ---- The auxiliary window and the current output --------------------------------------------------
 
-TEST_F(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst)
+TEST_P(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst)
 {
     start("close\n");
     run([&](const Event& e) {
@@ -414,11 +645,11 @@ TEST_F(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst
         return true;
     });
     // Checked before the end removes the window: the close request is the last step.
-    EXPECT_TRUE(contains(transcript(), "aux (no window): przed oknem\naux window opened (100 lines)\naux: linia 1\n"));
+    EXPECT_TRUE(transcript_has("aux (no window): przed oknem\naux window opened (100 lines)\naux: linia 1\n"));
     EXPECT_FALSE(contains(transcript(), "aux window opened (5 lines)"));
 }
 
-TEST_F(ToolkitTest, AuxWindowBoundDropsTheOldestLines)
+TEST_P(ToolkitTest, AuxWindowBoundDropsTheOldestLines)
 {
     start("close\n");
     std::vector<std::string> lines;
@@ -427,9 +658,9 @@ TEST_F(ToolkitTest, AuxWindowBoundDropsTheOldestLines)
         ui_->create_aux_window(100);
         for (int i = 1; i <= 150; ++i) ui_->write("linia " + std::to_string(i) + "\n");
         ui_->write("niedokończona");
-        lines = ui_->aux_lines();
+        lines = aux_lines();
         ui_->clear_aux_window();
-        EXPECT_TRUE(ui_->aux_lines().empty());
+        EXPECT_TRUE(aux_lines().empty());
         ui_->close_aux_window();
         EXPECT_FALSE(ui_->has_aux_window());
         return true;
@@ -439,7 +670,7 @@ TEST_F(ToolkitTest, AuxWindowBoundDropsTheOldestLines)
     EXPECT_EQ(lines.back(), "niedokończona");
 }
 
-TEST_F(ToolkitTest, CurrentOutputGoesToAFileWhileOneIsOpenAndBackAfter)
+TEST_P(ToolkitTest, CurrentOutputGoesToAFileWhileOneIsOpenAndBackAfter)
 {
     start("close\n");
     run([&](const Event& e) {
@@ -455,18 +686,18 @@ TEST_F(ToolkitTest, CurrentOutputGoesToAFileWhileOneIsOpenAndBackAfter)
         ui_->close_output_file();
         EXPECT_FALSE(ui_->output_is_file());
         ui_->write("po\n");
-        EXPECT_EQ(ui_->aux_lines(), (std::vector<std::string>{"przed", "po"}));
+        EXPECT_EQ(aux_lines(), (std::vector<std::string>{"przed", "po"}));
         return true;
     });
     EXPECT_EQ(read_bytes("wynik.txt"), "za\xBF\xF3\xB3\xE6\r\ng\xEA\x9Cl\xB9");  // CP1250, CR LF
     EXPECT_EQ(read_bytes("drugi.txt"), "drugi\r\n");
-    EXPECT_TRUE(contains(transcript(), "output file \"wynik.txt\" opened\n"
+    EXPECT_TRUE(transcript_has("output file \"wynik.txt\" opened\n"
                                        "output file \"wynik.txt\" written:\n  | zażółć\n  | gęślą\n"));
 }
 
 // The file is written whole when it is closed. When that write fails, the error reaches the
 // caller, the output is the auxiliary window again, and nothing half-written stays behind.
-TEST_F(ToolkitTest, FailedWriteOfTheOutputFileSendsTheOutputBackToTheAuxWindow)
+TEST_P(ToolkitTest, FailedWriteOfTheOutputFileSendsTheOutputBackToTheAuxWindow)
 {
     fs::create_directory(dir_ / "znika");
     start("close\n");
@@ -481,7 +712,7 @@ TEST_F(ToolkitTest, FailedWriteOfTheOutputFileSendsTheOutputBackToTheAuxWindow)
         EXPECT_THROW(ui_->close_output_file(), files::FileError);
         EXPECT_FALSE(ui_->output_is_file());
         ui_->write("z powrotem\n");
-        EXPECT_EQ(ui_->aux_lines(), (std::vector<std::string>{"z powrotem"}));
+        EXPECT_EQ(aux_lines(), (std::vector<std::string>{"z powrotem"}));
         // Left open at the end and failing then: the transcript says so, the program still ends.
         fs::create_directory(dir_ / "znika");
         ui_->open_output_file("znika/koniec.txt");
@@ -490,13 +721,13 @@ TEST_F(ToolkitTest, FailedWriteOfTheOutputFileSendsTheOutputBackToTheAuxWindow)
         return true;
     });
     EXPECT_FALSE(fs::exists(dir_ / "znika"));
-    EXPECT_TRUE(contains(transcript(), "output file \"znika/koniec.txt\" opened\n> close\nwindow \"Główne\" closed\n"
+    EXPECT_TRUE(transcript_has("output file \"znika/koniec.txt\" opened\n> close\nwindow \"Główne\" closed\n"
                                        "output file not written: "));
-    EXPECT_TRUE(contains(transcript(), "\nend of program\n"));
+    EXPECT_TRUE(transcript_has("\nend of program\n"));
     EXPECT_FALSE(contains(transcript(), dir_.string()));
 }
 
-TEST_F(ToolkitTest, AuxLinesInterruptedByABoxContinueOnTheSameLine)
+TEST_F(HeadlessToolkitTest, AuxLinesInterruptedByABoxContinueOnTheSameLine)
 {
     start("menu 100\nquestion -> \"&Nie\"\nclose\n");
     run_menu([&](int) {
@@ -512,7 +743,7 @@ TEST_F(ToolkitTest, AuxLinesInterruptedByABoxContinueOnTheSameLine)
 
 // ---- File dialogs, pictures, sound ----------------------------------------------------------------
 
-TEST_F(ToolkitTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
+TEST_P(ToolkitTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
 {
     write_bytes("stary.RPT", "x");
     start("menu 100\nsave -> stary.RPT\nreplace -> Nie\nsave \"Raport\" -> nowy.RPT\n"
@@ -523,11 +754,11 @@ TEST_F(ToolkitTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
         return true;
     });
     EXPECT_EQ(chosen, (std::vector<std::string>{(dir_ / "nowy.RPT").string(), (dir_ / "stary.RPT").string(), ""}));
-    EXPECT_TRUE(contains(transcript(), "save dialog \"Raport\" name \"*.RPT\" filter \"Raporty\" \"*.RPT\" -> \"stary.RPT\"\n"
+    EXPECT_TRUE(transcript_has("save dialog \"Raport\" name \"*.RPT\" filter \"Raporty\" \"*.RPT\" -> \"stary.RPT\"\n"
                                        "replace \"stary.RPT\"? [Tak|Nie] -> Nie\n"));
 }
 
-TEST_F(ToolkitTest, PicturesGiveTheirSizeAndUnplayableSoundIsSilence)
+TEST_F(HeadlessToolkitTest, PicturesGiveTheirSizeAndUnplayableSoundIsSilence)
 {
     std::string bmp(54, '\0');
     bmp[0] = 'B', bmp[1] = 'M', bmp[14] = 40, bmp[18] = 100, bmp[22] = 50;
@@ -559,7 +790,7 @@ TEST_F(ToolkitTest, PicturesGiveTheirSizeAndUnplayableSoundIsSilence)
 // ---- A script that does not match what the program asks -------------------------------------------
 
 // Menu item 100 shows a note, 101 opens the toy dialog with the items "a" and "b" in list 11.
-TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
+TEST_F(HeadlessToolkitTest, MismatchedScriptFailsNamingBothSides)
 {
     struct Case {
         const char* script;
@@ -607,7 +838,7 @@ TEST_F(ToolkitTest, MismatchedScriptFailsNamingBothSides)
 
 // The user maximises, restores or minimises a document window, or maximises and restores a
 // dialog that has a maximise box: the window hears of its new client area.
-TEST_F(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
+TEST_P(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
 {
     static const DialogTemplate big{600, "Duży", rect_at(0, 0, 100, 40), style::maximise_box,
                                     {ControlDesc{1, ControlKind::PushButton, "&OK", {}, 0}}};
@@ -636,19 +867,34 @@ TEST_F(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
         }
         return true;
     });
-    const Rect normal{0, 0, 100, 50};
+    // Each change is heard, and restoring gives the first client area back. A dialog may also be
+    // moved without a new client area (when it shows): those moves repeat the area they had.
+    moves.erase(std::unique(moves.begin(), moves.end()), moves.end());
+    ASSERT_EQ(sizes.size(), 5u);
+    EXPECT_FALSE(sizes[0].empty());
+    EXPECT_TRUE(sizes[1].empty()) << "minimised";
+    EXPECT_EQ(sizes[2], sizes[0]);
+    EXPECT_GT(sizes[3].width(), sizes[0].width()) << "maximised";
+    EXPECT_GT(sizes[3].height(), sizes[0].height()) << "maximised";
+    EXPECT_EQ(sizes[4], sizes[0]);
+    ASSERT_EQ(moves.size(), 3u);
+    EXPECT_GT(moves[1].width(), moves[0].width()) << "maximised";
+    EXPECT_EQ(moves[2], moves[0]);
+    if (!headless()) return;
+    // The headless geometry: the window's own rectangle, the template's size in pixels, and the
+    // main window's client area when maximised.
     const Rect main_client{0, 0, 1024, 700};
-    EXPECT_EQ(sizes, (std::vector<Rect>{normal, Rect{}, normal, main_client, normal}));
+    EXPECT_EQ(sizes, (std::vector<Rect>{Rect{0, 0, 100, 50}, Rect{}, Rect{0, 0, 100, 50}, main_client, Rect{0, 0, 100, 50}}));
     EXPECT_EQ(moves, (std::vector<Rect>{Rect{0, 0, 150, 65}, main_client, Rect{0, 0, 150, 65}}));
-    EXPECT_TRUE(contains(transcript(), "> minimise\n> restore \"Okno\"\n> maximise\n> restore\n"));
+    EXPECT_TRUE(transcript_has("> minimise\n> restore \"Okno\"\n> maximise\n> restore\n"));
 }
 
-TEST_F(ToolkitTest, StepsLeftWhenTheProgramEndsFailTheRun)
+TEST_F(HeadlessToolkitTest, StepsLeftWhenTheProgramEndsFailTheRun)
 {
     start("close\nmenu 100\n");
     run([](const Event&) { return false; });
     try {
-        ui_->check_script_finished();
+        check_script_finished();
         ADD_FAILURE() << "no failure";
     } catch (const ScriptFailure& failure) {
         EXPECT_TRUE(contains(failure.message(), "script line 2 `menu 100`")) << failure.message();
@@ -740,7 +986,7 @@ TEST(TablesTest, DialogTemplatesAndMainMenuAreComplete)
 
 // The whole transcript of a small session with a browse-like window and a text viewer: the
 // format reviewers read, so any change to it shows here first.
-TEST_F(ToolkitTest, TranscriptShowsWindowsControlsTextsAndTitles)
+TEST_F(HeadlessToolkitTest, TranscriptShowsWindowsControlsTextsAndTitles)
 {
     start(R"(menu 100
 select 10177 "1"
@@ -816,3 +1062,13 @@ menu greyed: 100 101
 }
 
 }  // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef VELK_TEST_QT
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    platform::QtApplication application(argc, argv);
+#endif
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -46,8 +46,11 @@ std::vector<StandardButton> standard_buttons(MessageButtons buttons)
     return {ok};
 }
 
-void prepare(QMessageBox& box, std::string_view title, std::string_view text, QMessageBox::Icon icon)
+// `kind` names the box ("note", "question", ...), so that a test playing the user tells them apart.
+void prepare(QMessageBox& box, const char* kind, std::string_view title, std::string_view text,
+             QMessageBox::Icon icon)
 {
+    box.setObjectName(QString::fromLatin1(kind));
     box.setWindowTitle(q(title));
     box.setTextFormat(Qt::PlainText);
     box.setText(q(text));
@@ -58,12 +61,12 @@ void prepare(QMessageBox& box, std::string_view title, std::string_view text, QM
 
 void QtToolkit::note(std::string_view title, std::string_view text)
 {
-    message_box(title, text, MessageIcon::Information, MessageButtons::Ok);
+    standard_box("note", title, text, MessageIcon::Information, MessageButtons::Ok, 1);
 }
 
 void QtToolkit::error_box(std::string_view title, std::string_view text)
 {
-    message_box(title, text, MessageIcon::Error, MessageButtons::Ok);
+    standard_box("error", title, text, MessageIcon::Error, MessageButtons::Ok, 1);
 }
 
 // The buttons keep the program's order; closing the box answers the last one.
@@ -71,7 +74,7 @@ int QtToolkit::question(std::string_view title, std::string_view text, const std
 {
     if (buttons.empty()) throw ToolkitError("a question needs buttons");
     QMessageBox box(modal_parent());
-    prepare(box, title, text, QMessageBox::Question);
+    prepare(box, "question", title, text, QMessageBox::Question);
     std::vector<QAbstractButton*> added;
     for (const std::string& label : buttons) added.push_back(box.addButton(q(label), QMessageBox::AcceptRole));
     box.setDefaultButton(static_cast<QPushButton*>(added.front()));
@@ -82,12 +85,18 @@ int QtToolkit::question(std::string_view title, std::string_view text, const std
     return static_cast<int>(added.size()) - 1;
 }
 
-// Closing the box answers its last button (No, or Cancel).
 int QtToolkit::message_box(std::string_view title, std::string_view text, MessageIcon icon, MessageButtons buttons,
                            int default_button)
 {
+    return standard_box("message", title, text, icon, buttons, default_button);
+}
+
+// Closing the box answers its last button (No, or Cancel).
+int QtToolkit::standard_box(const char* kind, std::string_view title, std::string_view text, MessageIcon icon,
+                            MessageButtons buttons, int default_button)
+{
     QMessageBox box(modal_parent());
-    prepare(box, title, text, icon_of(icon));
+    prepare(box, kind, title, text, icon_of(icon));
     const std::vector<StandardButton> standard = standard_buttons(buttons);
     std::vector<QAbstractButton*> added;
     for (const StandardButton& b : standard) {
@@ -107,6 +116,7 @@ int QtToolkit::message_box(std::string_view title, std::string_view text, Messag
 std::optional<std::string> QtToolkit::prompt(std::string_view title, std::string_view label, std::string_view initial)
 {
     QInputDialog dialog(modal_parent());
+    dialog.setObjectName(QStringLiteral("prompt"));
     dialog.setWindowTitle(q(title));
     dialog.setLabelText(q(label));
     dialog.setInputMode(QInputDialog::TextInput);

@@ -123,8 +123,8 @@ std::string QtToolkit::save_file_dialog(const FileDialogDesc& desc)
         if (path.empty()) return "";
         if (!s_->files.exists(path)) return path;
         const files::PathParts parts = files::split_path(path);
-        const int answer = message_box(desc.title, "Plik " + path + " już istnieje.\nCzy chcesz go zastąpić?",
-                                       MessageIcon::Warning, MessageButtons::YesNo, 2);
+        const int answer = standard_box("replace", desc.title, "Plik " + path + " już istnieje.\nCzy chcesz go zastąpić?",
+                                        MessageIcon::Warning, MessageButtons::YesNo, 2);
         if (answer == kAnswerYes) return path;
         folder = parts.folder.empty() ? folder : parts.folder;
         name = parts.name + parts.extension;

@@ -44,6 +44,7 @@ void QtToolkit::build_menu(Win& window, const Menu& menu)
             continue;
         }
         auto* action = new QAction(q(item.text), owner);
+        action->setData(item.id);  // the item's id, for whoever looks for it by id
         model.owned.emplace_back(action);
         action->setEnabled(item.enabled);
         if (in)

@@ -201,6 +201,11 @@ private:
     // which shows now if it has not yet (a box asked for while it is being created).
     QWidget* modal_parent();
 
+    // ---- boxes (qt_boxes.cpp) ----
+    // A box with the platform's buttons; `kind` names it ("note", "error", "message", "replace").
+    int standard_box(const char* kind, std::string_view title, std::string_view text, MessageIcon icon,
+                     MessageButtons buttons, int default_button);
+
     // ---- menus (qt_menus.cpp) ----
     void build_menu(Win& window, const Menu& menu);
     void drop_menu(Win& window);
