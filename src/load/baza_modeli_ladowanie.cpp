@@ -45,8 +45,6 @@ const FrameDesc kBazaModeli{
      "są na końcu bazy."},
     zaladowana,
     flaga_problemu,
-    // A model base needs a rule base; without one the user is told so instead of nothing happening.
-    "Proszę załadować bazę reguł!",
 };
 
 const char* const kCzasDiagnozowania = "Czas diagnozowania jest zależny od złożoności bazy.";

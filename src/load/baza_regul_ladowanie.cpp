@@ -106,7 +106,6 @@ const FrameDesc kBazaRegul = {
      "wybierz błędną bazę i usuń puste linie,\nktóre najczęściej są na końcu bazy."},
     zaladowana,
     flaga_problemu,
-    "",
 };
 
 bool pamietaj_wyroznik_nazwy(kb::Context& ctx, std::string_view sciezka)

@@ -110,7 +110,7 @@ const RodzajMediow kBazaRad{
       "Błąd w trakcie wczytywania bazy rad. Baza zawiera puste linie!\nPrzejdź do 'Baza rad', "
       "wybierz opcję 'Edycja bazy rad',\nnastępnie wybierz błędną bazę i usuń puste linie, które "
       "najczęściej są na końcu bazy."},
-     zaladowana_ra, flaga_rad, "Proszę załadować bazę reguł!"},
+     zaladowana_ra, flaga_rad},
     "Baza rad ",
     "Baza rad została załadowana !",
     "Baza rad rozwinięta niepewna\n   ",
@@ -140,7 +140,7 @@ const RodzajMediow kBazaGrafiki{
       "Błąd w trakcie wczytywania bazy grafiki. Baza zawiera puste linie!\nPrzejdź do 'Baza "
       "grafiki', wybierz opcję 'Edycja bazy grafiki',\nnastępnie wybierz błędną bazę i usuń puste "
       "linie, które najczęściej są na końcu bazy."},
-     zaladowana_gr, flaga_mediow, "Proszę załadować bazę reguł!"},
+     zaladowana_gr, flaga_mediow},
     "Baza grafiki ",
     "Baza grafiki została załadowana !",
     "Baza grafiki rozwinięta niepewna\n   ",
@@ -166,7 +166,7 @@ const RodzajMediow kBazaMelodii{
       "Błąd w trakcie wczytywania bazy dźwięków. Baza zawiera puste linie!\nPrzejdź do 'Baza "
       "dźwięków', wybierz opcję 'Edycja bazy dźwięków',\nnastępnie wybierz błędną bazę i usuń "
       "puste linie, które najczęściej są na końcu bazy."},
-     zaladowana_me, flaga_mediow, "Proszę załadować bazę reguł!"},
+     zaladowana_me, flaga_mediow},
     "Baza dźwięków rozwinięta niepewna ",
     "Baza dźwięków została załadowana !",
     "Baza dźwięków rozwinięta niepewna\n   ",

@@ -62,7 +62,7 @@ const RodzajOgraniczen kDokladne{
       "Błąd w trakcie wczytywania bazy ograniczeń dokładnej. Baza zawiera puste linie!"
       "\nPrzejdź do 'Bazy ograniczeń dokładnej',wybierz opcję 'Edycja bazy ograniczeń dokładnych',"
       "\nnastępnie wybierz błędną bazę i usuń puste linie, które najczęściej są na końcu bazy."},
-     zaladowana_og, flaga_ograniczen, "Proszę załadować bazę ograniczeń dokładnych!"},
+     zaladowana_og, flaga_ograniczen},
     false,
     "Baza ograniczeń rozwinięta dokładna ",
     "Wynik ładowania bazy ograniczeń dokładnych",
@@ -84,7 +84,7 @@ const RodzajOgraniczen kNiepewne{
       "Błąd w trakcie wczytywania bazy ograniczeń niepewnej. Baza zawiera puste linie!"
       "\nPrzejdź do 'Bazy ograniczeń niepewnej',wybierz opcję 'Edycja bazy ograniczeń niepewnej',"
       "\nnastępnie wybierz błędną bazę i usuń puste linie, które najczęściej są na końcu bazy."},
-     zaladowana_op, flaga_ograniczen, "Proszę załadować bazę ograniczeń niepewnych!"},
+     zaladowana_op, flaga_ograniczen},
     true,
     "Baza ograniczeń rozwinięta niepewna ",
     "Wynik ładowania bazy ograniczeń niepewnych",

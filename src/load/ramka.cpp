@@ -51,7 +51,7 @@ LoadResult LoadCall::stop()
     kasowanie_jestem_tu(ctx_);
     title_without_rule_base();
     if (!is_rule_base() && ctx_.db.stan.nazwa_re.empty()) {
-        ctx_.ui.note("Uwaga!", desc_.rule_base_request);
+        ctx_.ui.note("Uwaga!", kRuleBaseRequest);
         return LoadResult::nothing_chosen();
     }
     if (desc_.problem_flag(ctx_)) return LoadResult::refused();

@@ -45,10 +45,10 @@ struct FrameDesc {
     bool (*loaded)(const kb::Context&);
     // One of the kind's problem flags holds: the quiet end then refuses (the load fails).
     bool (*problem_flag)(const kb::Context&);
-    // The note (titled "Uwaga!") of a load that needs a rule base when none is loaded:
-    // "Proszę załadować bazę reguł!"; empty for the rule base itself.
-    std::string_view rule_base_request;
 };
+
+// The note (titled "Uwaga!") of every load but the rule base's when no rule base is loaded.
+inline constexpr std::string_view kRuleBaseRequest = "Proszę załadować bazę reguł!";
 
 // The full path's file name without its folder ("C:/x/REzoo.BQZ" -> "REzoo.BQZ").
 std::string nazwa_pliku(std::string_view sciezka);
@@ -99,8 +99,9 @@ public:
     // ---- Outcomes ----
     // Stopped before anything was read (preconditions, cancelled dialog, refused file), or a
     // check before the commit point failed: nothing chosen when the kind needs no rule base or
-    // one is loaded, and no problem flag of the kind holds; the request note and nothing
-    // chosen when the kind needs a rule base and none is loaded; refused otherwise. A rule-base
+    // one is loaded, and no problem flag of the kind holds; the request for a rule base
+    // (kRuleBaseRequest) and nothing chosen when the kind needs one and none is loaded;
+    // refused otherwise. A rule-base
     // load that ends with no rule base loaded sets the main window's title to "velk".
     LoadResult stop();
     // After read() returned false: the instructions for a reported syntax error (E1) or for

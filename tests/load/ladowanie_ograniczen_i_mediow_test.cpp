@@ -48,22 +48,14 @@ protected:
     vector<string> notes() const { return lines_after("note"); }
 };
 
+// Each kind asks for the base it needs, the rule base, and never for itself.
 TEST_F(LadowanieOgraniczenIMediowTest, WithoutARuleBaseEachLoadAsksForOne)
 {
-    struct Case {
-        LoadResult (*laduj)(kb::Context&);
-        const char* note;
-    } cases[] = {
-        {load::laduj_baze_ograniczen, "\"Uwaga!\": \"Proszę załadować bazę ograniczeń dokładnych!\""},
-        {load::laduj_baze_ograniczen_p, "\"Uwaga!\": \"Proszę załadować bazę ograniczeń niepewnych!\""},
-        {load::laduj_baze_rad, "\"Uwaga!\": \"Proszę załadować bazę reguł!\""},
-        {load::laduj_baze_grafiki, "\"Uwaga!\": \"Proszę załadować bazę reguł!\""},
-        {load::laduj_baze_melodii, "\"Uwaga!\": \"Proszę załadować bazę reguł!\""},
-    };
-    for (const Case& c : cases) {
+    for (Laduj f : {load::laduj_baze_ograniczen, load::laduj_baze_ograniczen_p, load::laduj_baze_rad,
+                    load::laduj_baze_grafiki, load::laduj_baze_melodii}) {
         start("note \"Uwaga!\"\n");
-        EXPECT_EQ(laduj(c.laduj), LoadResult::nothing_chosen());
-        EXPECT_EQ(notes(), (vector<string>{c.note}));
+        EXPECT_EQ(laduj(f), LoadResult::nothing_chosen());
+        EXPECT_EQ(notes(), (vector<string>{"\"Uwaga!\": \"Proszę załadować bazę reguł!\""}));
         EXPECT_TRUE(lines_after("open dialog").empty());
     }
 }
