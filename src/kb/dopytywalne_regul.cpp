@@ -53,20 +53,6 @@ void write_lines(Context& ctx, std::initializer_list<std::string_view> lines)
     }
 }
 
-void odrzuc_koniec_warunkiem(Context& ctx)
-{
-    write_lines(ctx, {"Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły.",
-                      "Przejdź do 'Bazy reguł niepewnej',",
-                      "wybierz opcję 'Edycja bazy reguł', wybierz błędną bazę ",
-                      "i usuń warunek \"koniec\" (lub \"nkoniec\") z reguł!", ""});
-    ctx.ui.note("Błędne reguły bazy reguł!",
-                "Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły."
-                "\nPrzejdź do 'Bazy reguł niepewnej',"
-                "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
-                "\ni usuń warunek \"koniec\" (lub \"nkoniec\") z reguł.");
-    forget_rule_base(ctx);
-}
-
 void odrzuc_fakty(Context& ctx, const SList& bledne)
 {
     write_lines(ctx, {"Przejdź do 'Bazy reguł niepewnej',",
@@ -84,19 +70,23 @@ void odrzuc_fakty(Context& ctx, const SList& bledne)
 
 // Records the lists of one computation, replacing the previous one's (readers never meet an
 // older base), and gives the askable conditions.
-SList pamietaj_listy_regul(Context& ctx, const ListyRegul& l)
+std::optional<SList> pamietaj_listy_regul(Context& ctx, const ListyRegul& l)
 {
     auto& stan = ctx.db.stan;
     stan.lista_warunkow.set(l.warunki);
     stan.lista_wnioskow_regul.remove_all();
     stan.lista_wnioskow_regul.add_last(l.wnioski_bez_konca);
     stan.lista_wnioskow_regul.add_last(l.wnioski);
+    if (koniec_wnioskiem_i_warunkiem(l)) return std::nullopt;
     return usun(kBezWarunku, roznica_zbiorow(l.warunki, l.wnioski_bez_konca));
 }
 
 }  // namespace
 
-SList wyznacz_warunki_dopytywalne(Context& ctx) { return pamietaj_listy_regul(ctx, listy_regul(ctx)); }
+std::optional<SList> wyznacz_warunki_dopytywalne(Context& ctx)
+{
+    return pamietaj_listy_regul(ctx, listy_regul(ctx));
+}
 
 bool testowanie_dopytywalnosci_faktow(Context& ctx)
 {
@@ -104,13 +94,9 @@ bool testowanie_dopytywalnosci_faktow(Context& ctx)
     ctx.db.baza_regul.fakt.each([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 
-    const ListyRegul listy = listy_regul(ctx);
-    const SList dopytywalne = pamietaj_listy_regul(ctx, listy);
-    if (koniec_wnioskiem_i_warunkiem(listy)) {
-        odrzuc_koniec_warunkiem(ctx);
-        return false;
-    }
-    const SList bledne = roznica_zbiorow(fakty, dopytywalne);
+    const std::optional<SList> dopytywalne = wyznacz_warunki_dopytywalne(ctx);
+    if (!dopytywalne) return true;
+    const SList bledne = roznica_zbiorow(fakty, *dopytywalne);
     if (bledne.empty()) return true;
     odrzuc_fakty(ctx, bledne);
     return false;

@@ -3,6 +3,8 @@
 // the load-time check that every given fact is askable. Writes only to the auxiliary window.
 #pragma once
 
+#include <optional>
+
 #include "kb/context.h"
 #include "platform/facts.h"
 
@@ -12,14 +14,14 @@ namespace kb {
 // (last occurrences kept), less the rule conclusions and less "bez warunku". Records, each
 // replacing what an earlier computation recorded: `lista_warunkow` (all conditions) and the
 // pair of `lista_wnioskow_regul` facts, first the conclusions without "koniec", then with it.
-// Always succeeds: a rule base that also uses "koniec" as a condition is refused by
-// testowanie_dopytywalnosci_faktow, with a note.
-facts::SList wyznacz_warunki_dopytywalne(Context& ctx);
+// nullopt, the lists recorded all the same, when the stop conclusion "koniec" is also a
+// condition (with or without "n"): such a rule base cannot be run, and its load refuses it.
+std::optional<facts::SList> wyznacz_warunki_dopytywalne(Context& ctx);
 
-// The load-time check of the given facts. Computes the askables afresh; when "koniec" is both
-// a conclusion and a condition (with or without "n"), or a given fact (negation stripped) is
-// no askable condition, it says so in the auxiliary window and a note, forgets the rule base
-// as a unit (forget_rule_base) and fails.
+// The load-time check of the given facts. Computes the askables afresh; when a given fact
+// (negation stripped) is no askable condition, it says so in the auxiliary window and a note,
+// forgets the rule base as a unit (forget_rule_base) and fails. Passes when the askables
+// cannot be computed ("koniec" as a condition): the load has refused that base before.
 bool testowanie_dopytywalnosci_faktow(Context& ctx);
 
 // Each item on a line of its own after three blanks, in the auxiliary window only.

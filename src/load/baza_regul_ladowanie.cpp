@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "diagnostics/testy_ladowania_regul.h"
+#include "kb/baza_regul.h"
 #include "kb/dopytywalne.h"
 #include "kb/dopytywalne_regul.h"
 #include "kb/wyroznik.h"
@@ -52,12 +53,37 @@ void komunikat_zaladowania(kb::Context& ctx, const std::string& nazwa, const std
                 "Baza reguł rozwinięta niepewna\n    " + nazwa + "\nzostała załadowana.");
 }
 
-// The askable conditions of the rules just read, as inference and the browse windows find them.
-void pamietaj_dopytywalne(kb::Context& ctx)
+// A stop rule's conclusion used as a condition: inference could never run such a base, so it
+// is refused here, before the diagnoses ask their questions.
+void refuse_stop_conclusion_as_condition(kb::Context& ctx)
 {
-    facts::SList dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
-    kb::pamietaj_liste_dopytywalnych(ctx, dopytywalne);
-    kb::pamietaj_warunki_dopytywalne(ctx, dopytywalne);
+    for (const char* line : {"Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły.",
+                             "Przejdź do 'Bazy reguł niepewnej',",
+                             "wybierz opcję 'Edycja bazy reguł', wybierz błędną bazę ",
+                             "i usuń warunek \"koniec\" (lub \"nkoniec\") z reguł!", ""}) {
+        ctx.ui.write(line);
+        ctx.ui.write("\n");
+    }
+    ctx.ui.note("Błędne reguły bazy reguł!",
+                "Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły."
+                "\nPrzejdź do 'Bazy reguł niepewnej',"
+                "\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę "
+                "\ni usuń warunek \"koniec\" (lub \"nkoniec\") z reguł.");
+    kb::forget_rule_base(ctx);
+}
+
+// The askable conditions of the rules just read, as inference and the browse windows find
+// them. False, the rule base refused with a note, when they cannot be computed.
+bool pamietaj_dopytywalne(kb::Context& ctx)
+{
+    const std::optional<facts::SList> dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
+    if (!dopytywalne) {
+        refuse_stop_conclusion_as_condition(ctx);
+        return false;
+    }
+    kb::pamietaj_liste_dopytywalnych(ctx, *dopytywalne);
+    kb::pamietaj_warunki_dopytywalne(ctx, *dopytywalne);
+    return true;
 }
 
 // The numbers of the rules of each conclusion, in rule-base order, and the conclusions in the
@@ -166,7 +192,7 @@ LoadResult laduj_baze_regul(kb::Context& ctx)
     if (!zaladowana(ctx)) return call.finish(plik);  // a CF check refused the base: its note said why
     if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return call.stop();
     wyznacz_nazwe_opisu(ctx);
-    pamietaj_dopytywalne(ctx);
+    if (!pamietaj_dopytywalne(ctx)) return call.fail();
 
     // Commit point: from here a failing step fails the load.
     if (!diagnostics::testuj_sprzecznosc_1w(ctx)) return call.fail();

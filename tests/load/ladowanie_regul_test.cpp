@@ -194,6 +194,51 @@ TEST_F(LadowanieRegulTest, BaseUnloadedByACheckIsAFailedLoad)
     EXPECT_TRUE(znaczniki_usuniete());
 }
 
+// A stop conclusion that is also a condition (with or without "n") is refused at the askables
+// step: after the first diagnosis question and before the other two, with its note, the rule
+// base forgotten and the load failed.
+TEST_F(LadowanieRegulTest, KoniecConcludedAndAConditionIsRefusedBeforeTheLaterQuestions)
+{
+    for (const std::string condition : {"koniec", "nkoniec"}) {
+        write_file("REstop.BQZ",
+                   "reguła(1,\"koniec\",[\"a\"],1,\"0.9\")\nreguła(2,\"b\",[\"" + condition + "\"],1,\"0.5\")\n");
+        EXPECT_EQ(laduj("open -> REstop.BQZ\nnote \"Wynik ładowania bazy reguł\"\nmessage \"Wybierz\" -> Nie\n"
+                        "note \"Błędne reguły bazy reguł!\"\n"),
+                  LoadResult::refused())
+            << condition;
+        EXPECT_EQ(lines_after("message").size(), 1u) << condition;
+        const std::vector<std::string> lines = aux();
+        ASSERT_GE(lines.size(), 5u);
+        EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end()),
+                  (std::vector<std::string>{"Wniosek \"koniec\" kończy wnioskowanie i nie może być warunkiem reguły.",
+                                            "Przejdź do 'Bazy reguł niepewnej',",
+                                            "wybierz opcję 'Edycja bazy reguł', wybierz błędną bazę ",
+                                            "i usuń warunek \"koniec\" (lub \"nkoniec\") z reguł!", ""}))
+            << condition;
+        EXPECT_EQ(lines_after("note \"Błędne reguły bazy reguł!\":"),
+                  (std::vector<std::string>{
+                      "\"Wniosek \\\"koniec\\\" kończy wnioskowanie i nie może być warunkiem reguły.\\nPrzejdź do "
+                      "'Bazy reguł niepewnej',\\nwybierz opcję 'Edycja bazy reguł', wybierz błędną bazę \\ni usuń "
+                      "warunek \\\"koniec\\\" (lub \\\"nkoniec\\\") z reguł.\""}))
+            << condition;
+        EXPECT_TRUE(ctx().db.baza_regul.regula.empty()) << condition;
+        EXPECT_TRUE(ctx().db.stan.nazwa_re.empty()) << condition;
+        EXPECT_EQ(lines_after("title").back(), "\"velk_QZ wnioskuje dla bazy wiedzy STOP\" -> \"velk\"") << condition;
+        EXPECT_TRUE(znaczniki_usuniete());
+    }
+}
+
+// A base that only concludes "koniec", or only uses it as a condition, loads as before.
+TEST_F(LadowanieRegulTest, KoniecOnlyConcludedOrOnlyAConditionLoads)
+{
+    for (const char* rules : {"reguła(1,\"koniec\",[\"a\"],1,\"0.9\")\n", "reguła(1,\"b\",[\"koniec\"],1,\"0.9\")\n"}) {
+        write_file("REstop.BQZ", rules);
+        EXPECT_EQ(laduj(std::string("open -> REstop.BQZ\nnote \"Wynik ładowania bazy reguł\"\n") + kNieNieNie),
+                  LoadResult::loaded(path("REstop.BQZ")))
+            << rules;
+    }
+}
+
 TEST_F(LadowanieRegulTest, RuleNumberListsPerConclusion)
 {
     load(ctx().db.baza_regul,
@@ -267,7 +312,6 @@ TEST_F(LadowanieRegulTest, ConstraintWithFewerThanTwoConditionsUnloadsItsWholeBa
 
         if (niepewna) load::wykrywanie_ograniczen_pojedynczych_p(ctx());
         else load::wykrywanie_ograniczen_pojedynczych(ctx());
-        end_aux_line();
 
         EXPECT_TRUE(og.ograniczenie.empty() && og.nazwa_og.empty()) << o;
         EXPECT_TRUE(op.ograniczenie_n.empty() && op.nazwa_op.empty()) << o;
