@@ -212,6 +212,9 @@ PICTURE_BLOCKS = {
     "KOCIOL_OK.BMP": [(120, 120, 130), (0, 160, 60)],
 }
 
+# The intro window's picture, looked for in the program's starting folder.
+INTRO_PICTURE = "main_qz.bmp"
+
 # Sounds: 0.1 s of a sine tone, 8000 Hz, 16-bit mono.
 SOUND_TONES = {
     "ALARM.WAV": 880.0,
@@ -328,15 +331,14 @@ def check_tables():
 # ---- Media files ---------------------------------------------------------------------------
 
 
-def bmp_bytes(blocks, width=32, height=24):
+def bmp_from_pixels(width, height, pixel):
+    """A 24-bit uncompressed BMP; pixel(x, y) gives (R, G, B), y counted from the top."""
     row_size = (width * 3 + 3) // 4 * 4
     pixels = bytearray()
-    for y in range(height):  # bottom row first
+    for y in reversed(range(height)):  # bottom row first
         row = bytearray()
         for x in range(width):
-            r, g, b = blocks[x * len(blocks) // width]
-            if y < height // 4:  # a dark strip along the bottom
-                r, g, b = r // 3, g // 3, b // 3
+            r, g, b = pixel(x, y)
             row += bytes((b, g, r))
         row += bytes(row_size - len(row))
         pixels += row
@@ -344,6 +346,35 @@ def bmp_bytes(blocks, width=32, height=24):
     file_header = struct.pack("<2sIHHI", b"BM", header_size + len(pixels), 0, 0, header_size)
     info_header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
     return file_header + info_header + bytes(pixels)
+
+
+def bmp_bytes(blocks, width=32, height=24):
+    def pixel(x, y):
+        r, g, b = blocks[x * len(blocks) // width]
+        if y >= height - height // 4:  # a dark strip along the bottom
+            r, g, b = r // 3, g // 3, b // 3
+        return r, g, b
+
+    return bmp_from_pixels(width, height, pixel)
+
+
+def intro_pixel(x, y):
+    """The intro picture, 120 x 100: a house with a lit window and a smoking chimney."""
+    if y >= 80:
+        return (70, 140, 60)  # grass
+    if 30 <= x < 90 and 50 <= y < 80:  # the walls, with a door and two windows
+        if 52 <= x < 66 and 60 <= y < 80:
+            return (110, 60, 30)
+        if (36 <= x < 48 or 72 <= x < 84) and 56 <= y < 68:
+            return (250, 220, 90) if x < 60 else (180, 210, 240)
+        return (235, 215, 180)
+    if 20 <= x < 100 and 24 <= y < 50 and abs(x - 60) <= (y - 24) * 40 // 26:  # the roof
+        return (180, 50, 40)
+    if 74 <= x < 82 and 18 <= y < 40:  # the chimney
+        return (120, 90, 80)
+    if (x - 80) ** 2 + (y - 12) ** 2 <= 16 or (x - 86) ** 2 + (y - 6) ** 2 <= 9:  # smoke
+        return (225, 225, 230)
+    return (150, 190, 235 - y)  # the sky, lighter towards the ground
 
 
 def write_wav(path, frequency, rate=8000, seconds=0.1):
@@ -383,6 +414,8 @@ def main():
     for name, frequency in SOUND_TONES.items():
         write_wav(sound_dir / name, frequency)
     (description_dir / f"{MARK}.OPI").write_bytes(windows_text(nfc(DESCRIPTION)))
+    # The program started in BAZY/ (scripts/run.sh) shows this picture in its intro window.
+    (bases / INTRO_PICTURE).write_bytes(bmp_from_pixels(120, 100, intro_pixel))
     print(f"written: {ROOT}")
     return 0
 
