@@ -48,6 +48,18 @@ KeySet<L> key_set(const L& list)
     return KeySet<L>(list.begin(), list.end());
 }
 
+template <class L, class X>
+std::optional<L> without_one(const L& list, const X& x, std::size_t later)
+{
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i] == x && later-- == 0) {
+            L out = list;
+            out.erase(out.begin() + static_cast<std::ptrdiff_t>(i));
+            return out;
+        }
+    return std::nullopt;
+}
+
 template <class L>
 L without_repeats_keeping_last(const L& list)
 {
@@ -136,6 +148,15 @@ IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists)
 SList usun(std::string_view x, const SList& list) { return without(list, x); }
 SList usun_wszystkie(std::string_view x, const SList& list) { return without(list, x); }
 IList usun_i(std::int32_t x, const IList& list) { return without(list, x); }
+
+std::optional<SList> usun_jeden(std::string_view x, const SList& list, std::size_t later)
+{
+    return without_one(list, x, later);
+}
+std::optional<IList> usun_jeden(std::int32_t x, const IList& list, std::size_t later)
+{
+    return without_one(list, x, later);
+}
 
 SList redukuj(const SList& list) { return without_repeats_keeping_last(list); }
 IList redukuj(const IList& list) { return without_repeats_keeping_last(list); }

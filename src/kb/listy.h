@@ -3,6 +3,7 @@
 // byte for byte (letter case, Polish letters and blanks count); nothing here touches the store.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,6 +31,11 @@ SList usun(std::string_view x, const SList& list);
 // The same removal of every occurrence, under the name the diagnoses give it.
 SList usun_wszystkie(std::string_view x, const SList& list);
 IList usun_i(std::int32_t x, const IList& list);
+// The list without one occurrence of x: the first one, or with `later` = k the (k+1)-th one
+// (the earlier ones then stay), which is what each further answer of the removal gives.
+// nullopt when x does not occur that often (the empty list included).
+std::optional<SList> usun_jeden(std::string_view x, const SList& list, std::size_t later = 0);
+std::optional<IList> usun_jeden(std::int32_t x, const IList& list, std::size_t later = 0);
 // Without repeats; of each value only its last occurrence stays.
 SList redukuj(const SList& list);
 IList redukuj(const IList& list);

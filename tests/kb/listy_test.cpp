@@ -89,6 +89,29 @@ TEST(Listy, UsunAndJoins)
     EXPECT_EQ(usuniecie_list_wewnetrznych_i({{1}, {}, {2, 3}}), (IList{1, 2, 3}));
 }
 
+// One occurrence at a time: the first, then each later one on a further answer.
+TEST(Listy, UsunJeden)
+{
+    struct Case {
+        IList list;
+        std::size_t later;
+        std::optional<IList> expected;
+    };
+    const std::vector<Case> cases = {
+        {{4, 2, 4}, 0, IList{2, 4}},
+        {{4, 2, 4}, 1, IList{4, 2}},
+        {{4, 2, 4}, 2, std::nullopt},
+        {{2}, 0, std::nullopt},
+        {{}, 0, std::nullopt},
+        {{4}, 0, IList{}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(usun_jeden(4, c.list, c.later), c.expected) << ::testing::PrintToString(c.list) << c.later;
+    EXPECT_EQ(usun_jeden("a", SList{"b", "a", "a"}), (SList{"b", "a"}));
+    EXPECT_EQ(usun_jeden("a", SList{"b", "a", "c", "a"}, 1), (SList{"b", "a", "c"}));
+    EXPECT_EQ(usun_jeden("A", SList{"a"}), std::nullopt);
+}
+
 TEST(Listy, ElementLengthAndChoice)
 {
     EXPECT_TRUE(element("b", {"a", "b"}));
