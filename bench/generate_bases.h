@@ -1,14 +1,33 @@
 // Generators of large knowledge bases for the benchmarks: realistic Polish names, condition
-// lists and CF texts, reproducible from a seed. Text only; writing files is the caller's.
+// lists and CF texts, reproducible from a seed, and the same facts written as Prolog clauses.
+// Text only; writing files is the caller's.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace bench {
 
-// A rule-base file text (UTF-8, LF line ends) of `rules` rules, with a few given facts,
-// disjunctive conclusions and remarks among them, as a knowledge engineer would write it.
-std::string generate_rule_base(std::size_t rules, unsigned seed = 1);
+// A rule-base file text (UTF-8, LF line ends) of `rules` rules that loads cleanly: `conclusions`
+// distinct conclusions (0: a quarter as many as rules) with their rules together, 1-4 conditions
+// a rule, about 30% of them concluded by other rules and 20% negated; every 50th conclusion
+// disjunctive, a given fact every 200 rules, a remark here and there. No rule with CF 1 has a
+// single condition, so the load asks only its three diagnosis questions.
+std::string generate_rule_base(std::size_t rules, unsigned seed = 1, std::size_t conclusions = 0);
+
+// A model base of `models` models of every kind with the rule base it belongs to (the rule
+// base's conditions are the models' application conditions, and some rules take the models'
+// conclusions as conditions). Both load cleanly with no question beyond the rule base's three.
+struct ModelBase {
+    std::string rules;
+    std::string models;
+};
+ModelBase generate_model_base(std::size_t models, unsigned seed = 1);
+
+// The facts of a fact-file text (as generated above) as a Prolog source file that SWI-Prolog
+// consults: UTF-8, each fact a clause of a dynamic predicate.
+enum class BaseKind { rules, models };
+std::string prolog_clauses(std::string_view fact_text, BaseKind kind);
 
 }  // namespace bench
