@@ -1,5 +1,5 @@
-// The line reader and the value writers of fact files. The reader works on a string_view of
-// the whole text and builds each field in place, so a load allocates only what it keeps.
+// The line reader and the value writers of fact files. The reader decodes one line at a time
+// into a buffer it reuses and builds each field in place, so a load allocates only what it keeps.
 // No locale, no regex, no streams: this runs once per line of bases of 100,000 rules.
 #include "platform/factfile.h"
 
@@ -221,24 +221,42 @@ void LineReader::read_field(facts::ListaList& out)
     out = exact_copy(scratch_lists_);
 }
 
-void load_lines(std::string_view text, const NameIndex& names, std::span<const Slot> slots)
+namespace {
+
+// One line's text for the reader: CP1250 decoded into `buffer`, UTF-8 viewed in place; without
+// its carriage returns either way (they are dropped wherever they stand).
+std::string_view line_text(std::string_view bytes, text::Encoding encoding, std::string& buffer)
 {
-    std::string without_cr;
-    if (text.find('\r') != std::string_view::npos) {
-        without_cr.reserve(text.size());
-        for (char c : text)
-            if (c != '\r') without_cr += c;
-        text = without_cr;
+    const bool has_cr = std::memchr(bytes.data(), '\r', bytes.size()) != nullptr;
+    if (encoding == text::Encoding::Cp1250) {
+        text::cp1250_to_utf8(bytes, buffer);
+    } else if (has_cr) {
+        buffer.assign(bytes);
+    } else {
+        return bytes;
     }
+    if (has_cr) std::erase(buffer, '\r');
+    return buffer;
+}
+
+}  // namespace
+
+void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
+                std::span<const Slot> slots)
+{
     LineReader reader;
+    std::string buffer;
     std::size_t line_number = 0;
     std::size_t pos = 0;
-    while (pos < text.size()) {
-        const char* lf = static_cast<const char*>(std::memchr(text.data() + pos, '\n', text.size() - pos));
-        std::size_t end = lf ? static_cast<std::size_t>(lf - text.data()) : text.size();
-        reader.start(text.substr(pos, end - pos), ++line_number);
-        std::string_view name = reader.read_name();
-        auto found = names.find(name);
+    while (pos < bytes.size()) {
+        const char* lf = static_cast<const char*>(std::memchr(bytes.data() + pos, '\n', bytes.size() - pos));
+        const std::size_t end = lf ? static_cast<std::size_t>(lf - bytes.data()) : bytes.size();
+        const std::string_view line = line_text(bytes.substr(pos, end - pos), encoding, buffer);
+        // Text of nothing but carriage returns after the last line feed is no line.
+        if (!lf && line.empty()) return;
+        reader.start(line, ++line_number);
+        const std::string_view name = reader.read_name();
+        const auto found = names.find(name);
         if (found == names.end()) reader.fail(unknown_fact_name);
         const Slot& slot = slots[found->second];
         slot.add(slot.list, reader);

@@ -104,8 +104,10 @@ struct Slot {
 };
 using NameIndex = std::unordered_map<std::string_view, std::size_t>;
 
-// Splits the text into lines (dropping every CR first) and hands each to the slot its name picks.
-void load_lines(std::string_view text, const NameIndex& names, std::span<const Slot> slots);
+// Splits the bytes into lines at each LF, decodes each line (dropping every CR) and hands it to
+// the slot its name picks. Only one line's decoded text exists at a time.
+void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
+                std::span<const Slot> slots);
 
 template <class T>
 void read_fields(LineReader& r, T& fact)
@@ -143,6 +145,17 @@ const NameIndex& name_index()
         return m;
     }();
     return index;
+}
+
+template <class Db>
+void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding)
+{
+    std::vector<Slot> slots;
+    db.visit([&](std::string_view, auto& list) {
+        using T = typename std::remove_reference_t<decltype(list)>::value_type;
+        slots.push_back(Slot{&list, &read_and_add<T>});
+    });
+    load_lines(bytes, encoding, name_index<Db>(), slots);
 }
 
 void write_value(std::string& out, std::string_view s);
@@ -187,26 +200,26 @@ void append_fact(std::string& out, std::string_view name, const T& fact)
 template <class Db>
 void load_text(Db& db, std::string_view utf8)
 {
-    std::vector<detail::Slot> slots;
-    db.visit([&](std::string_view, auto& list) {
-        using T = typename std::remove_reference_t<decltype(list)>::value_type;
-        slots.push_back(detail::Slot{&list, &detail::read_and_add<T>});
-    });
-    detail::load_lines(utf8, detail::name_index<Db>(), slots);
+    detail::load_encoded(db, utf8, text::Encoding::Utf8);
 }
 
-// Loads the bytes of a file: CP1250, or UTF-8 when they are valid UTF-8 with non-ASCII.
+// Loads the bytes of a file: CP1250, or UTF-8 when they are valid UTF-8 with non-ASCII (a
+// byte-order mark first is no text), as the files layer reads text files.
 template <class Db>
 void load_bytes(Db& db, std::string_view bytes)
 {
-    load_text(db, text::decode(bytes, text::detect_encoding(bytes)));
+    const text::Encoding encoding = text::detect_encoding(bytes);
+    if (encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
+    detail::load_encoded(db, bytes, encoding);
 }
 
-// Loads a fact file; a file that cannot be read raises files::FileError.
+// Loads a fact file: its bytes are read once and decoded line by line as they are read into
+// the facts, so no decoded copy of the whole file exists. A file that cannot be read raises
+// files::FileError.
 template <class Db>
 void load(Db& db, const files::Files& files, std::string_view path)
 {
-    load_text(db, files.read_text(path).text);
+    load_bytes(db, files.read_bytes(path));
 }
 
 // The written form of a whole database (UTF-8, each fact on a line ended by LF): fact names

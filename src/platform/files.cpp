@@ -206,20 +206,36 @@ void replace_atomically(const std::string& target, std::string_view bytes) {
     }
 }
 
+// Reads into `bytes` from `filled` on until the end of the file or of the buffer; the count read.
+std::size_t read_into(int fd, std::string& bytes, std::size_t filled, const std::string& path) {
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) fail("Nie można odczytać pliku", path, errno);
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+// One allocation of the file's size and reads straight into it; a file that grows meanwhile, or
+// one whose size the system does not know (a pipe), is read on in growing steps.
 std::string read_all(const std::string& path) {
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) fail("Nie można otworzyć pliku", path, errno);
     struct stat info {};
-    if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode)) fail("Nie można otworzyć pliku", path, EISDIR);
+    if (::fstat(fd.get(), &info) != 0) fail("Nie można odczytać pliku", path, errno);
+    if (S_ISDIR(info.st_mode)) fail("Nie można otworzyć pliku", path, EISDIR);
     std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) fail("Nie można odczytać pliku", path, errno);
-        if (got == 0) return bytes;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    const std::size_t expected = S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0;
+    bytes.resize(expected + 1);  // one byte more shows the end without another read
+    std::size_t filled = read_into(fd.get(), bytes, 0, path);
+    while (filled == bytes.size()) {
+        bytes.resize(bytes.size() * 2 + 65536);
+        filled = read_into(fd.get(), bytes, filled, path);
     }
+    bytes.resize(filled);
+    return bytes;
 }
 
 }  // namespace

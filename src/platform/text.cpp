@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace text {
@@ -91,6 +93,42 @@ std::optional<unsigned char> cp1250_byte_of(char32_t c) {
 
 char32_t code_point_of(unsigned char byte) {
     return byte < 0x80 ? char32_t{byte} : char32_t{kHighHalf[byte - 0x80]};
+}
+
+// The UTF-8 form of every CP1250 byte (one to three bytes), for decoding whole files a table
+// look-up at a time.
+struct Utf8Form {
+    std::array<char, 3> bytes;
+    unsigned char length;
+};
+
+constexpr std::array<Utf8Form, 256> make_utf8_forms() {
+    std::array<Utf8Form, 256> forms{};
+    for (unsigned b = 0; b < 256; ++b) {
+        const char32_t c = b < 0x80 ? char32_t{b} : char32_t{kHighHalf[b - 0x80]};
+        Utf8Form& f = forms[b];
+        if (c < 0x80) {
+            f.bytes = {static_cast<char>(c), 0, 0};
+            f.length = 1;
+        } else if (c < 0x800) {
+            f.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+            f.length = 2;
+        } else {
+            f.bytes = {static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (c & 0x3F))};
+            f.length = 3;
+        }
+    }
+    return forms;
+}
+
+constexpr std::array<Utf8Form, 256> kUtf8Forms = make_utf8_forms();
+
+// Eight bytes at a time: whether any of them is above 0x7F.
+bool any_high_bit(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    return (word & 0x8080808080808080ull) != 0;
 }
 
 // ---- UTF-8 ----
@@ -184,9 +222,25 @@ constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string cp1250_to_utf8(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (char b : bytes) append_utf8(out, code_point_of(static_cast<unsigned char>(b)));
+    cp1250_to_utf8(bytes, out);
     return out;
+}
+
+// Two passes: the exact size first, so that the text is allocated once, then the bytes.
+void cp1250_to_utf8(std::string_view bytes, std::string& out) {
+    std::size_t size = 0;
+    for (char b : bytes) size += kUtf8Forms[static_cast<unsigned char>(b)].length;
+    out.resize(size);
+    char* to = out.data();
+    for (char b : bytes) {
+        const Utf8Form& f = kUtf8Forms[static_cast<unsigned char>(b)];
+        to[0] = f.bytes[0];
+        if (f.length > 1) {
+            to[1] = f.bytes[1];
+            if (f.length > 2) to[2] = f.bytes[2];
+        }
+        to += f.length;
+    }
 }
 
 std::string utf8_to_cp1250(std::string_view utf8) {
@@ -203,20 +257,32 @@ std::string utf8_to_cp1250(std::string_view utf8) {
 
 Encoding detect_encoding(std::string_view bytes) {
     bool non_ascii = false;
-    for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        // Runs of ASCII are skipped a word at a time.
+        while (i + 8 <= n && !any_high_bit(bytes.data() + i)) i += 8;
+        if (i == n) break;
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const Decoded d = decode_at(bytes, i);
         if (!d.valid) return Encoding::Cp1250;
-        non_ascii = non_ascii || d.code_point >= 0x80;
+        non_ascii = true;
         i += d.length;
     }
     return non_ascii ? Encoding::Utf8 : Encoding::Cp1250;
 }
 
+std::string_view without_byte_order_mark(std::string_view utf8) {
+    if (utf8.starts_with(kUtf8ByteOrderMark)) utf8.remove_prefix(kUtf8ByteOrderMark.size());
+    return utf8;
+}
+
 std::string decode(std::string_view bytes, Encoding encoding) {
     if (encoding == Encoding::Cp1250) return cp1250_to_utf8(bytes);
     // An editor on Linux may have put a byte-order mark first; it is no character of the text.
-    if (bytes.starts_with(kUtf8ByteOrderMark)) bytes.remove_prefix(kUtf8ByteOrderMark.size());
-    return std::string(bytes);
+    return std::string(without_byte_order_mark(bytes));
 }
 
 std::string encode(std::string_view utf8, Encoding encoding) {
@@ -283,8 +349,19 @@ bool equal_ignoring_case(std::string_view a, std::string_view b) {
 }
 
 int cp1250_compare(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
+    // Equal bytes are equal characters: the comparison decodes from the start of the
+    // character in which the two first differ. Every byte that is no continuation byte starts
+    // a character, so that start is the last such byte of the common part.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t start = 0;
+    while (start < common && a[start] == b[start]) ++start;
+    if (start == a.size() && start == b.size()) return 0;
+    const auto continues = [](std::string_view s, std::size_t k) {
+        return k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80;
+    };
+    while (start > 0 && (continues(a, start) || continues(b, start))) --start;
+    std::size_t i = start;
+    std::size_t j = start;
     while (i < a.size() && j < b.size()) {
         const Decoded da = decode_at(a, i);
         const Decoded db = decode_at(b, j);

@@ -17,6 +17,8 @@ enum class Encoding { Cp1250, Utf8 };
 // Every one of the 256 bytes maps to one code point; the five bytes CP1250 leaves unassigned
 // (0x81 0x83 0x88 0x90 0x98) map to U+0081 ... so that they round-trip.
 std::string cp1250_to_utf8(std::string_view bytes);
+// The same into `out`, replacing its text (its memory is reused: for decoding line by line).
+void cp1250_to_utf8(std::string_view bytes, std::string& out);
 
 // The inverse of cp1250_to_utf8; a character CP1250 cannot hold becomes '?'.
 std::string utf8_to_cp1250(std::string_view utf8);
@@ -25,6 +27,8 @@ std::string utf8_to_cp1250(std::string_view utf8);
 // on Linux and is read as UTF-8; everything else is CP1250.
 Encoding detect_encoding(std::string_view bytes);
 std::string decode(std::string_view bytes, Encoding encoding);
+// UTF-8 bytes without the byte-order mark an editor on Linux may have put first.
+std::string_view without_byte_order_mark(std::string_view utf8);
 std::string encode(std::string_view utf8, Encoding encoding);
 
 // ---- Characters (UTF-8 strings, counted in code points) ------------------------------------

@@ -259,6 +259,48 @@ TEST(FactFileRead, CarriageReturnsAnywhereAreDroppedBeforeParsing)
     EXPECT_EQ(db.fakt.first(), (kb::Fakt{"a", "1"}));
 }
 
+// What a file's bytes load to: its facts written out, and the error of its first bad line.
+template <class Db>
+std::string outcome(std::string_view bytes, void (*load)(Db&, std::string_view))
+{
+    Db db;
+    std::string error = "none";
+    try {
+        load(db, bytes);
+    } catch (const factfile::LoadError& e) {
+        error = std::to_string(e.number) + " line " + std::to_string(e.line_number) + " at " +
+                std::to_string(e.position) + ": " + e.line;
+    }
+    return factfile::save_text(db) + "error " + error;
+}
+
+TEST(FactFileRead, DecodingLineByLineLoadsWhatTheWholeDecodedTextLoads)
+{
+    // The bytes are decoded one line at a time; the result is that of the whole file decoded
+    // and stripped of its carriage returns first, as the text reader gives it.
+    using std::string_literals::operator""s;
+    const std::string cases[] = {
+        "fakt(\"a\",\"1\")\r\n\r",                              // nothing but CR after the last LF
+        "fakt(\"a\",\"1\")\r\n\r\n",                           // an empty line of its own
+        "\r",
+        "\r\n",
+        "fa\rkt(\"\xB9\r\",\"1\")",                            // CR inside a CP1250 line
+        "fakt(\"\xBF\xF3\xB3w\",\"1\")\nfakt(\"x\",1)\r\n",    // an error after a good line
+        "\xEF\xBB\xBF" "fakt(\"żółw\",\"1\")\r\nfakt(\"ą\r\",\"0\")",  // UTF-8 with its mark
+        "\xEF\xBB\xBF" "fakt(\"a\",\"1\")",                      // the mark of an ASCII file is text
+        "fakt(\"a\0\",\"1\")\r\nfakt(\"b\",\"1\")"s,             // a byte 0 ends the line's text
+        "fakt(\"\x81\x90\",\"1\")\r\n\r\r",
+    };
+    using Db = kb::BazaRegul;
+    const auto whole = +[](Db& db, std::string_view bytes) {
+        std::string utf8 = text::decode(bytes, text::detect_encoding(bytes));
+        std::erase(utf8, '\r');
+        factfile::load_text(db, utf8);
+    };
+    const auto by_lines = +[](Db& db, std::string_view bytes) { factfile::load_bytes(db, bytes); };
+    for (const std::string& bytes : cases) EXPECT_EQ(outcome<Db>(bytes, by_lines), outcome<Db>(bytes, whole)) << bytes;
+}
+
 TEST(FactFileRead, AByte0AfterTheClosingParenthesisIsIgnoredLikeAnyNote)
 {
     using std::string_literals::operator""s;

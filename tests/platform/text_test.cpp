@@ -79,6 +79,27 @@ TEST(Encoding, DetectsUtf8OnlyWhenValidAndNonAscii) {
     for (const Case& c : cases) EXPECT_EQ(text::detect_encoding(c.bytes), c.expected) << c.bytes;
 }
 
+TEST(Cp1250, DecodingIntoABufferReplacesItsText) {
+    std::string buffer = "a longer text that was there before";
+    text::cp1250_to_utf8("\xBF\xF3\xB3w", buffer);
+    EXPECT_EQ(buffer, "żółw");
+    text::cp1250_to_utf8("", buffer);
+    EXPECT_EQ(buffer, "");
+    text::cp1250_to_utf8(all_bytes(), buffer);
+    EXPECT_EQ(buffer, text::cp1250_to_utf8(all_bytes()));
+}
+
+TEST(Encoding, DetectionLooksAtEveryByteOfLongAsciiRuns) {
+    // Runs of ASCII are skipped a word at a time: what follows them at any offset still counts.
+    for (std::size_t run = 0; run < 20; ++run) {
+        const std::string ascii(run, 'a');
+        EXPECT_EQ(text::detect_encoding(ascii + "ż" + ascii), Encoding::Utf8) << run;
+        EXPECT_EQ(text::detect_encoding(ascii + "\xBF" + ascii), Encoding::Cp1250) << run;
+        EXPECT_EQ(text::detect_encoding(ascii + "ż" + ascii + "\xC5"), Encoding::Cp1250) << run;
+        EXPECT_EQ(text::detect_encoding(ascii), Encoding::Cp1250) << run;
+    }
+}
+
 TEST(Encoding, Utf8DecodeDropsAByteOrderMark) {
     EXPECT_EQ(text::decode("\xEF\xBB\xBFżaba", Encoding::Utf8), "żaba");
     EXPECT_EQ(text::decode("żaba", Encoding::Utf8), "żaba");
@@ -163,6 +184,33 @@ TEST(Characters, OrdersByCp1250Bytes) {
     EXPECT_LT(text::cp1250_compare("a", "ą"), 0);
     EXPECT_GT(text::cp1250_compare("ą", "z"), 0);
     EXPECT_GT(text::cp1250_compare("ab", "a"), 0);
+    // Texts that first differ inside a character, or where one ends inside the other's: the
+    // order is that of the whole characters.
+    struct Case {
+        std::string a, b;
+        int sign;
+    };
+    const Case cases[] = {
+        {"gorączka_1", "gorączka_2", -1},
+        {"ząb", "zęby", -1},                  // ą (B9) before ę (EA), both lead with C4
+        {"Ś", "Ź", -1},                       // 8C before 8F, both lead with C5
+        {"źle", "Śnieg", 1},
+        {"za\xC4", "zaą", 1},                // a lone lead byte sorts after every CP1250 byte
+        {"zaą", "za\xC4", -1},
+        {"\x85", "\x85\x85", -1},          // stray continuation bytes are characters too
+        {"a\x85", "a\x86", -1},
+        {"żółw", "żółw", 0},
+        {"", "a", -1},
+    };
+    for (const Case& c : cases) {
+        const int got = text::cp1250_compare(c.a, c.b);
+        EXPECT_EQ((got > 0) - (got < 0), c.sign) << c.a << " " << c.b;
+        // The same order as the CP1250 bytes of texts that CP1250 holds.
+        if (text::detect_encoding(c.a + c.b + "ą") == Encoding::Utf8) {
+            const int bytes = text::utf8_to_cp1250(c.a).compare(text::utf8_to_cp1250(c.b));
+            EXPECT_EQ((bytes > 0) - (bytes < 0), c.sign) << c.a << " " << c.b;
+        }
+    }
 }
 
 // ---- Real to text ----
