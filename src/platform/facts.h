@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <type_traits>
@@ -53,8 +54,9 @@ concept MultiField = requires(T& t) { t.fields(); };
 // need no bookkeeping. Removed facts are tombstones until there are many of them.
 //
 // Only walk bodies (each, each_matching, a Reader's caller) may change the list. The match
-// predicates and update_first's change see a fact inside the store and must leave the list
-// alone: they run inside a loop over the stored facts, which any addition or removal breaks.
+// predicates, update_first's change and scan's body see a fact inside the store and must leave
+// the list alone: they run inside a loop over the stored facts, which any addition or removal
+// breaks (scan checks it and throws std::logic_error).
 template <class T>
 class FactList {
     struct Entry {
@@ -70,12 +72,14 @@ public:
     {
         entries_.push_back(Entry{next_back_++, true, std::move(value)});
         ++live_;
+        ++changes_;
     }
 
     void add_first(T value)
     {
         entries_.push_front(Entry{next_front_--, true, std::move(value)});
         ++live_;
+        ++changes_;
     }
 
     // One-value slots: remove every fact, then add this one.
@@ -161,6 +165,7 @@ public:
         entries_.clear();
         live_ = 0;
         dead_ = 0;
+        ++changes_;
     }
 
     std::vector<T> all() const
@@ -179,6 +184,25 @@ public:
         for (const Entry& e : entries_)
             if (e.alive && match(e.value)) out.push_back(e.value);
         return out;
+    }
+
+    // A read-only walk in store order without copies, for computations over a whole list:
+    // look(const T&) sees each fact in place, for that call only, and must not add or remove
+    // facts of this list (other lists are free). A look returning bool stops the walk with true.
+    template <class Look>
+    void scan(Look&& look) const
+    {
+        const std::uint64_t changes = changes_;
+        for (const Entry& e : entries_) {
+            if (!e.alive) continue;
+            bool stop = false;
+            if constexpr (std::is_same_v<std::invoke_result_t<Look&, const T&>, bool>)
+                stop = look(e.value);
+            else
+                look(e.value);
+            if (changes_ != changes) throw std::logic_error("a scan's body changed the facts it scans");
+            if (stop) return;
+        }
     }
 
     // A walk over the facts by the enumeration rule; the list may change between next() calls.
@@ -253,6 +277,7 @@ private:
         e.alive = false;
         --live_;
         ++dead_;
+        ++changes_;
     }
 
     // Walks find their place by key, so dropping tombstones never disturbs them.
@@ -268,6 +293,7 @@ private:
     std::int64_t next_front_ = -1;
     std::size_t live_ = 0;
     std::size_t dead_ = 0;
+    std::uint64_t changes_ = 0;  // additions and removals, for scan's check
 };
 
 }  // namespace facts

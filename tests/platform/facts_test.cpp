@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -189,6 +190,42 @@ TEST(FactListWalk, BodyReturningTrueStopsTheWalk)
         return v == 2;
     });
     EXPECT_EQ(seen, (std::vector<int>{1, 2}));
+}
+
+TEST(FactListScan, SeesEveryLiveFactInOrderAndStopsOnTrue)
+{
+    FactList<int> list = list_of({1, 2, 3, 4});
+    list.remove_first_equal(2);
+    list.add_first(0);
+    std::vector<int> seen;
+    list.scan([&](const int& v) { seen.push_back(v); });
+    EXPECT_EQ(seen, (std::vector<int>{0, 1, 3, 4}));
+    seen.clear();
+    list.scan([&](const int& v) {
+        seen.push_back(v);
+        return v == 1;
+    });
+    EXPECT_EQ(seen, (std::vector<int>{0, 1}));
+}
+
+TEST(FactListScan, ABodyThatChangesTheScannedListIsStopped)
+{
+    // A scan hands out facts in place: a change would move them under it, so it throws instead.
+    const std::vector<std::pair<const char*, std::function<void(FactList<int>&)>>> changes = {
+        {"add last", [](auto& l) { l.add_last(9); }},
+        {"add first", [](auto& l) { l.add_first(9); }},
+        {"remove", [](auto& l) { l.remove_first_equal(3); }},
+        {"remove all", [](auto& l) { l.remove_all(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        FactList<int> list = list_of({1, 2, 3});
+        EXPECT_THROW(list.scan([&](const int&) { change(list); }), std::logic_error) << what;
+    }
+    // Other lists are free to change.
+    FactList<int> list = list_of({1, 2});
+    FactList<int> other;
+    list.scan([&](const int& v) { other.add_last(v); });
+    EXPECT_EQ(other.all(), (std::vector<int>{1, 2}));
 }
 
 TEST(FactList, ReadsOfANameWithoutFactsFail)
