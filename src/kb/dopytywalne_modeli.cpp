@@ -23,7 +23,7 @@ namespace {
 SList polaczone(const facts::FactList<SList>& listy)
 {
     SList out;
-    for (const SList& l : listy.all()) out.insert(out.end(), l.begin(), l.end());
+    listy.scan([&](const SList& l) { out.insert(out.end(), l.begin(), l.end()); });
     return out;
 }
 

@@ -4,6 +4,8 @@
 #include "kb/dopytywalne_regul.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "kb/baza_regul.h"
 #include "kb/listy.h"
@@ -24,16 +26,22 @@ struct ListyRegul {
     SList wnioski_bez_konca;
 };
 
+// The conditions (negations taken off) and conclusions are gathered as views into the rules;
+// only the reduced lists are copied out.
 ListyRegul listy_regul(const Context& ctx)
 {
-    SList warunki;
-    SList wnioski;
-    ctx.db.baza_regul.regula.each([&](const Regula& r) {
-        warunki.insert(warunki.end(), r.warunki.begin(), r.warunki.end());
+    std::size_t liczba_warunkow = 0;
+    ctx.db.baza_regul.regula.scan([&](const Regula& r) { liczba_warunkow += r.warunki.size(); });
+    std::vector<std::string_view> warunki;
+    std::vector<std::string_view> wnioski;
+    warunki.reserve(liczba_warunkow);
+    wnioski.reserve(ctx.db.baza_regul.regula.size());
+    ctx.db.baza_regul.regula.scan([&](const Regula& r) {
+        for (const std::string& w : r.warunki) warunki.push_back(bez_negacji(w));
         wnioski.push_back(r.wniosek);
     });
     ListyRegul l;
-    l.warunki = redukuj(usun_negacje(warunki));
+    l.warunki = redukuj(warunki);
     l.wnioski = redukuj(wnioski);
     l.wnioski_bez_konca = usun(kKoniec, l.wnioski);
     return l;

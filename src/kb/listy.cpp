@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <unordered_set>
 
+#include "platform/name_table.h"
 #include "platform/text.h"
 
 namespace kb {
@@ -37,15 +38,24 @@ L without(const L& list, const X& x)
     return out;
 }
 
-// Lists of a large base run to tens of thousands of names: set operations look names up in a
-// hash set instead of scanning the other list. Keys view into the lists, which outlive them.
+// Lists of a large base run to hundreds of thousands of names: set operations look names up in
+// a hash table instead of scanning the other list. Keys view into the lists, which outlive them.
+struct IntSet {
+    explicit IntSet(std::size_t expected) { set.reserve(expected); }
+    bool insert(std::int32_t x) { return set.insert(x).second; }
+    bool contains(std::int32_t x) const { return set.contains(x); }
+    std::unordered_set<std::int32_t> set;
+};
+
 template <class L>
-using KeySet = std::unordered_set<std::conditional_t<std::is_same_v<L, SList>, std::string_view, std::int32_t>>;
+using KeySet = std::conditional_t<std::is_same_v<L, IList>, IntSet, platform::NameSet>;
 
 template <class L>
 KeySet<L> key_set(const L& list)
 {
-    return KeySet<L>(list.begin(), list.end());
+    KeySet<L> keys(list.size());
+    for (const auto& e : list) keys.insert(e);
+    return keys;
 }
 
 template <class L, class X>
@@ -60,14 +70,17 @@ std::optional<L> without_one(const L& list, const X& x, std::size_t later)
     return std::nullopt;
 }
 
-template <class L>
-L without_repeats_keeping_last(const L& list)
+// `Out` is the list type made; the elements of `list` view into names or are them.
+template <class Out, class L>
+Out without_repeats_keeping_last(const L& list)
 {
-    KeySet<L> seen;
-    L out;
+    KeySet<Out> seen(list.size() / 4);  // it grows with the names it meets: lists repeat names
+    std::vector<typename L::const_reverse_iterator> kept;
     for (auto it = list.rbegin(); it != list.rend(); ++it)
-        if (seen.insert(*it).second) out.push_back(*it);
-    std::reverse(out.begin(), out.end());
+        if (seen.insert(*it)) kept.push_back(it);
+    Out out;
+    out.reserve(kept.size());
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it) out.emplace_back(**it);
     return out;
 }
 
@@ -88,38 +101,7 @@ L difference(const L& a, const L& b) { return filtered_by_membership(a, b, false
 template <class L>
 L intersection(const L& a, const L& b) { return filtered_by_membership(a, b, true); }
 
-bool not_greater(const std::string& a, const std::string& b) { return text::cp1250_compare(a, b) <= 0; }
-
-// Merges two sorted lists; on equal heads the head of b goes first (equal strings are
-// indistinguishable, so this only fixes the algorithm, not the result).
-SList ordered_merge(const SList& a, const SList& b)
-{
-    SList out;
-    out.reserve(a.size() + b.size());
-    std::size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (not_greater(b[j], a[i]))
-            out.push_back(b[j++]);
-        else
-            out.push_back(a[i++]);
-    }
-    out.insert(out.end(), a.begin() + static_cast<std::ptrdiff_t>(i), a.end());
-    out.insert(out.end(), b.begin() + static_cast<std::ptrdiff_t>(j), b.end());
-    return out;
-}
-
-// Sorts list[from, from + n).
-SList merge_sort_1(const SList& list, std::size_t from, std::size_t n)
-{
-    if (n == 0) return {};
-    if (n == 1) return {list[from]};
-    if (n == 2) {
-        if (not_greater(list[from], list[from + 1])) return {list[from], list[from + 1]};
-        return {list[from + 1], list[from]};
-    }
-    const std::size_t n1 = n / 2;
-    return ordered_merge(merge_sort_1(list, from, n1), merge_sort_1(list, from + n1, n - n1));
-}
+bool less(const std::string& a, const std::string& b) { return text::cp1250_compare(a, b) < 0; }
 
 }  // namespace
 
@@ -158,8 +140,9 @@ std::optional<IList> usun_jeden(std::int32_t x, const IList& list, std::size_t l
     return without_one(list, x, later);
 }
 
-SList redukuj(const SList& list) { return without_repeats_keeping_last(list); }
-IList redukuj(const IList& list) { return without_repeats_keeping_last(list); }
+SList redukuj(const SList& list) { return without_repeats_keeping_last<SList>(list); }
+IList redukuj(const IList& list) { return without_repeats_keeping_last<IList>(list); }
+SList redukuj(const std::vector<std::string_view>& list) { return without_repeats_keeping_last<SList>(list); }
 
 SList roznica_zbiorow(const SList& a, const SList& b) { return difference(a, b); }
 IList roznica_zbiorow(const IList& a, const IList& b) { return difference(a, b); }
@@ -169,7 +152,19 @@ IList iloczyn_zbiorow(const IList& a, const IList& b) { return intersection(a, b
 
 SList suma_zbiorow(const SList& p, const SList& q) { return joined(difference(p, q), q); }
 
-SList sortuj(const SList& list) { return merge_sort_1(list, 0, list.size()); }
+// Equal names are indistinguishable, so any sort by this order gives the same list; the names
+// are ordered through pointers and copied once.
+SList sortuj(const SList& list)
+{
+    std::vector<const std::string*> order;
+    order.reserve(list.size());
+    for (const std::string& s : list) order.push_back(&s);
+    std::sort(order.begin(), order.end(), [](const std::string* a, const std::string* b) { return less(*a, *b); });
+    SList out;
+    out.reserve(list.size());
+    for (const std::string* s : order) out.push_back(*s);
+    return out;
+}
 
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list)
 {
@@ -191,12 +186,16 @@ bool negacja(std::string_view a, std::string_view b)
     return is_n_plus(a, b) || is_n_plus(b, a);
 }
 
+std::string_view bez_negacji(std::string_view name)
+{
+    return !name.empty() && name.front() == 'n' ? name.substr(1) : name;
+}
+
 SList usun_negacje(const SList& names)
 {
     SList out;
     out.reserve(names.size());
-    for (const std::string& name : names)
-        out.push_back(!name.empty() && name.front() == 'n' ? name.substr(1) : name);
+    for (const std::string& name : names) out.emplace_back(bez_negacji(name));
     return out;
 }
 

@@ -39,6 +39,7 @@ std::optional<IList> usun_jeden(std::int32_t x, const IList& list, std::size_t l
 // Without repeats; of each value only its last occurrence stays.
 SList redukuj(const SList& list);
 IList redukuj(const IList& list);
+SList redukuj(const std::vector<std::string_view>& list);  // the same for views of names
 // a without every occurrence of every element of b; order and repeats of a kept.
 SList roznica_zbiorow(const SList& a, const SList& b);
 IList roznica_zbiorow(const IList& a, const IList& b);
@@ -47,7 +48,7 @@ SList iloczyn_zbiorow(const SList& a, const SList& b);
 IList iloczyn_zbiorow(const IList& a, const IList& b);
 // The elements of p that do not occur in q (order and repeats of p), followed by all of q.
 SList suma_zbiorow(const SList& p, const SList& q);
-// Ascending CP1250 byte order, repeats kept (a merge sort).
+// Ascending CP1250 byte order, repeats kept.
 SList sortuj(const SList& list);
 // The n-th element counting from 1; nullopt outside 1 .. length.
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list);
@@ -58,5 +59,6 @@ std::string negacja(std::string_view name);
 bool negacja(std::string_view a, std::string_view b);  // test: one is the other's negation
 // Each name with one leading "n" taken off; the other names (the empty one too) unchanged.
 SList usun_negacje(const SList& names);
+std::string_view bez_negacji(std::string_view name);  // of one name
 
 }  // namespace kb

@@ -32,21 +32,22 @@ SList model_argumenty(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
     SList out;
-    const auto modele = b.model.all();
-    for (const Model& m : modele)
+    b.model.scan([&](const Model& m) {
         if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument1);
-    for (const Model& m : modele)
+    });
+    b.model.scan([&](const Model& m) {
         if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument2);
-    for (const Model& m : modele)
+    });
+    b.model.scan([&](const Model& m) {
         if (m.argument2 == "0" && jest_operacja_jednoargumentowa(m.operacja)) out.push_back(m.argument1);
-    for (const ModelR& m : b.model_r.all())
+    });
+    b.model_r.scan([&](const ModelR& m) {
         if (jest_operacja_listowa(m.operacja)) dopisz(out, m.argumenty);
-    const auto liniowe = b.model_liniowy.all();
-    for (const ModelLiniowy& m : liniowe) dopisz(out, m.wspolczynniki);
-    for (const ModelLiniowy& m : liniowe) dopisz(out, m.zmienne);
-    const auto wielomianowe = b.model_wielomianowy.all();
-    for (const ModelWielomianowy& m : wielomianowe) out.push_back(m.zmienna);
-    for (const ModelWielomianowy& m : wielomianowe) dopisz(out, m.wspolczynniki);
+    });
+    b.model_liniowy.scan([&](const ModelLiniowy& m) { dopisz(out, m.wspolczynniki); });
+    b.model_liniowy.scan([&](const ModelLiniowy& m) { dopisz(out, m.zmienne); });
+    b.model_wielomianowy.scan([&](const ModelWielomianowy& m) { out.push_back(m.zmienna); });
+    b.model_wielomianowy.scan([&](const ModelWielomianowy& m) { dopisz(out, m.wspolczynniki); });
     return out;
 }
 
@@ -54,12 +55,14 @@ SList model_arytmetyczny(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
     SList out;
-    for (const Model& m : b.model.all())
+    b.model.scan([&](const Model& m) {
         if (jest_operacja_arytmetyczna(m.operacja)) out.push_back(m.wynik);
-    for (const ModelR& m : b.model_r.all())
+    });
+    b.model_r.scan([&](const ModelR& m) {
         if (jest_operacja_listowa(m.operacja)) out.push_back(m.wynik);
-    for (const ModelLiniowy& m : b.model_liniowy.all()) out.push_back(m.wynik);
-    for (const ModelWielomianowy& m : b.model_wielomianowy.all()) out.push_back(m.wynik);
+    });
+    b.model_liniowy.scan([&](const ModelLiniowy& m) { out.push_back(m.wynik); });
+    b.model_wielomianowy.scan([&](const ModelWielomianowy& m) { out.push_back(m.wynik); });
     return out;
 }
 
@@ -67,10 +70,10 @@ SList model_wszelaki(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
     SList out;
-    for (const Model& m : b.model.all()) out.push_back(m.warunek_stosowania);
-    for (const ModelR& m : b.model_r.all()) out.push_back(m.warunek_stosowania);
-    for (const ModelLiniowy& m : b.model_liniowy.all()) out.push_back(m.warunek_stosowania);
-    for (const ModelWielomianowy& m : b.model_wielomianowy.all()) out.push_back(m.warunek_stosowania);
+    b.model.scan([&](const Model& m) { out.push_back(m.warunek_stosowania); });
+    b.model_r.scan([&](const ModelR& m) { out.push_back(m.warunek_stosowania); });
+    b.model_liniowy.scan([&](const ModelLiniowy& m) { out.push_back(m.warunek_stosowania); });
+    b.model_wielomianowy.scan([&](const ModelWielomianowy& m) { out.push_back(m.warunek_stosowania); });
     return out;
 }
 
@@ -78,10 +81,12 @@ SList model_relacyjny(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
     SList out;
-    for (const Model& m : b.model.all())
+    b.model.scan([&](const Model& m) {
         if (jest_relacja(m.operacja)) out.push_back(m.wynik);
-    for (const ModelR& m : b.model_r.all())
+    });
+    b.model_r.scan([&](const ModelR& m) {
         if (jest_relacja_przedzialowa(m.operacja)) out.push_back(m.wynik);
+    });
     return out;
 }
 

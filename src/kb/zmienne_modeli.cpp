@@ -45,48 +45,48 @@ void zapamietaj(Context& ctx, const SList& pola, const SList& wyniki)
 
 void zmienne_z_modelu(Context& ctx)
 {
-    const auto modele = ctx.db.baza_modeli.model.all();
+    const auto& modele = ctx.db.baza_modeli.model;
     if (modele.empty()) return;
     SList pola, wyniki;
-    for (const Model& m : modele) pola.push_back(m.argument1);
-    for (const Model& m : modele) pola.push_back(m.argument2);
-    for (const Model& m : modele) pola.push_back(m.warunek_stosowania);
-    for (const Model& m : modele) wyniki.push_back(m.wynik);
+    modele.scan([&](const Model& m) { pola.push_back(m.argument1); });
+    modele.scan([&](const Model& m) { pola.push_back(m.argument2); });
+    modele.scan([&](const Model& m) { pola.push_back(m.warunek_stosowania); });
+    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, wyniki);
 }
 
 void zmienne_z_modelu_r(Context& ctx)
 {
-    const auto modele = ctx.db.baza_modeli.model_r.all();
+    const auto& modele = ctx.db.baza_modeli.model_r;
     if (modele.empty()) return;
     SList pola, wyniki;
-    for (const ModelR& m : modele) pola.push_back(m.warunek_stosowania);
-    for (const ModelR& m : modele) dopisz(pola, m.argumenty);
-    for (const ModelR& m : modele) wyniki.push_back(m.wynik);
+    modele.scan([&](const ModelR& m) { pola.push_back(m.warunek_stosowania); });
+    modele.scan([&](const ModelR& m) { dopisz(pola, m.argumenty); });
+    modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, wyniki);
 }
 
 void zmienne_z_modelu_lin(Context& ctx)
 {
-    const auto modele = ctx.db.baza_modeli.model_liniowy.all();
+    const auto& modele = ctx.db.baza_modeli.model_liniowy;
     if (modele.empty()) return;
     SList pola, wyniki;
-    for (const ModelLiniowy& m : modele) pola.push_back(m.warunek_stosowania);
-    for (const ModelLiniowy& m : modele) dopisz(pola, m.wspolczynniki);
-    for (const ModelLiniowy& m : modele) dopisz(pola, m.zmienne);
-    for (const ModelLiniowy& m : modele) wyniki.push_back(m.wynik);
+    modele.scan([&](const ModelLiniowy& m) { pola.push_back(m.warunek_stosowania); });
+    modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.wspolczynniki); });
+    modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.zmienne); });
+    modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, wyniki);
 }
 
 void zmienne_z_modelu_wiel(Context& ctx)
 {
-    const auto modele = ctx.db.baza_modeli.model_wielomianowy.all();
+    const auto& modele = ctx.db.baza_modeli.model_wielomianowy;
     if (modele.empty()) return;
     SList pola, wyniki;
-    for (const ModelWielomianowy& m : modele) pola.push_back(m.warunek_stosowania);
-    for (const ModelWielomianowy& m : modele) pola.push_back(m.zmienna);
-    for (const ModelWielomianowy& m : modele) dopisz(pola, m.wspolczynniki);
-    for (const ModelWielomianowy& m : modele) wyniki.push_back(m.wynik);
+    modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.warunek_stosowania); });
+    modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.zmienna); });
+    modele.scan([&](const ModelWielomianowy& m) { dopisz(pola, m.wspolczynniki); });
+    modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, wyniki);
 }
 

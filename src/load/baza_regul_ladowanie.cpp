@@ -4,7 +4,8 @@
 #include "load/baza_regul_ladowanie.h"
 
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "diagnostics/testy_ladowania_regul.h"
@@ -17,6 +18,7 @@
 #include "load/ladowanie.h"
 #include "load/numery.h"
 #include "load/pojedyncze.h"
+#include "platform/name_table.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -87,31 +89,37 @@ bool pamietaj_dopytywalne(kb::Context& ctx)
 }
 
 // The numbers of the rules of each conclusion, in rule-base order, and the conclusions in the
-// order of their first rule: one pass, however large the base.
+// order of their first rule: one pass, however large the base. Names view into the rules.
 struct NumeryWnioskow {
-    std::vector<std::string> wnioski;
-    std::unordered_map<std::string, facts::IList> numery;
+    std::vector<std::string_view> wnioski;
+    platform::NameMap<facts::IList> numery;
 };
 
 NumeryWnioskow numery_regul(const kb::Context& ctx)
 {
     NumeryWnioskow out;
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-        auto [it, nowy] = out.numery.try_emplace(r.wniosek);
+    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
+        auto [numery, nowy] = out.numery.try_emplace(r.wniosek);
         if (nowy) out.wnioski.push_back(r.wniosek);
-        it->second.push_back(r.numer);
+        numery->push_back(r.numer);
     });
     return out;
 }
 
-bool ma_liste(const facts::FactList<kb::ListaNumerowRegul>& listy, const std::string& wniosek)
+// A list of rule numbers for each conclusion of the kind that has none yet, in the order of the
+// conclusions' first rules. The conclusions are distinct, so only lists made before count.
+void tworz_listy(kb::Context& ctx, facts::FactList<kb::ListaNumerowRegul>& listy,
+                 bool (*rodzaju)(std::string_view wniosek, bool dysjunktywny))
 {
-    return listy.any([&](const kb::ListaNumerowRegul& l) { return l.wniosek == wniosek; });
-}
-
-bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
-{
-    return ctx.db.baza_regul.regula_dysjunktywna.contains(wniosek);
+    NumeryWnioskow n = numery_regul(ctx);
+    platform::NameSet dysjunktywne;
+    ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) { dysjunktywne.insert(w); });
+    std::unordered_set<std::string> z_lista;
+    listy.scan([&](const kb::ListaNumerowRegul& l) { z_lista.insert(l.wniosek); });
+    for (std::string_view w : n.wnioski) {
+        if (!rodzaju(w, dysjunktywne.contains(w)) || (!z_lista.empty() && z_lista.contains(std::string(w)))) continue;
+        listy.add_last({std::string(w), std::move(*n.numery.find(w))});
+    }
 }
 
 }  // namespace
@@ -155,18 +163,14 @@ bool wyznacz_nazwe_opisu(kb::Context& ctx)
 
 void tworz_listy_numerow_regul_dysjunktywnych(kb::Context& ctx)
 {
-    auto& listy = ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych;
-    NumeryWnioskow n = numery_regul(ctx);
-    for (const std::string& w : n.wnioski)
-        if (dysjunktywny(ctx, w) && !ma_liste(listy, w)) listy.add_last({w, n.numery[w]});
+    tworz_listy(ctx, ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych,
+                [](std::string_view, bool dysjunktywny) { return dysjunktywny; });
 }
 
 void tworz_listy_numerow_regul_kumulatywnych(kb::Context& ctx)
 {
-    auto& listy = ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych;
-    NumeryWnioskow n = numery_regul(ctx);
-    for (const std::string& w : n.wnioski)
-        if (w != "koniec" && !dysjunktywny(ctx, w) && !ma_liste(listy, w)) listy.add_last({w, n.numery[w]});
+    tworz_listy(ctx, ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych,
+                [](std::string_view w, bool dysjunktywny) { return w != "koniec" && !dysjunktywny; });
 }
 
 LoadResult laduj_baze_regul(kb::Context& ctx)

@@ -96,10 +96,16 @@ void testuj_cf_wielomianowe(Context& ctx, std::int32_t numer, std::string_view c
     testuj_cf_rowne_1(ctx, kWielomianowe, numer, cf);
 }
 
+namespace {
+
+// Any text that is no number and holds no decimal comma names a variable.
+bool cf_zmienna(std::string_view cf) { return !text::text_to_real(cf) && cf.find(',') == std::string_view::npos; }
+
+}  // namespace
+
 void testuj_cf_relacyjne(Context& ctx, std::int32_t numer, std::string_view cf)
 {
-    // Any text that is no number and holds no decimal comma names a variable.
-    if (!text::text_to_real(cf) && cf.find(',') == std::string_view::npos) return;
+    if (cf_zmienna(cf)) return;
     linia(ctx, "Błąd deklaracji współczynnika pewności dla modelu relacyjnego!");
     linia(ctx, "Współczynnik pewności modelu relacyjnego musi być zmienną");
     linia(ctx, "rzeczywistą swobodną, która zostanie ukonkretniona dopiero");
@@ -118,51 +124,71 @@ void testuj_cf_relacyjne(Context& ctx, std::int32_t numer, std::string_view cf)
     kb::forget_model_base(ctx);
 }
 
+// Each check reports the first model with a wrong CF only: the report forgets the model base,
+// so no other is left to report (nor for the checks after it).
+namespace {
+
+template <class M, class Zly, class Zglos>
+void pierwszy_zly(const facts::FactList<M>& modele, Zly zly, Zglos zglos)
+{
+    if (auto m = modele.first(zly)) zglos(*m);
+}
+
+}  // namespace
+
 void testuj_cf_modeli_arytmetycznych_rozwinietych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_r.each([&](const kb::ModelR& m) {
-        if (kb::jest_operacja_listowa(m.operacja)) testuj_cf_arytmetyczne(ctx, m.numer, m.cf);
-    });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_r,
+        [](const kb::ModelR& m) { return kb::jest_operacja_listowa(m.operacja) && !cf_rowne_1(m.cf); },
+        [&](const kb::ModelR& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_arytmetycznych_elementarnych_1(Context& ctx)
 {
-    ctx.db.baza_modeli.model.each([&](const kb::Model& m) {
-        if (m.argument2 == "0" && jest_operacja_cf_jednoargumentowa(m.operacja))
-            testuj_cf_arytmetyczne(ctx, m.numer, m.cf);
-    });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model,
+        [](const kb::Model& m) {
+            return m.argument2 == "0" && jest_operacja_cf_jednoargumentowa(m.operacja) && !cf_rowne_1(m.cf);
+        },
+        [&](const kb::Model& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_arytmetycznych_elementarnych_2(Context& ctx)
 {
-    ctx.db.baza_modeli.model.each([&](const kb::Model& m) {
-        if (jest_operacja_cf_dwuargumentowa(m.operacja)) testuj_cf_arytmetyczne(ctx, m.numer, m.cf);
-    });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model,
+        [](const kb::Model& m) { return jest_operacja_cf_dwuargumentowa(m.operacja) && !cf_rowne_1(m.cf); },
+        [&](const kb::Model& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_liniowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_liniowy.each(
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_liniowy, [](const kb::ModelLiniowy& m) { return !cf_rowne_1(m.cf); },
         [&](const kb::ModelLiniowy& m) { testuj_cf_liniowe(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_relacyjnych_elementarnych(Context& ctx)
 {
-    ctx.db.baza_modeli.model.each([&](const kb::Model& m) {
-        if (kb::jest_relacja(m.operacja)) testuj_cf_relacyjne(ctx, m.numer, m.cf);
-    });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model,
+        [](const kb::Model& m) { return kb::jest_relacja(m.operacja) && !cf_zmienna(m.cf); },
+        [&](const kb::Model& m) { testuj_cf_relacyjne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_relacyjnych_rozwinietych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_r.each([&](const kb::ModelR& m) {
-        if (kb::jest_relacja_przedzialowa(m.operacja)) testuj_cf_relacyjne(ctx, m.numer, m.cf);
-    });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_r,
+        [](const kb::ModelR& m) { return kb::jest_relacja_przedzialowa(m.operacja) && !cf_zmienna(m.cf); },
+        [&](const kb::ModelR& m) { testuj_cf_relacyjne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_wielomianowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_wielomianowy.each(
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_wielomianowy, [](const kb::ModelWielomianowy& m) { return !cf_rowne_1(m.cf); },
         [&](const kb::ModelWielomianowy& m) { testuj_cf_wielomianowe(ctx, m.numer, m.cf); });
 }
 

@@ -106,20 +106,24 @@ bool poprawny_cf(std::string_view tekst)
     return r && *r >= -1.0 && *r <= 1.0;  // NaN fails both comparisons
 }
 
-// Each walk stops after its first report: the unload removed the facts it walks over.
+// Only the first wrong CF is reported: its report unloads the whole base, the facts checked
+// included, so no other is left to report.
 void testuj_cf_regul(kb::Context& ctx)
 {
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) { testuj_cf(ctx, r.numer, r.cf); });
+    if (auto r = ctx.db.baza_regul.regula.first([](const kb::Regula& r) { return !poprawny_cf(r.cf); }))
+        testuj_cf(ctx, r->numer, r->cf);
 }
 
 void testuj_cf_faktow(kb::Context& ctx)
 {
-    ctx.db.baza_regul.fakt.each([&](const kb::Fakt& f) { testuj_fakt(ctx, f.warunek, f.cf); });
+    if (auto f = ctx.db.baza_regul.fakt.first([](const kb::Fakt& f) { return !poprawny_cf(f.cf); }))
+        testuj_fakt(ctx, f->warunek, f->cf);
 }
 
 void testuj_cf_m_faktow(kb::Context& ctx)
 {
-    ctx.db.baza_modeli.m_fakt.each([&](const kb::Fakt& f) { testuj_m_fakt(ctx, f.warunek, f.cf); });
+    if (auto f = ctx.db.baza_modeli.m_fakt.first([](const kb::Fakt& f) { return !poprawny_cf(f.cf); }))
+        testuj_m_fakt(ctx, f->warunek, f->cf);
 }
 
 }  // namespace load

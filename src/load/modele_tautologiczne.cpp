@@ -99,11 +99,13 @@ void testuj_taut(Context& ctx, std::int32_t numer, std::string_view wynik, std::
 
 void wykrywanie_modeli_tautologicznych(Context& ctx)
 {
-    const auto modele = ctx.db.baza_modeli.model.all();
-    for (const kb::Model& m : modele)
+    const auto& modele = ctx.db.baza_modeli.model;
+    modele.scan([&](const kb::Model& m) {
         if (jest_tozsamoscia_z_zerem(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
-    for (const kb::Model& m : modele)
+    });
+    modele.scan([&](const kb::Model& m) {
         if (jest_tozsamoscia_z_jedynka(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
+    });
 
     const auto znalezione = ctx.db.stan.model_tautologiczny.all();
     if (znalezione.empty() || !wstep(ctx)) return;

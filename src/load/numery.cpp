@@ -138,7 +138,8 @@ template <class T>
 facts::IList numery(const facts::FactList<T>& lista)
 {
     facts::IList out;
-    lista.each([&](const T& fakt) { out.push_back(fakt.numer); });
+    out.reserve(lista.size());
+    lista.scan([&](const T& fakt) { out.push_back(fakt.numer); });
     return out;
 }
 
@@ -199,7 +200,7 @@ bool testuj_numery_modeli(kb::Context& ctx)
     numery_modeli(ctx, b.model_liniowy);
     numery_modeli(ctx, b.model_wielomianowy);
     facts::IList wszystkie;
-    ctx.db.stan_ladowania.numery_modeli.each(
+    ctx.db.stan_ladowania.numery_modeli.scan(
         [&](const facts::IList& l) { wszystkie.insert(wszystkie.end(), l.begin(), l.end()); });
     return sprawdz(ctx, BazaNumerowana::modeli, wszystkie);
 }

@@ -150,7 +150,7 @@ bool testuj_dlugosc_p(kb::Context& ctx, const kb::Ograniczenie& o)
 
 void wykrywanie_warunkow_pojedynczych(kb::Context& ctx)
 {
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
+    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
         std::optional<double> cf = text::text_to_real(r.cf);
         if (cf && *cf == 1.0) testuj_liczbe_warunkow(ctx, r.numer, r.wniosek, r.warunki);
     });

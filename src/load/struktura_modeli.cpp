@@ -95,18 +95,6 @@ void testuj_operacje_relacje_rozwiniete(Context& ctx, std::int32_t numer, std::s
     if (!jest_symbolem_modelu_rozwinietego(symbol)) zglos_symbol(ctx, numer, symbol);
 }
 
-void testuj_operacje_relacje_modeli_elementarnych(Context& ctx)
-{
-    ctx.db.baza_modeli.model.each(
-        [&](const kb::Model& m) { testuj_operacje_relacje_elementarne(ctx, m.numer, m.operacja); });
-}
-
-void testuj_operacje_relacje_modeli_rozwinietych(Context& ctx)
-{
-    ctx.db.baza_modeli.model_r.each(
-        [&](const kb::ModelR& m) { testuj_operacje_relacje_rozwiniete(ctx, m.numer, m.operacja); });
-}
-
 // Each model is judged by its own lists: a model whose CF is not written "1" is evaluated all
 // the same once the CF check has passed it, and evaluating unequal lists fails mid-inference.
 void testuj_modele_liniowe(Context& ctx, const kb::ModelLiniowy& m)
@@ -119,14 +107,45 @@ void testuj_modele_wielomianowe(Context& ctx, const kb::ModelWielomianowy& m)
     if (m.wspolczynniki.size() != m.wykladniki.size()) zglos_listy(ctx, kWielomianowy, m.numer);
 }
 
+// Each check reports the first faulty model only: the report forgets the model base, so no
+// other is left to report (nor for the checks after it).
+namespace {
+
+template <class M, class Zly, class Zglos>
+void pierwszy_zly(const facts::FactList<M>& modele, Zly zly, Zglos zglos)
+{
+    if (auto m = modele.first(zly)) zglos(*m);
+}
+
+}  // namespace
+
+void testuj_operacje_relacje_modeli_elementarnych(Context& ctx)
+{
+    pierwszy_zly(
+        ctx.db.baza_modeli.model, [](const kb::Model& m) { return !jest_symbolem_modelu_elementarnego(m.operacja); },
+        [&](const kb::Model& m) { testuj_operacje_relacje_elementarne(ctx, m.numer, m.operacja); });
+}
+
+void testuj_operacje_relacje_modeli_rozwinietych(Context& ctx)
+{
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_r, [](const kb::ModelR& m) { return !jest_symbolem_modelu_rozwinietego(m.operacja); },
+        [&](const kb::ModelR& m) { testuj_operacje_relacje_rozwiniete(ctx, m.numer, m.operacja); });
+}
+
 void testuj_listy_modeli_liniowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_liniowy.each([&](const kb::ModelLiniowy& m) { testuj_modele_liniowe(ctx, m); });
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_liniowy,
+        [](const kb::ModelLiniowy& m) { return m.wspolczynniki.size() != m.zmienne.size(); },
+        [&](const kb::ModelLiniowy& m) { testuj_modele_liniowe(ctx, m); });
 }
 
 void testuj_listy_modeli_wielomianowych(Context& ctx)
 {
-    ctx.db.baza_modeli.model_wielomianowy.each(
+    pierwszy_zly(
+        ctx.db.baza_modeli.model_wielomianowy,
+        [](const kb::ModelWielomianowy& m) { return m.wspolczynniki.size() != m.wykladniki.size(); },
         [&](const kb::ModelWielomianowy& m) { testuj_modele_wielomianowe(ctx, m); });
 }
 

@@ -5,6 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "kb/baza_modeli.h"
@@ -20,40 +23,55 @@ namespace {
 
 using kb::Context;
 
-bool jest_dysjunktywny(const Context& ctx, const std::string& wniosek)
-{
-    return ctx.db.baza_regul.regula_dysjunktywna.contains(wniosek);
-}
+// For each name, the first rule that has it as a condition, the rules taken conclusion by
+// conclusion in the order of each conclusion's first rule, and each conclusion's rules in base
+// order. Cumulative conclusions are all but "koniec" that are not declared disjunctive, and
+// count only with two or more rules; disjunctive ones are the declared ones that have a rule.
+// Built in one pass over the rules, so that each model is judged by a look-up. Its names view
+// into the rules, which must stay unchanged while it is used.
+struct Konflikty {
+    std::unordered_map<std::string_view, std::int32_t> kumulatywne;
+    std::unordered_map<std::string_view, std::int32_t> dysjunktywne;
 
-// The conclusions of one kind in the order their first rule comes in the base: cumulative are
-// all conclusions but "koniec" that are not declared disjunctive; disjunctive are the declared
-// ones that have a rule.
-std::vector<std::string> wnioski(const Context& ctx, bool dysjunktywne)
-{
-    std::vector<std::string> out;
-    for (const kb::Regula& r : ctx.db.baza_regul.regula.all()) {
-        const bool pasuje = dysjunktywne ? jest_dysjunktywny(ctx, r.wniosek)
-                                         : r.wniosek != "koniec" && !jest_dysjunktywny(ctx, r.wniosek);
-        if (pasuje && !kb::element(r.wniosek, out)) out.push_back(r.wniosek);
+    explicit Konflikty(const Context& ctx)
+    {
+        std::unordered_set<std::string_view> zadeklarowane;
+        ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) { zadeklarowane.insert(w); });
+        std::vector<std::string_view> wnioski;  // in the order of their first rule
+        std::unordered_map<std::string_view, std::vector<const kb::Regula*>> reguly;
+        ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
+            auto [it, nowy] = reguly.try_emplace(r.wniosek);
+            if (nowy) wnioski.push_back(r.wniosek);
+            it->second.push_back(&r);
+        });
+        for (std::string_view w : wnioski) {
+            const auto& rw = reguly[w];
+            const bool dysjunktywny = zadeklarowane.contains(w);
+            if (!dysjunktywny && (w == "koniec" || rw.size() < 2)) continue;
+            auto& pierwsze = dysjunktywny ? dysjunktywne : kumulatywne;
+            for (const kb::Regula* r : rw)
+                for (const std::string& warunek : r->warunki) pierwsze.try_emplace(warunek, r->numer);
+        }
     }
-    return out;
-}
 
-std::vector<kb::Regula> reguly_wniosku(const Context& ctx, const std::string& wniosek)
-{
-    return ctx.db.baza_regul.regula.collect([&](const kb::Regula& r) { return r.wniosek == wniosek; });
-}
+    // The first conflicting rule of a result: cumulative before disjunctive.
+    struct Konflikt {
+        bool dysjunktywny;
+        std::int32_t regula;
+    };
+    std::optional<Konflikt> dla(std::string_view wynik) const
+    {
+        if (auto it = kumulatywne.find(wynik); it != kumulatywne.end()) return Konflikt{false, it->second};
+        if (auto it = dysjunktywne.find(wynik); it != dysjunktywne.end()) return Konflikt{true, it->second};
+        return std::nullopt;
+    }
+};
 
-// The first rule of the conclusions whose condition list holds the result; for the cumulative
-// conclusions only those with two or more rules count.
 std::optional<std::int32_t> regula_w_konflikcie(const Context& ctx, bool dysjunktywne, std::string_view wynik)
 {
-    for (const std::string& w : wnioski(ctx, dysjunktywne)) {
-        const auto reguly = reguly_wniosku(ctx, w);
-        if (!dysjunktywne && reguly.size() < 2) continue;
-        for (const kb::Regula& r : reguly)
-            if (kb::element(wynik, r.warunki)) return r.numer;
-    }
+    const Konflikty k(ctx);
+    const auto& pierwsze = dysjunktywne ? k.dysjunktywne : k.kumulatywne;
+    if (auto it = pierwsze.find(wynik); it != pierwsze.end()) return it->second;
     return std::nullopt;
 }
 
@@ -88,10 +106,25 @@ bool warunek(Context& ctx, bool dysjunktywne, std::int32_t numer, std::string_vi
     return false;
 }
 
-void badaj(Context& ctx, std::int32_t numer, const std::string& warunek_stosowania, const std::string& wynik)
+// The first model of a list, in base order, that has an application condition and concludes a
+// condition of the conflicting rules.
+struct Zgloszenie {
+    std::int32_t numer;
+    std::string wynik;
+    Konflikty::Konflikt konflikt;
+};
+
+template <class M, class Relacyjny>
+std::optional<Zgloszenie> pierwszy_w_konflikcie(const facts::FactList<M>& modele, const Konflikty& k,
+                                                 Relacyjny relacyjny)
 {
-    if (warunek_stosowania == "bez warunku") return;
-    if (warunek_dla_kumulatywnych(ctx, numer, wynik)) warunek_dla_dysjunktywnych(ctx, numer, wynik);
+    std::optional<Zgloszenie> z;
+    modele.scan([&](const M& m) {
+        if (!relacyjny(m.operacja) || m.warunek_stosowania == "bez warunku") return false;
+        if (auto konflikt = k.dla(m.wynik)) z = Zgloszenie{m.numer, m.wynik, *konflikt};
+        return z.has_value();
+    });
+    return z;
 }
 
 }  // namespace
@@ -106,16 +139,14 @@ bool warunek_dla_dysjunktywnych(Context& ctx, std::int32_t numer, std::string_vi
     return warunek(ctx, true, numer, wynik);
 }
 
+// A conflict forgets the model base, so there is one report at most.
 void testuj_warunki_stosowania_modeli_relacyjnych(Context& ctx)
 {
-    if (!ctx.db.stan.nazwa_mo.empty())
-        ctx.db.baza_modeli.model.each([&](const kb::Model& m) {
-            if (kb::jest_relacja(m.operacja)) badaj(ctx, m.numer, m.warunek_stosowania, m.wynik);
-        });
-    if (!ctx.db.stan.nazwa_mo.empty())
-        ctx.db.baza_modeli.model_r.each([&](const kb::ModelR& m) {
-            if (kb::jest_relacja_przedzialowa(m.operacja)) badaj(ctx, m.numer, m.warunek_stosowania, m.wynik);
-        });
+    if (ctx.db.stan.nazwa_mo.empty()) return;
+    const Konflikty k(ctx);
+    std::optional<Zgloszenie> z = pierwszy_w_konflikcie(ctx.db.baza_modeli.model, k, kb::jest_relacja);
+    if (!z) z = pierwszy_w_konflikcie(ctx.db.baza_modeli.model_r, k, kb::jest_relacja_przedzialowa);
+    if (z) zglos(ctx, z->konflikt.dysjunktywny, z->numer, z->wynik, z->konflikt.regula);
 }
 
 }  // namespace load
