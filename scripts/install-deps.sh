@@ -6,6 +6,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-multimedia-dev
+  fonts-dejavu-core  # a fixed-pitch font for the auxiliary window (and its test)
   unixodbc-dev libsqliteodbc
   locales-all  # a Polish locale: the tests show numbers never go through the locale
 )

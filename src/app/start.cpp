@@ -1,6 +1,6 @@
-// Start-up: the main window (class, title, styles, menu 10062 all greyed, handler task_win_eh)
-// and the event loop. Multiple-document mode and the three-dimensional look are how every
-// back-end of the toolkit works, so there is nothing to switch on for them.
+// Start-up: the main window (class with the program's icon, title, styles, menu 10062 all greyed,
+// handler task_win_eh) and the event loop. Multiple-document mode and the three-dimensional look
+// are how every back-end of the toolkit works, so there is nothing to switch on for them.
 #include "app/start.h"
 
 #include "app/main_menu.h"
@@ -31,6 +31,7 @@ void start_programu(kb::Context& ctx)
     namespace style = platform::style;
     platform::TaskWindowDesc desc;
     desc.class_name = kMainWindowClass;
+    desc.icon = kProgramIcon;
     desc.title = kMainWindowTitle;
     desc.style = style::sizing_border | style::title_bar | style::close_box | style::maximise_box |
                  style::minimise_box | style::clip_siblings | style::maximised;

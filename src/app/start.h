@@ -8,6 +8,7 @@
 namespace app {
 
 inline constexpr const char* kMainWindowClass = "velk_ep_win";
+inline constexpr int kProgramIcon = 9012;
 inline constexpr const char* kMainWindowTitle =
     "velk_QZ - VELK dla wnioskowania rozwiniętego niepewnego w przód i wstecz";
 

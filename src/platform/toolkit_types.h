@@ -131,6 +131,7 @@ struct WindowDesc {
 // The main window ("task window"): a frame whose client area holds the document windows.
 struct TaskWindowDesc {
     std::string class_name;
+    int icon = 0;  // the icon resource its window class carries; 0: the platform's own
     std::string title;
     unsigned style = 0;
     Menu menu;

@@ -277,19 +277,26 @@ void WindowLife::platform_activated(WindowId id)
     drawing_.focus_moved(id);
 }
 
-// After the focused window went: the one the platform made active, else the latest still open.
+// After the focused window went: the one the platform made active, else the latest still open,
+// which becomes the active one.
 void WindowLife::refocus()
 {
     focus_ = kNoWindow;
     const std::optional<WindowId> active = drawing_.active_document();
+    WindowRecord* next = nullptr;
     if (!active || *active != kNoWindow) {
-        for (const WindowRecord* w : windows()) {
+        for (WindowRecord* w : windows()) {
             if (!w->is_document() || w->destroying) continue;
-            focus_ = w->id;
+            next = w;
             if (active && *active == w->id) break;
         }
     }
-    drawing_.focus_moved(focus_);
+    if (!next) {
+        drawing_.focus_moved(kNoWindow);
+        return;
+    }
+    focus_ = next->id;
+    drawing_.activate(*next);
 }
 
 // ---- Modal dialogs ------------------------------------------------------------------------------------

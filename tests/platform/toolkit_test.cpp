@@ -849,8 +849,9 @@ TEST_P(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
     run_menu([&](int item) {
         if (item == 100) {
             WindowDesc desc;
-            desc.rect = Rect{10, 10, 110, 60};
+            desc.rect = Rect{10, 10, 310, 210};
             desc.title = "Okno";
+            desc.style = style::title_bar | style::sizing_border | style::minimise_box | style::maximise_box;
             desc.handler = [&](const Event& e) {
                 if (e.kind == EventKind::Size) sizes.push_back(e.rect);
                 return false;
@@ -884,7 +885,7 @@ TEST_P(ToolkitTest, WindowStateStepsChangeTheClientAreaAndTellTheWindow)
     // The headless geometry: the window's own rectangle, the template's size in pixels, and the
     // main window's client area when maximised.
     const Rect main_client{0, 0, 1024, 700};
-    EXPECT_EQ(sizes, (std::vector<Rect>{Rect{0, 0, 100, 50}, Rect{}, Rect{0, 0, 100, 50}, main_client, Rect{0, 0, 100, 50}}));
+    EXPECT_EQ(sizes, (std::vector<Rect>{Rect{0, 0, 300, 200}, Rect{}, Rect{0, 0, 300, 200}, main_client, Rect{0, 0, 300, 200}}));
     EXPECT_EQ(moves, (std::vector<Rect>{Rect{0, 0, 150, 65}, main_client, Rect{0, 0, 150, 65}}));
     EXPECT_TRUE(transcript_has("> minimise\n> restore \"Okno\"\n> maximise\n> restore\n"));
 }

@@ -1,6 +1,7 @@
-// The Qt back-end on Qt's offscreen platform: the main window with its menu, template dialogs,
-// boxes, the program's end from nested dialogs, text windows, the auxiliary window, pictures,
-// file dialogs. The user's side is played by timers that act on the modal widget that is up.
+// The Qt back-end on Qt's offscreen platform: the main window with its icon and its menu in rows,
+// template dialogs and their layout, boxes, the program's end from nested dialogs, text windows,
+// the auxiliary window, pictures, file dialogs, the keys of a desktop program. The user's side is
+// played by timers that act on the modal widget that is up.
 #include <stdlib.h>
 
 #include <QAbstractButton>
@@ -19,6 +20,10 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QColor>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolButton>
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
@@ -26,6 +31,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -33,6 +39,7 @@
 
 #include "app/main_menu.h"
 #include "app/start.h"
+#include "kb/context.h"
 #include "platform/qt/dialog_layout.h"
 #include "platform/qt/qt_toolkit.h"
 #include "windows/dialog_templates.h"
@@ -96,6 +103,49 @@ QMainWindow* main_frame()
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* frame = qobject_cast<QMainWindow*>(w); frame && frame->isVisible()) return frame;
     return nullptr;
+}
+
+// The items right on the menu bar, row after row (the bar takes as many rows as its width needs).
+std::vector<QAction*> bar_actions(QMainWindow* frame)
+{
+    std::vector<QAction*> out;
+    for (QMenuBar* row : frame->findChildren<QMenuBar*>())
+        if (row->isVisible())
+            for (QAction* action : row->actions()) out.push_back(action);
+    return out;
+}
+
+// How many items the main menu puts right on the bar.
+std::size_t top_level_items(const Menu& menu)
+{
+    std::set<std::string> submenus;
+    std::size_t commands = 0;
+    for (const MenuItem& item : menu.items) {
+        if (item.path.empty())
+            commands += item.id != 0;
+        else
+            submenus.insert(item.path.front());
+    }
+    return submenus.size() + commands;
+}
+
+// Every item of the bar stands whole inside its row, and no row hides items behind an overflow
+// button: all `items` are in sight.
+void expect_every_menu_in_sight(QMainWindow& frame, std::size_t items)
+{
+    std::size_t seen = 0;
+    for (QMenuBar* row : frame.findChildren<QMenuBar*>()) {
+        if (!row->isVisible()) continue;
+        for (QAction* action : row->actions()) {
+            const QRect place = row->actionGeometry(action);
+            EXPECT_FALSE(place.isEmpty()) << action->text().toStdString();
+            EXPECT_TRUE(row->rect().contains(place)) << action->text().toStdString() << " is cut off";
+            ++seen;
+        }
+        for (const QToolButton* more : row->findChildren<QToolButton*>())
+            EXPECT_FALSE(more->isVisible()) << "a row hides menus behind its overflow button";
+    }
+    EXPECT_EQ(seen, items);
 }
 
 QWidget* document_client(const std::string& title)
@@ -187,7 +237,7 @@ protected:
     {
         QMainWindow* frame = main_frame();
         ASSERT_NE(frame, nullptr);
-        for (QAction* top : frame->menuBar()->actions()) {
+        for (QAction* top : bar_actions(frame)) {
             if (top->text() == text) {
                 top->trigger();
                 return;
@@ -257,7 +307,8 @@ TEST_F(QtSmokeTest, MainWindowShowsTitleAndGreyedMenuThenRunsADialogANoteAndEnds
         EXPECT_EQ(frame->windowTitle(), qs(app::kMainWindowTitle));
         EXPECT_EQ(frame->objectName(), qs(app::kMainWindowClass));
         std::map<std::pair<std::vector<std::string>, std::string>, bool> shown;
-        collect_items(frame->menuBar()->actions(), {}, shown);
+        const std::vector<QAction*> bar = bar_actions(frame);
+        collect_items(QList<QAction*>(bar.begin(), bar.end()), {}, shown);
         const Menu menu = app::main_menu();
         EXPECT_EQ(shown.size(), menu.items.size());
         for (const MenuItem& item : menu.items) {
@@ -282,6 +333,42 @@ TEST_F(QtSmokeTest, MainWindowShowsTitleAndGreyedMenuThenRunsADialogANoteAndEnds
     EXPECT_NE(std::find(events.begin(), events.end(), EventKind::Menu), events.end());
     EXPECT_FALSE(ui_->window_exists(ui_->main_window()));
     EXPECT_EQ(main_frame(), nullptr);
+}
+
+// The real program's main window: the program's icon on it, and every menu of the main menu in
+// sight at the widths of desktop screens, the bar taking a second row where one is too narrow.
+TEST_F(QtSmokeTest, TheProgramsMainWindowCarriesItsIconAndShowsEveryMenuAtDesktopWidths)
+{
+    bool icon_drawn = false;
+    std::vector<int> rows;
+    on_next_modal([&](QWidget* note) {  // the folder holds no intro picture: a note says so
+        click(note, "OK");
+        QTimer::singleShot(20, [&] {
+            QMainWindow* frame = main_frame();
+            ASSERT_NE(frame, nullptr);
+            const QImage icon = frame->windowIcon().pixmap(32, 32).toImage();
+            icon_drawn = !icon.isNull() && qAlpha(icon.pixel(16, 16)) == 255;
+            frame->showNormal();
+            for (const int width : {1024, 1280, 1920}) {
+                SCOPED_TRACE(width);
+                frame->resize(width, 700);
+                QApplication::sendPostedEvents();
+                QApplication::processEvents();
+                expect_every_menu_in_sight(*frame, top_level_items(app::main_menu()));
+                int shown = 0;
+                for (const QMenuBar* row : frame->findChildren<QMenuBar*>()) shown += row->isVisible();
+                rows.push_back(shown);
+            }
+            on_next_modal([](QWidget* box) { click(box, "&Tak"); });
+            frame->close();
+        });
+    });
+    kb::Context ctx(*ui_, dir_.string());
+    app::start_programu(ctx);
+    EXPECT_TRUE(icon_drawn);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_GE(rows[0], 2) << "at 1024 px the menus take two rows";
+    EXPECT_GE(rows[0], rows[2]);
 }
 
 // ---- The program's end and errors ------------------------------------------------------------------
@@ -440,6 +527,40 @@ TEST_F(QtSmokeTest, AnErrorEscapingAHandlerIsShownAndEndsThatEventOnly)
     EXPECT_EQ(shown_title, "Błąd");
     EXPECT_EQ(shown_text, "Zły plik <b>bazy</b>");
     EXPECT_EQ(answer, 2) << "the dialog went on after the error and closed by Esc";
+}
+
+// ---- Boxes ---------------------------------------------------------------------------------------------
+
+// A note, a question and a prompt are as wide as their titles need, so that the window manager
+// shows the whole title: set in a bold font, with room beside it for the window's icon and buttons.
+TEST_F(QtSmokeTest, BoxesAreAsWideAsTheirTitles)
+{
+    const std::string titles[] = {"Wynik ładowania bazy reguł",
+                                  "Wynik diagnozowania sprzeczności łącznych bazy modeli i bazy reguł", "Uwaga"};
+    struct Shown {
+        std::string title;
+        int width;
+    };
+    std::vector<Shown> shown;
+    run_program([&] {
+        for (const std::string& title : titles) {
+            for (int kind = 0; kind < 3; ++kind) {
+                on_next_modal([&](QWidget* box) {
+                    shown.push_back({box->objectName().toStdString() + ": " + box->windowTitle().toStdString(), box->width()});
+                    box->close();
+                });
+                if (kind == 0) ui_->note(title, "Tak.");
+                if (kind == 1) ui_->question(title, "Tak?", {"&Tak", "&Nie"});
+                if (kind == 2) ui_->prompt(title, "Nazwa:", "");
+            }
+        }
+    });
+    ASSERT_EQ(shown.size(), 9u);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    for (const Shown& box : shown)
+        EXPECT_GE(box.width, QFontMetrics(bold).horizontalAdvance(qs(box.title.substr(box.title.find(": ") + 2))) + 80)
+            << box.title;
 }
 
 // ---- Dialogs ---------------------------------------------------------------------------------------
@@ -693,6 +814,61 @@ TEST_F(QtSmokeTest, AuxWindowKeepsTheLastLinesAndTheOutputFileTakesTheWrites)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "za\xBF\xF3\xB3\xE6\r\n");
 }
 
+// The caret the program writes under a syntax error stands under the character it points at:
+// every character of the auxiliary window is as wide as every other.
+TEST_F(QtSmokeTest, AuxWindowWritesInAFixedPitchFont)
+{
+    run_program([&] {
+        ui_->create_aux_window(100);
+        ui_->write("reguła(1, \"ssak\", [\"ma sierść\" \"karmi\"]).\n                        ^\n");
+        QMainWindow* frame = main_frame();
+        ASSERT_NE(frame, nullptr);
+        auto* aux = frame->findChild<QMdiSubWindow*>(QStringLiteral("aux-window"));
+        ASSERT_NE(aux, nullptr);
+        auto* text = qobject_cast<QPlainTextEdit*>(aux->widget());
+        ASSERT_NE(text, nullptr);
+        const QFontMetrics metrics(text->font());
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("iiiiiiii")), metrics.horizontalAdvance(QStringLiteral("WWWWWWWW")));
+        EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("żżżżżżżż")), metrics.horizontalAdvance(QStringLiteral("        ")));
+    });
+}
+
+// Ctrl+F4 asks the active document window to close, as its close box does: a handler that keeps
+// it keeps it, one that declines lets it go, and the window before it becomes the active one.
+TEST_F(QtSmokeTest, CtrlF4ClosesTheActiveDocumentWindowAsItsCloseBoxDoes)
+{
+    std::vector<std::string> asked;
+    run_program([&] {
+        auto open = [&](const char* title, int keep_times) {
+            WindowDesc desc;
+            desc.title = title;
+            desc.rect = Rect{10, 10, 300, 200};
+            desc.style = style::title_bar | style::sizing_border | style::close_box;
+            auto kept = std::make_shared<int>(keep_times);
+            desc.handler = [&asked, title, kept](const Event& e) {
+                if (e.kind != EventKind::CloseRequest) return false;
+                asked.push_back(title);
+                return (*kept)-- > 0;
+            };
+            return ui_->create_window(desc);
+        };
+        const WindowId first = open("Pierwsze", 0);
+        const WindowId second = open("Drugie", 1);
+        QMainWindow* frame = main_frame();
+        ASSERT_NE(frame, nullptr);
+        frame->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+        QTest::keyClick(frame, Qt::Key_F4, Qt::ControlModifier);
+        EXPECT_TRUE(ui_->window_exists(second)) << "its handler kept it";
+        QTest::keyClick(frame, Qt::Key_F4, Qt::ControlModifier);
+        EXPECT_FALSE(ui_->window_exists(second));
+        EXPECT_EQ(ui_->focused_window(), first);
+        QTest::keyClick(frame, Qt::Key_F4, Qt::ControlModifier);
+        EXPECT_FALSE(ui_->window_exists(first));
+    });
+    EXPECT_EQ(asked, (std::vector<std::string>{"Drugie", "Drugie", "Pierwsze"}));
+}
+
 // ---- Pictures, sound, shell, help -----------------------------------------------------------------------
 
 TEST_F(QtSmokeTest, PicturesAreDrawnStretchedAndBadFilesAreReported)
@@ -816,6 +992,54 @@ TEST_F(QtSmokeTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
 bool overlap(Rect a, Rect b)
 {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool holds(const Rect& outer, const Rect& inner)
+{
+    return !outer.empty() && !inner.empty() && outer.left <= inner.left && inner.right <= outer.right &&
+           outer.top <= inner.top && inner.bottom <= outer.bottom;
+}
+
+// Each template as the user sees it, laid out in the platform's fonts: every control inside the
+// dialog, none over another, and a control that the template puts in a group box inside that box's
+// frame and below its title.
+TEST_F(QtSmokeTest, EveryDialogTemplateKeepsItsControlsApartAndInsideItsFrame)
+{
+    run_program([&] {
+        for (const DialogTemplate& form : windows::dialog_templates()) {
+            SCOPED_TRACE(form.id);
+            on_next_modal([&form](QWidget* dialog) {
+                std::vector<QWidget*> widgets;
+                for (const ControlDesc& c : form.controls) {
+                    widgets.push_back(dialog->findChild<QWidget*>(QStringLiteral("control-%1").arg(c.id)));
+                    ASSERT_NE(widgets.back(), nullptr) << c.id;
+                }
+                for (std::size_t i = 0; i < widgets.size(); ++i) {
+                    const ControlDesc& a = form.controls[i];
+                    const QRect place = widgets[i]->geometry();
+                    EXPECT_TRUE(dialog->rect().contains(place)) << a.id << " leaves the dialog";
+                    for (std::size_t j = 0; j < i; ++j) {
+                        const ControlDesc& b = form.controls[j];
+                        const QRect other = widgets[j]->geometry();
+                        const bool a_holds_b = a.kind == ControlKind::GroupBox && holds(a.rect, b.rect);
+                        const bool b_holds_a = b.kind == ControlKind::GroupBox && holds(b.rect, a.rect);
+                        if (a_holds_b || b_holds_a) {
+                            QWidget* box = a_holds_b ? widgets[i] : widgets[j];
+                            const QRect inside = box->contentsRect().translated(box->pos());
+                            EXPECT_TRUE(inside.contains(a_holds_b ? other : place))
+                                << (a_holds_b ? b.id : a.id) << " over the frame or title of " << (a_holds_b ? a.id : b.id);
+                        } else {
+                            EXPECT_FALSE(place.intersects(other)) << a.id << " over " << b.id;
+                        }
+                    }
+                }
+                press_key(dialog, Qt::Key_Escape);
+            });
+            DialogDesc desc;
+            desc.form = &form;
+            ui_->run_dialog(desc);
+        }
+    });
 }
 
 TEST(DialogLayoutTest, EveryTemplateFitsItsControlsInsideWithoutOverlaps)

@@ -342,7 +342,8 @@ private:
         QMainWindow* frame = main_frame();
         if (!frame) throw ScriptFailure(describe(step) + ": no main window");
         std::vector<QAction*> actions;
-        collect_actions(frame->menuBar()->actions(), actions);
+        for (QMenuBar* row : frame->findChildren<QMenuBar*>())  // the bar may take several rows
+            if (row->isVisible()) collect_actions(row->actions(), actions);
         const Arg& wanted = step.args.front();
         for (QAction* action : actions) {
             const bool match = wanted.is_number() ? action->data().toInt() == wanted.number()

@@ -1,9 +1,14 @@
 // Notes, questions, message boxes, the error box and the one-line prompt on QMessageBox and
-// QInputDialog, modal over the innermost open dialog. Texts are shown as plain text, never as
-// markup; button labels are the program's own.
+// QInputDialog, modal over the innermost open dialog and wide enough for their titles. Texts are
+// shown as plain text, never as markup; button labels are the program's own.
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "platform/qt/qt_state.h"
 
@@ -24,6 +29,28 @@ QMessageBox::Icon icon_of(MessageIcon icon)
     case MessageIcon::Error: return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
+}
+
+// The width a box needs for its whole title: the window manager draws it in its own font, most
+// often bold and a little larger than the application's, between the window's icon and its
+// buttons.
+int title_width(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * 1.15);
+    constexpr int kIconAndButtons = 120;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
+}
+
+// A message box sizes itself to its text and buttons: a row as wide as the title keeps the title
+// whole. Added last, after the buttons, so that the box's own layout keeps it.
+void widen_for_title(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(title_width(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 struct StandardButton {
@@ -79,6 +106,7 @@ int QtToolkit::question(std::string_view title, std::string_view text, const std
     for (const std::string& label : buttons) added.push_back(box.addButton(q(label), QMessageBox::AcceptRole));
     box.setDefaultButton(static_cast<QPushButton*>(added.front()));
     box.setEscapeButton(added.back());
+    widen_for_title(box);
     exec_modal(box);
     for (std::size_t i = 0; i < added.size(); ++i)
         if (box.clickedButton() == added[i]) return static_cast<int>(i);
@@ -107,6 +135,7 @@ int QtToolkit::standard_box(const char* kind, std::string_view title, std::strin
     if (default_button >= 1 && default_button <= static_cast<int>(added.size()))
         box.setDefaultButton(static_cast<QPushButton*>(added[static_cast<std::size_t>(default_button - 1)]));
     box.setEscapeButton(added.back());
+    widen_for_title(box);
     exec_modal(box);
     for (std::size_t i = 0; i < added.size(); ++i)
         if (box.clickedButton() == added[i]) return static_cast<int>(i) + 1;
@@ -123,6 +152,11 @@ std::optional<std::string> QtToolkit::prompt(std::string_view title, std::string
     dialog.setTextValue(q(initial));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Anuluj"));
+    // The dialog takes its size from its layout: the field makes room for the title.
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        const QMargins margins = dialog.layout() ? dialog.layout()->contentsMargins() : QMargins();
+        field->setMinimumWidth(title_width(dialog.windowTitle()) - margins.left() - margins.right());
+    }
     if (exec_modal(dialog) != QDialog::Accepted) return std::nullopt;
     return u(dialog.textValue());
 }

@@ -32,6 +32,13 @@ void widen_label(QLabel& label, int dialog_width)
     label.resize(std::max(place.width(), std::min(wanted, dialog_width - place.left() - 2)), place.height());
 }
 
+// Whether the template places `inner` inside `outer`.
+bool holds(const Rect& outer, const Rect& inner)
+{
+    return !outer.empty() && !inner.empty() && outer.left <= inner.left && inner.right <= outer.right &&
+           outer.top <= inner.top && inner.bottom <= outer.bottom;
+}
+
 Qt::WindowFlags dialog_flags(unsigned s)
 {
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -72,6 +79,15 @@ void QtToolkit::open_dialog(WindowRecord& record, const DialogDesc& desc)
         frame->setFixedSize(pixels);
     for (const Ctl& c : dialog.controls)
         if (auto* label = qobject_cast<QLabel*>(c.widget.data()); label && !c.auto_placed) widen_label(*label, pixels.width());
+    // A control the template puts in a group box stays inside the box's frame and below its
+    // title, which the platform's font may draw taller than the template allowed for.
+    for (const Ctl& box : dialog.controls) {
+        if (box.desc.kind != ControlKind::GroupBox || !box.widget) continue;
+        const QRect inside = box.widget->contentsRect().translated(box.widget->pos());
+        for (const Ctl& c : dialog.controls)
+            if (&c != &box && c.widget && holds(box.desc.rect, c.desc.rect))
+                c.widget->setGeometry(c.widget->geometry().intersected(inside));
+    }
     for (const auto& [control_id, value] : desc.initial) {
         Ctl* found = nullptr;
         for (Ctl& c : dialog.controls)

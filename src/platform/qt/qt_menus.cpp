@@ -1,7 +1,6 @@
 // Menus on the Qt menu bar: each window's menu built from its table of items (submenu paths,
 // texts with "&" access keys, ids), the main menu always on the bar and the active document
 // window's own menu after it. A chosen item goes to the window whose menu holds it.
-#include <QMenuBar>
 
 #include "platform/qt/qt_state.h"
 
@@ -75,17 +74,27 @@ void QtToolkit::drop_menu(Win& window)
 void QtToolkit::show_window_menu(WindowId id)
 {
     if (s_->menu_shown == id || !s_->main_frame) return;
-    QMenuBar* bar = s_->main_frame->menuBar();
-    for (const QPointer<QAction>& action : s_->menu_shown_bar)
-        if (action) bar->removeAction(action);
     s_->menu_shown = kNoWindow;
     s_->menu_shown_bar.clear();
     const Win* w = find(id);
-    if (!w || w->destroying || !w->is_document() || w->menu.empty()) return;
-    for (const QPointer<QAction>& action : w->menu.bar)
-        if (action) bar->addAction(action);
-    s_->menu_shown = id;
-    s_->menu_shown_bar = w->menu.bar;
+    if (w && !w->destroying && w->is_document() && !w->menu.empty()) {
+        s_->menu_shown = id;
+        s_->menu_shown_bar = w->menu.bar;
+    }
+    refresh_menu_bar();
+}
+
+// The menu bar shows the main menu, then the active document window's own.
+void QtToolkit::refresh_menu_bar()
+{
+    if (!s_->menu_rows) return;
+    std::vector<QAction*> menus;
+    if (const Win* main = find(s_->life.main()))
+        for (const QPointer<QAction>& action : main->menu.bar)
+            if (action) menus.push_back(action);
+    for (const QPointer<QAction>& action : s_->menu_shown_bar)
+        if (action) menus.push_back(action);
+    s_->menu_rows->set_menus(menus);
 }
 
 void QtToolkit::enable_menu_item(WindowId window, int item, bool enabled)

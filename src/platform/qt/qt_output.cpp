@@ -1,6 +1,7 @@
-// The auxiliary window "Okno pomocnicze" (a read-only, word-wrapping text in an MDI child that
-// keeps the last lines written to it) and the current output file. Where a write goes is
-// decided here; what the program writes is not.
+// The auxiliary window "Okno pomocnicze" (a read-only, word-wrapping text in a fixed-pitch font,
+// in an MDI child that keeps the last lines written to it) and the current output file. Where a
+// write goes is decided here; what the program writes is not.
+#include <QFontDatabase>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -39,6 +40,8 @@ void QtToolkit::create_aux_window(int max_lines)
     alive_window(s_->life.main());
     auto* text = new QPlainTextEdit;
     text->setReadOnly(true);
+    // Fixed pitch: a caret the program writes under a line stands under the character it means.
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setUndoRedoEnabled(false);
     auto* frame = new QMdiSubWindow;
@@ -49,6 +52,7 @@ void QtToolkit::create_aux_window(int max_lines)
     // the program writes nowhere until it makes a new one.
     frame->setAttribute(Qt::WA_DeleteOnClose);
     s_->area->addSubWindow(frame);
+    qt::leave_ctrl_f4_to_the_main_window(*frame);
     s_->aux_frame = frame;
     s_->aux_text = text;
     s_->aux_max_lines = std::max(1, max_lines);

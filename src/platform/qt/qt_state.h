@@ -76,6 +76,7 @@ struct QtToolkit::State {
     // widgets of the main window
     QPointer<qt::MainFrame> main_frame;
     QPointer<qt::ClientArea> area;
+    QPointer<qt::MenuRows> menu_rows;
     // the auxiliary window
     QPointer<QWidget> aux_frame;
     QPointer<QPlainTextEdit> aux_text;

@@ -3,11 +3,11 @@
 // is WindowLife's: this file draws it, and never calls a handler itself.
 #include "platform/qt/qt_toolkit.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLayout>
 #include <QLibraryInfo>
-#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QTranslator>
@@ -15,6 +15,7 @@
 #include <cstdio>
 
 #include "platform/qt/qt_find.h"
+#include "platform/qt/qt_icons.h"
 #include "platform/qt/qt_state.h"
 
 namespace platform {
@@ -143,16 +144,28 @@ void QtToolkit::open_main(WindowRecord& record, const TaskWindowDesc& desc)
     frame->setObjectName(q(desc.class_name));
     frame->setWindowTitle(q(desc.title));
     frame->setCentralWidget(area);
-    frame->menuBar()->setNativeMenuBar(false);
+    auto* menu_rows = new qt::MenuRows;
+    frame->setMenuWidget(menu_rows);
+    if (const QIcon icon = qt::resource_icon(desc.icon); !icon.isNull()) {
+        frame->setWindowIcon(icon);
+        QApplication::setWindowIcon(icon);  // its dialogs and boxes carry it too
+    }
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     s_->main_frame = frame;
     s_->area = area;
+    s_->menu_rows = menu_rows;
     main.frame = frame;
     main.client = area->viewport();
     build_menu(main, desc.menu);
-    for (const QPointer<QAction>& action : main.menu.bar)
-        if (action) frame->menuBar()->addAction(action);
+    refresh_menu_bar();
+
+    // Ctrl+F4 closes the active document window, as its close box does.
+    auto* close_document = new QAction(frame);
+    close_document->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    close_document->setShortcutContext(Qt::WindowShortcut);
+    frame->addAction(close_document);
+    QObject::connect(close_document, &QAction::triggered, area, &QMdiArea::closeActiveSubWindow);
 
     const WindowId id = main.id;
     frame->on_close_request = [this, id] {
@@ -246,6 +259,7 @@ void QtToolkit::open_window(WindowRecord& record, const WindowDesc& desc)
     frame->setWindowTitle(q(desc.title));
     window.frame = frame;
     s_->area->addSubWindow(frame, document_flags(desc.style));
+    qt::leave_ctrl_f4_to_the_main_window(*frame);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     frame->setGeometry(to_qrect(desc.rect));
     if (!(desc.style & style::sizing_border) && !(desc.style & style::maximise_box)) frame->setFixedSize(frame->size());

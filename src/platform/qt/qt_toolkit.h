@@ -210,6 +210,7 @@ private:
     void build_menu(Win& window, const Menu& menu);
     void drop_menu(Win& window);
     void show_window_menu(WindowId id);
+    void refresh_menu_bar();
 
     // ---- controls (qt_controls.cpp) ----
     Ctl& control(WindowId window, ControlId id) const;

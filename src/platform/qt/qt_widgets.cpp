@@ -5,7 +5,11 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
+#include <QVBoxLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -37,6 +41,105 @@ void PictureList::paint(QPainter& painter) const
     for (const Drawn& d : drawn_) painter.drawImage(d.target, d.image);
 }
 
+// ---- The menu bar in rows ---------------------------------------------------------------------------
+
+namespace {
+
+// A row of the menu bar; it measures its items the way QMenuBar lays them out.
+class MenuRow : public QMenuBar {
+public:
+    explicit MenuRow(QWidget* parent) : QMenuBar(parent) { setNativeMenuBar(false); }
+
+    int item_width(QAction* action) const
+    {
+        QStyleOptionMenuItem option;
+        initStyleOption(&option, action);
+        const QSize text = fontMetrics().size(Qt::TextShowMnemonic, action->text());
+        return style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this).width() +
+               style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, this);
+    }
+
+    int margins() const
+    {
+        return 2 * (style()->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, this) +
+                    style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this));
+    }
+};
+
+// A few pixels to spare, so that rounding never tips a row into its overflow button.
+constexpr int kRowSlack = 8;
+
+}  // namespace
+
+MenuRows::MenuRows(QWidget* parent) : QWidget(parent), layout_(new QVBoxLayout(this))
+{
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    bars_.push_back(new MenuRow(this));
+    layout_->addWidget(bars_.front());
+}
+
+void MenuRows::set_menus(const std::vector<QAction*>& menus)
+{
+    menus_.assign(menus.begin(), menus.end());
+    flowed_width_ = -1;
+    reflow();
+}
+
+std::vector<QMenuBar*> MenuRows::rows() const
+{
+    std::vector<QMenuBar*> out;
+    for (QMenuBar* bar : bars_)
+        if (!bar->actions().isEmpty() || out.empty()) out.push_back(bar);
+    return out;
+}
+
+std::vector<std::size_t> MenuRows::row_starts(int width) const
+{
+    const auto* measure = static_cast<const MenuRow*>(bars_.front());
+    std::vector<std::size_t> starts{0};
+    int used = measure->margins() + kRowSlack;
+    for (std::size_t i = 0; i < menus_.size(); ++i) {
+        if (!menus_[i]) continue;
+        const int w = measure->item_width(menus_[i]);
+        if (used + w > width && i > starts.back()) {
+            starts.push_back(i);
+            used = measure->margins() + kRowSlack;
+        }
+        used += w;
+    }
+    return starts;
+}
+
+int MenuRows::rows_at(int width) const { return static_cast<int>(row_starts(width).size()); }
+
+void MenuRows::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (width() != flowed_width_) reflow();
+}
+
+// Puts each menu on its row; rows no longer needed stay empty and hidden.
+void MenuRows::reflow()
+{
+    const int width = this->width() > 0 ? this->width() : (parentWidget() ? parentWidget()->width() : 1024);
+    flowed_width_ = this->width();
+    const std::vector<std::size_t> starts = row_starts(width);
+    while (bars_.size() < starts.size()) {
+        bars_.push_back(new MenuRow(this));
+        layout_->addWidget(bars_.back());
+    }
+    for (QMenuBar* bar : bars_)
+        for (QAction* action : bar->actions()) bar->removeAction(action);
+    for (std::size_t row = 0; row < starts.size(); ++row) {
+        const std::size_t end = row + 1 < starts.size() ? starts[row + 1] : menus_.size();
+        for (std::size_t i = starts[row]; i < end; ++i)
+            if (menus_[i]) bars_[row]->addAction(menus_[i]);
+    }
+    for (std::size_t row = 0; row < bars_.size(); ++row) bars_[row]->setVisible(row < starts.size());
+    updateGeometry();
+}
+
 // ---- Frames ------------------------------------------------------------------------------------------
 
 // The program decides whether the main window goes; when it does, it is deleted, never closed.
@@ -51,6 +154,17 @@ bool ClientArea::viewportEvent(QEvent* event)
     const bool result = QMdiArea::viewportEvent(event);
     if (event->type() == QEvent::Resize) call(on_resize);
     return result;
+}
+
+void leave_ctrl_f4_to_the_main_window(QMdiSubWindow& frame)
+{
+    QMenu* menu = frame.systemMenu();
+    if (!menu) return;
+    const QKeySequence ctrl_f4(Qt::CTRL | Qt::Key_F4);
+    for (QAction* action : menu->actions()) {
+        QList<QKeySequence> keys = action->shortcuts();
+        if (keys.removeAll(ctrl_f4) > 0) action->setShortcuts(keys);
+    }
 }
 
 // The program decides whether a document window goes; when it does, it is deleted, never closed.

@@ -8,13 +8,16 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 #include <functional>
 #include <vector>
 
 class QPainter;
+class QVBoxLayout;
 
 namespace platform::qt {
 
@@ -46,6 +49,32 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 };
 
+// The main window's menu bar, in rows: each row takes the menus that fit its width and the rest
+// go on to the next, so that every menu stays in sight at any width (a single QMenuBar hides the
+// menus that do not fit behind an overflow button). Each row is a QMenuBar of its own.
+class MenuRows : public QWidget {
+public:
+    explicit MenuRows(QWidget* parent = nullptr);
+    // The items of the bar, in order: submenus' actions, or commands right on the bar.
+    void set_menus(const std::vector<QAction*>& menus);
+    std::vector<QMenuBar*> rows() const;
+    // How many rows the menus take at that width.
+    int rows_at(int width) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // Which menus start a new row at that width.
+    std::vector<std::size_t> row_starts(int width) const;
+    void reflow();
+
+    QVBoxLayout* layout_;
+    std::vector<QPointer<QAction>> menus_;
+    std::vector<QMenuBar*> bars_;
+    int flowed_width_ = -1;
+};
+
 // The main window's client area, holding the document windows.
 class ClientArea : public QMdiArea {
 public:
@@ -54,6 +83,11 @@ public:
 protected:
     bool viewportEvent(QEvent* event) override;
 };
+
+// Ctrl+F4 belongs to the main window, which closes the active document window with it: the
+// frame's own system menu may claim it too, depending on the platform, which would make the key
+// ambiguous and do nothing.
+void leave_ctrl_f4_to_the_main_window(QMdiSubWindow& frame);
 
 // The frame of a document window inside the client area.
 class DocumentFrame : public QMdiSubWindow {
