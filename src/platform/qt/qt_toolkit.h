@@ -161,7 +161,6 @@ private:
     Win* find(WindowId id) const;
     Win& alive_window(WindowId id) const;
     Win& text_window(WindowId id) const;
-    void window_activated(WindowId id);
     void show_main_frame();
 
     // ---- drawing the windows' life (WindowDrawing; qt_toolkit.cpp, qt_dialogs.cpp) ----
