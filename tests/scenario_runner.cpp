@@ -1,8 +1,11 @@
 // The scenario runner: runs the program's main window headless against a scenario script and
 // prints the transcript. Usage: scenario_runner SCENARIO.scn [WORKDIR]. Without WORKDIR the
 // scenario's base folder is copied into a fresh temporary folder, run there and removed.
+// The program sees only the ODBC data sources of the working folder's odbc.ini.
 #include <stdlib.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -14,6 +17,7 @@
 #include "app/start.h"
 #include "kb/context.h"
 #include "platform/headless/headless_toolkit.h"
+#include "platform/odbc/odbc.h"
 
 namespace fs = std::filesystem;
 using platform::headless::HeadlessOptions;
@@ -69,8 +73,73 @@ private:
     fs::path path_;
 };
 
+// ---- ODBC data sources of a scenario ------------------------------------------------------------
+
+std::string trimmed(const std::string& s)
+{
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+// odbc.ini with every relative "Database = path" made absolute under the working folder (the
+// drivers know nothing of the program's current directory).
+void anchor_databases(const fs::path& ini, const fs::path& dir)
+{
+    std::istringstream in(read_file(ini));
+    std::ostringstream out;
+    for (std::string line; std::getline(in, line);) {
+        const auto equals = line.find('=');
+        std::string key = equals == std::string::npos ? "" : trimmed(line.substr(0, equals));
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        const std::string value = equals == std::string::npos ? "" : trimmed(line.substr(equals + 1));
+        if (key == "database" && !value.empty() && fs::path(value).is_relative())
+            line = line.substr(0, equals + 1) + " " + (dir / value).string();
+        out << line << "\n";
+    }
+    std::ofstream(ini, std::ios::binary) << out.str();
+}
+
+// Runs the statements of a DSN.sql file (each ends with ";" at the end of a line) against the
+// data source DSN, so that a scenario brings its own tables.
+void run_fixture(const fs::path& sql, const std::shared_ptr<odbc::DriverManager>& manager)
+{
+    auto environment = std::make_shared<odbc::Environment>(manager);
+    auto connection = std::make_shared<odbc::Connection>(environment, sql.stem().string(), "", "");
+    std::istringstream in(read_file(sql));
+    std::string statement;
+    for (std::string line; std::getline(in, line);) {
+        const std::string text = trimmed(line);
+        if (text.empty() || text.rfind("--", 0) == 0) continue;
+        statement += text + "\n";
+        if (text.back() != ';') continue;
+        odbc::Statement(connection).execute(statement);
+        statement.clear();
+    }
+}
+
+// The working folder's odbc.ini and odbcinst.ini are the driver manager's only configuration
+// (the machine's installed drivers are copied in when the folder has no odbcinst.ini), and
+// every DSN.sql of the folder is run against its data source.
+void prepare_odbc(const fs::path& dir)
+{
+    setenv("ODBCSYSINI", dir.c_str(), 1);
+    setenv("ODBCINI", (dir / "odbc.ini").c_str(), 1);
+    if (!fs::exists(dir / "odbc.ini")) return;
+    anchor_databases(dir / "odbc.ini", dir);
+    if (!fs::exists(dir / "odbcinst.ini") && fs::exists("/etc/odbcinst.ini"))
+        fs::copy_file("/etc/odbcinst.ini", dir / "odbcinst.ini");
+    std::shared_ptr<odbc::DriverManager> manager;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
+        if (entry.path().extension() != ".sql") continue;
+        if (!manager) manager = odbc::load_driver_manager();
+        run_fixture(entry.path(), manager);
+    }
+}
+
 int run(const fs::path& scenario, const fs::path& working_dir, Script script)
 {
+    prepare_odbc(fs::canonical(working_dir));
     HeadlessOptions options;
     options.working_dir = fs::canonical(working_dir).string();
     options.mirror = &std::cout;

@@ -94,7 +94,7 @@ bool analysis(kb::Context& ctx, int tryb)
 
 bool import_command(kb::Context& ctx, int)
 {
-    windows::dlg_wybor_bazy_Create(ctx, ctx.ui.main_window(), import::dlg_wybor_bazy_eh);
+    import::import_danych(ctx);
     return true;
 }
 

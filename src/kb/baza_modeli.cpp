@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "kb/zaimportowane.h"
+
 namespace kb {
 
 void forget_model_lists(Context& ctx)
@@ -31,6 +33,9 @@ void forget_model_base(Context& ctx)
     ctx.db.baza_modeli.visit([](std::string_view, auto& facts) { facts.remove_all(); });
     kasowanie_nazwy_mo(ctx);
     forget_model_lists(ctx);
+    // Imported argument values belong to the knowledge base, not to the file: they stay until
+    // a new rule base.
+    przywroc_zaimportowane_argumenty(ctx);
 }
 
 void kasowanie_argument_znany(Context& ctx) { ctx.db.baza_modeli.argument_znany.remove_all(); }

@@ -11,7 +11,8 @@ namespace kb {
 // four kinds, known arguments, given facts, exclusive names, askables-file records and inert
 // lines), `nazwa_mo`, and every list and record computed from it (forget_model_lists).
 // `nazwa_mo_pelna` stays, as every full-path fact does. Every unload of the model base goes
-// through here so that no later reader meets a half-forgotten base.
+// through here so that no later reader meets a half-forgotten base. Imported argument values
+// (kb/zaimportowane.h) are laid over the empty base again.
 void forget_model_base(Context& ctx);
 
 // Forgets the lists computed from a model base at its load (the four model lists, the askable

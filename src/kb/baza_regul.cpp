@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "kb/dopytywalne.h"
+#include "kb/zaimportowane.h"
 
 namespace kb {
 
@@ -35,6 +36,8 @@ void forget_rule_base(Context& ctx)
     kasowanie_listy_warunkow(ctx);
     kasowanie_listy_warunkow_i_argumentow_dopytywalnych(ctx);
     kasowanie_listy_wnioskow_regul(ctx);
+    // Imported facts belong to the knowledge base, not to the file: they stay until a new one.
+    przywroc_zaimportowane_fakty(ctx);
 }
 
 }  // namespace kb

@@ -18,7 +18,8 @@ void kasowanie_nazwy_re(Context& ctx);  // nazwa_re and nazwa_re_pelna
 
 // Forgets the loaded rule base as a unit: every fact of the rule-base database, both base
 // names, and every list computed from the rules (conditions, conclusions, askables). What a
-// check calls when it refuses a rule base, so that no half of a base stays behind.
+// check calls when it refuses a rule base, so that no half of a base stays behind. Imported
+// facts (kb/zaimportowane.h) are laid over the empty base again.
 void forget_rule_base(Context& ctx);
 
 }  // namespace kb

@@ -298,6 +298,14 @@ struct Baza {
     FACT_FIELDS(Baza, zrodlo, srodowisko, polaczenie)
 };
 
+// A line of the review of an import, with the name it shows (a later row of the same name
+// replaces it).
+struct LiniaPrzegladu {
+    std::string nazwa;
+    std::string linia;
+    FACT_FIELDS(LiniaPrzegladu, nazwa, linia)
+};
+
 struct Dane {
     static constexpr const char* name = "dane";
     FactList<std::string> tytul;
@@ -315,8 +323,8 @@ struct Dane {
     FactList<std::string> dane_przecinek;
     FactList<Baza> baza;
     FactList<std::int32_t> maxrow;
-    FactList<std::string> faktdowyswietlenia;
-    FactList<std::string> argument_znanydowyswietlenia;
+    FactList<LiniaPrzegladu> faktdowyswietlenia;
+    FactList<LiniaPrzegladu> argument_znanydowyswietlenia;
     FactList<std::string> pamietana_nazwa;
     FactList<std::string> tok;
     // The direction of the inference being launched ("W_PRZOD" or "WSTECZ"), set by the main

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kb/bazy.h"
+#include "kb/bazy_importu.h"
 #include "kb/stan_ladowania.h"
 #include "kb/wyniki_diagnoz.h"
 
@@ -22,6 +23,8 @@ struct Store {
     Stan stan;
     StanLadowania stan_ladowania;
     WynikiDiagnoz wyniki_diagnoz;
+    BazaOdbc baza_odbc;
+    Zaimportowane zaimportowane;
 };
 
 }  // namespace kb

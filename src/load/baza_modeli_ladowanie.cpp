@@ -10,6 +10,7 @@
 #include "kb/baza_modeli.h"
 #include "kb/dopytywalne_modeli.h"
 #include "kb/wnioski_modeli.h"
+#include "kb/zaimportowane.h"
 #include "load/cf_modeli.h"
 #include "load/cf_regul.h"
 #include "load/kasowanie.h"
@@ -129,6 +130,8 @@ bool testy_po_zatwierdzeniu(Context& ctx)
 void kasowanie_przed_baza_modeli(Context& ctx)
 {
     kb::forget_model_base(ctx);  // also the contradiction records and the kept name
+    // The checks judge the file's own known arguments; imported ones come back when the load ends.
+    kb::kasowanie_argument_znany(ctx);
     kasowanie_model_arytmetyczny_sprzeczny(ctx);
     kasowanie_model_arytmetyczny_sprzeczny_gleboko(ctx);
     kasowanie_model_relacyjny_sprzeczny(ctx);
@@ -142,7 +145,9 @@ void kasowanie_przed_baza_modeli(Context& ctx)
     kasowanie_rozne_numery(ctx, BazaNumerowana::modeli);
 }
 
-LoadResult laduj_baze_modeli(Context& ctx)
+namespace {
+
+LoadResult laduj_plik_bazy_modeli(Context& ctx)
 {
     LoadCall call(ctx, kBazaModeli);
     if (ctx.db.stan.nazwa_re.empty() || diagnostics::jest_sprzecznosc_1z(ctx)) return call.stop();
@@ -163,6 +168,16 @@ LoadResult laduj_baze_modeli(Context& ctx)
     // Commit point: from here a failing check fails the load.
     if (!testy_po_zatwierdzeniu(ctx)) return call.fail();
     return call.finish(plik);
+}
+
+}  // namespace
+
+// Whatever the load answers, the imported argument values hold again afterwards.
+LoadResult laduj_baze_modeli(Context& ctx)
+{
+    LoadResult wynik = laduj_plik_bazy_modeli(ctx);
+    kb::przywroc_zaimportowane_argumenty(ctx);
+    return wynik;
 }
 
 }  // namespace load

@@ -140,6 +140,8 @@ void kasowanie_bazy_wiedzy(kb::Context& ctx)
     oproznij(db.stan);
     oproznij(db.stan_ladowania);
     oproznij(db.wyniki_diagnoz);
+    oproznij(db.zaimportowane);
+    oproznij(db.baza_odbc);  // and with it any connection an import left
     kb::kasowanie_tekst_raportu(ctx);
 }
 

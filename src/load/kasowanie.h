@@ -71,8 +71,9 @@ void kasowanie_wypadkowa_prbd(kb::Context& ctx);
 void kasowanie_model_stosowany(kb::Context& ctx);
 
 // What a rule-base load forgets before it reads its file: every base of every kind with its
-// names (full paths too), every list, marker, flag and finding, the run state and the report
-// text, so that nothing of the previous knowledge base reaches the next one. The dialog data
+// names (full paths too), every list, marker, flag and finding, the run state, the report
+// text, what imports added and any connection they left, so that nothing of the previous
+// knowledge base reaches the next one. The dialog data
 // channel is the menu command's. Only a rule-base load calls this.
 void kasowanie_bazy_wiedzy(kb::Context& ctx);
 

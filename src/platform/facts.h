@@ -272,8 +272,10 @@ public:
     }
 
 private:
+    // A removed fact keeps nothing (memory, handles it owns) while its tombstone waits.
     void kill(Entry& e)
     {
+        e.value = T{};
         e.alive = false;
         --live_;
         ++dead_;
