@@ -4,6 +4,7 @@
 #include "kb/listy.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <type_traits>
 #include <unordered_set>
@@ -129,6 +130,7 @@ IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists)
 
 SList usun(std::string_view x, const SList& list) { return without(list, x); }
 SList usun_wszystkie(std::string_view x, const SList& list) { return without(list, x); }
+IList usun_wszystkie(std::int32_t x, const IList& list) { return without(list, x); }
 IList usun_i(std::int32_t x, const IList& list) { return without(list, x); }
 
 std::optional<SList> usun_jeden(std::string_view x, const SList& list, std::size_t later)

@@ -30,6 +30,7 @@ IList usuniecie_list_wewnetrznych_i(const std::vector<IList>& lists);
 SList usun(std::string_view x, const SList& list);
 // The same removal of every occurrence, under the name the diagnoses give it.
 SList usun_wszystkie(std::string_view x, const SList& list);
+IList usun_wszystkie(std::int32_t x, const IList& list);
 IList usun_i(std::int32_t x, const IList& list);
 // The list without one occurrence of x: the first one, or with `later` = k the (k+1)-th one
 // (the earlier ones then stay), which is what each further answer of the removal gives.

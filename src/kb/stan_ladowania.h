@@ -20,6 +20,15 @@ struct Prbd {
     FACT_FIELDS(Prbd, numer, wniosek, cf)
 };
 
+// One fired disjunctive rule of a conclusion in a run: the CF of its condition list and its
+// partial CF (the same value as its contribution).
+struct Dysjunkt {
+    std::string wniosek;
+    double cf_warunkow = 0;
+    double cf = 0;
+    FACT_FIELDS(Dysjunkt, wniosek, cf_warunkow, cf)
+};
+
 // The numbers of the rules of one conclusion not yet applied in a run.
 struct ListaNumerowRegul {
     std::string wniosek;
@@ -52,7 +61,10 @@ struct StanLadowania {
     FactList<std::int32_t> numer_ograniczenia_niepewnego_dla_bazy_modeli;
 
     // ---- inference run state the rule-base load resets and builds ------------------------
+    // Contributions and resultants are read and written through kb/stan_wnioskowania.h,
+    // which keeps their lookups fast; nothing else writes them.
     FactList<Prbd> prbd;
+    FactList<Dysjunkt> dysjunkt;
     FactList<NazwaWartosc> wypadkowa_prbd;  // name, resultant CF
     FactList<std::int32_t> model_stosowany;
     FactList<std::int32_t> regula_zastosowana;
@@ -82,6 +94,7 @@ private:
         v("numer_ograniczenia_dokladnego_dla_bazy_modeli", s.numer_ograniczenia_dokladnego_dla_bazy_modeli);
         v("numer_ograniczenia_niepewnego_dla_bazy_modeli", s.numer_ograniczenia_niepewnego_dla_bazy_modeli);
         v("prbd", s.prbd);
+        v("dysjunkt", s.dysjunkt);
         v("wypadkowa_prbd", s.wypadkowa_prbd);
         v("model_stosowany", s.model_stosowany);
         v("regula_zastosowana", s.regula_zastosowana);

@@ -20,6 +20,7 @@
 #include "load/ramka.h"
 #include "load/struktura_modeli.h"
 #include "load/warunki_stosowania.h"
+#include "load/wyswietlanie.h"
 #include "platform/toolkit.h"
 
 namespace load {
@@ -116,6 +117,7 @@ bool wyznacz_listy(Context& ctx)
 bool testy_po_zatwierdzeniu(Context& ctx)
 {
     testuj_cf_modeli(ctx);
+    testuj_wyswietlanie_modeli(ctx);
     testuj_cf_m_faktow(ctx);  // the model base's given facts are checked with their own base
     testuj_strukture_modeli(ctx);
     if (!kb::testowanie_dopytywalnosci_argumentow(ctx)) return false;

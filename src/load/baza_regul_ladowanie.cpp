@@ -18,6 +18,7 @@
 #include "load/ladowanie.h"
 #include "load/numery.h"
 #include "load/pojedyncze.h"
+#include "load/wyswietlanie.h"
 #include "platform/name_table.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
@@ -191,6 +192,7 @@ LoadResult laduj_baze_regul(kb::Context& ctx)
 
     if (!testuj_numery_regul(ctx)) return call.stop();
     testuj_cf_regul(ctx);
+    testuj_wyswietlanie_regul(ctx);
     testuj_cf_faktow(ctx);
     call.remove_marker();
     if (!zaladowana(ctx)) return call.finish(plik);  // a CF check refused the base: its note said why

@@ -3,6 +3,7 @@
 #include "load/kasowanie.h"
 
 #include "kb/pisz.h"
+#include "kb/stan_wnioskowania.h"
 
 namespace load {
 namespace {
@@ -123,8 +124,8 @@ void kasowanie_lista_numerow_regul_dysjunktywnych(kb::Context& ctx)
 void kasowanie_regula_zastosowana(kb::Context& ctx) { ctx.db.stan_ladowania.regula_zastosowana.remove_all(); }
 void kasowanie_wnioski(kb::Context& ctx) { ctx.db.stan_ladowania.wniosek.remove_all(); }
 void kasowanie_listy_bez_warunku(kb::Context& ctx) { ctx.db.stan_ladowania.lista_bez_warunku.remove_all(); }
-void kasowanie_prbd(kb::Context& ctx) { ctx.db.stan_ladowania.prbd.remove_all(); }
-void kasowanie_wypadkowa_prbd(kb::Context& ctx) { ctx.db.stan_ladowania.wypadkowa_prbd.remove_all(); }
+void kasowanie_prbd(kb::Context& ctx) { kb::kasuj_prbd(ctx); }
+void kasowanie_wypadkowa_prbd(kb::Context& ctx) { kb::kasuj_wypadkowe(ctx); }
 void kasowanie_model_stosowany(kb::Context& ctx) { ctx.db.stan_ladowania.model_stosowany.remove_all(); }
 
 void kasowanie_bazy_wiedzy(kb::Context& ctx)

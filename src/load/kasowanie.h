@@ -66,7 +66,7 @@ void kasowanie_lista_numerow_regul_dysjunktywnych(kb::Context& ctx);
 void kasowanie_regula_zastosowana(kb::Context& ctx);
 void kasowanie_wnioski(kb::Context& ctx);
 void kasowanie_listy_bez_warunku(kb::Context& ctx);
-void kasowanie_prbd(kb::Context& ctx);
+void kasowanie_prbd(kb::Context& ctx);  // every contribution and every disjunctive record
 void kasowanie_wypadkowa_prbd(kb::Context& ctx);
 void kasowanie_model_stosowany(kb::Context& ctx);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace kb {
 namespace {
 
@@ -87,6 +89,16 @@ TEST(Listy, UsunAndJoins)
     EXPECT_EQ(usuniecie_list_wewnetrznych({}), SList{});
     EXPECT_EQ(usuniecie_list_wewnetrznych({{"a", "b"}, {"c"}}), (SList{"a", "b", "c"}));
     EXPECT_EQ(usuniecie_list_wewnetrznych_i({{1}, {}, {2, 3}}), (IList{1, 2, 3}));
+}
+
+TEST(Listy, UsunWszystkieOfNumbers)
+{
+    const std::vector<std::pair<IList, IList>> cases = {
+        {{0, 5, 0, 7}, {5, 7}},
+        {{5}, {5}},
+        {{}, {}},
+    };
+    for (const auto& [in, out] : cases) EXPECT_EQ(usun_wszystkie(0, in), out) << ::testing::PrintToString(in);
 }
 
 // One occurrence at a time: the first, then each later one on a further answer.

@@ -56,6 +56,19 @@ protected:
     kb::Stan& stan() { return ctx().db.stan; }
 };
 
+TEST_F(LadowanieModeliTest, DisplayFlagOtherThanZeroOrOneRefusesTheModelBase)
+{
+    write_file("MOmk-w.BQZ",
+               "model(1,\"bez warunku\",\"y\",\"x\",\"+\",\"2\",0,\"1\")\n"
+               "model_liniowy(4,\"bez warunku\",\"u\",[\"1\"],[\"t\"],-1,\"1\")\n");
+    const auto results =
+        run(kLoadRules + std::string("open -> MOmk-w.BQZ\nnote\nnote\nnote\nnote\nnote\nnote \"Błędny znacznik wyjaśniania dla modelu!\"\n"), 1);
+    EXPECT_FALSE(results.back().is_loaded());
+    EXPECT_TRUE(ctx().db.baza_modeli.model.empty());
+    EXPECT_TRUE(stan().nazwa_mo.empty());
+    EXPECT_NE(transcript().find("Błędny znacznik wyjaśniania dla modelu 4."), std::string::npos);
+}
+
 TEST_F(LadowanieModeliTest, CleanLoadAnswersThePathAndCancelKeepsTheBase)
 {
     const auto out = run(std::string(kLoadRules) + load_models("MOmk.BQZ") + "open -> cancel\n", 2);

@@ -239,6 +239,22 @@ TEST_F(LadowanieRegulTest, KoniecOnlyConcludedOrOnlyAConditionLoads)
     }
 }
 
+// A rule that neither explains itself (1) nor keeps silent (0) would be applied halfway; its base
+// is refused like one with a wrong CF.
+TEST_F(LadowanieRegulTest, DisplayFlagOtherThanZeroOrOneRefusesTheBase)
+{
+    write_file("REwys.BQZ", "reguła(1,\"w\",[\"a\"],1,\"0.5\")\nreguła(7,\"v\",[\"b\"],2,\"0.5\")\n");
+    EXPECT_EQ(laduj("open -> REwys.BQZ\nnote \"Wynik ładowania bazy reguł\"\nnote \"Błędny znacznik wyjaśniania dla reguły!\"\n"),
+              LoadResult::refused());
+    EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
+    EXPECT_TRUE(ctx().db.stan.nazwa_re.empty());
+    const std::string t = transcript();
+    EXPECT_NE(t.find("\"Błędny znacznik wyjaśniania dla reguły 7.\\nZnacznik wyjaśniania (przedostatnie pole reguły) "
+                     "musi być równy 0 lub 1, a jest równy 2.\\nPrzejdź do 'Bazy reguł'"),
+              std::string::npos)
+        << t;
+}
+
 TEST_F(LadowanieRegulTest, RuleNumberListsPerConclusion)
 {
     load(ctx().db.baza_regul,

@@ -1,0 +1,27 @@
+// The services that keep an inference run's state: the rule-number lists of the conclusions
+// (the rules not yet applied), the re-enabling of applied rules, and the stop test of "koniec".
+// Building and clearing the lists belongs to the loads and launches; this file only changes them.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "kb/context.h"
+
+namespace inference {
+
+// Takes the rule's number out of the first list of the conclusion and moves the shortened list
+// to the end (an emptied list stays). False, changing nothing, when the conclusion has no list
+// or the number is not in it.
+bool redukuj_liste_regul_kumulatywnych(kb::Context& ctx, std::int32_t numer, std::string_view wniosek);
+bool redukuj_liste_regul_dysjunktywnych(kb::Context& ctx, std::int32_t numer, std::string_view wniosek);
+
+// Unless this very contribution (rule, conclusion, CF) is recorded: every rule that has the
+// conclusion itself among its conditions loses its applied mark (a rule using only the negated
+// name keeps it).
+void skasuj_zastosowane_reguly(kb::Context& ctx, std::int32_t numer, std::string_view wniosek, double cf);
+
+// True while no contribution to "koniec" of CF >= 0 is recorded.
+bool zrob_koniec(const kb::Context& ctx);
+
+}  // namespace inference
