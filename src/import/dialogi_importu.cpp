@@ -150,7 +150,7 @@ void czytaj_tabele(kb::Context& ctx, const std::string& zrodlo, const std::strin
     dane.maxrow.remove_all();
     dane.faktdowyswietlenia.remove_all();
     dane.argument_znanydowyswietlenia.remove_all();
-    dane.maxrow.add_last(otwarta.wiersze);
+    dane.maxrow.add_last(static_cast<std::int32_t>(otwarta.wiersze));  // rows held in memory: far fewer
     biegaj(ctx, otwarta.wiersze);
     odbc_close_table(ctx, otwarta.id);
     odbc_destroy(ctx);

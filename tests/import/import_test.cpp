@@ -388,6 +388,33 @@ TEST_F(ImportBezDanychTest, ARefusedConnection)
     EXPECT_NE(transcript().find("dialog 10015 closed -> 1"), std::string::npos);
 }
 
+// The names come the one enumerated first last (the dialog's list sorts them anyway).
+TEST_F(ImportBezDanychTest, DataSourceNamesAndConnections)
+{
+    for (const char* nazwa : {"velk_a", "velk_b", "velk_c"}) zrodla_->dodaj(nazwa, Silnik::SQLite);
+    start("");
+    import::odbc_init(ctx());
+    EXPECT_EQ(import::odbc_getbasenamelist(ctx()),
+              (facts::SList{zrodla_->dsn("velk_c"), zrodla_->dsn("velk_b"), zrodla_->dsn("velk_a")}));
+
+    // A connection made for a source serves it until the import ends: the table listing and
+    // every later request of the same source get the same one.
+    const std::string a = zrodla_->dsn("velk_a");
+    const auto polaczenie = import::connect_base(ctx(), a, "", "");
+    EXPECT_EQ(import::connect_base(ctx(), a, "", ""), polaczenie);
+    import::odbc_gettablenamelist(ctx(), a);
+    EXPECT_EQ(ctx().db.baza_odbc.odbc_open_base.first()->polaczenie, polaczenie);
+    EXPECT_NE(import::connect_base(ctx(), zrodla_->dsn("velk_b"), "", ""), polaczenie);
+    try {
+        import::connect_base(ctx(), "velk_nieznane", "uzytkownik", "");
+        ADD_FAILURE() << "a user name was taken";
+    } catch (const odbc::Error& blad) {
+        EXPECT_EQ(blad.number(), odbc::kLayerError);  // refused before any call of the driver manager
+    }
+    import::zwolnij_odbc(ctx());
+    ctx().db.baza_odbc.visit([](std::string_view nazwa, const auto& f) { EXPECT_TRUE(f.empty()) << nazwa; });
+}
+
 TEST_F(ImportBezDanychTest, ASourceWithoutTables)
 {
     zrodla_->dodaj("velk_pusta", Silnik::SQLite);
