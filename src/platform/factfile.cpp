@@ -239,28 +239,74 @@ std::string_view line_text(std::string_view bytes, text::Encoding encoding, std:
     return buffer;
 }
 
+// Takes the lines of one load in order, each as it stands on disk without its LF.
+class LineLoader {
+public:
+    LineLoader(text::Encoding encoding, const NameIndex& names, std::span<const Slot> slots)
+        : encoding_(encoding), names_(names), slots_(slots)
+    {
+    }
+
+    // `ended`: an LF ended the line. Text of nothing but carriage returns after the last line
+    // feed is no line.
+    void load(std::string_view bytes, bool ended)
+    {
+        const std::string_view line = line_text(bytes, encoding_, buffer_);
+        if (!ended && line.empty()) return;
+        reader_.start(line, ++line_number_);
+        const std::string_view name = reader_.read_name();
+        const auto found = names_.find(name);
+        if (found == names_.end()) reader_.fail(unknown_fact_name);
+        const Slot& slot = slots_[found->second];
+        slot.add(slot.list, reader_);
+    }
+
+private:
+    text::Encoding encoding_;
+    const NameIndex& names_;
+    std::span<const Slot> slots_;
+    LineReader reader_;
+    std::string buffer_;
+    std::size_t line_number_ = 0;
+};
+
 }  // namespace
 
 void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
                 std::span<const Slot> slots)
 {
-    LineReader reader;
-    std::string buffer;
-    std::size_t line_number = 0;
+    LineLoader loader(encoding, names, slots);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const char* lf = static_cast<const char*>(std::memchr(bytes.data() + pos, '\n', bytes.size() - pos));
         const std::size_t end = lf ? static_cast<std::size_t>(lf - bytes.data()) : bytes.size();
-        const std::string_view line = line_text(bytes.substr(pos, end - pos), encoding, buffer);
-        // Text of nothing but carriage returns after the last line feed is no line.
-        if (!lf && line.empty()) return;
-        reader.start(line, ++line_number);
-        const std::string_view name = reader.read_name();
-        const auto found = names.find(name);
-        if (found == names.end()) reader.fail(unknown_fact_name);
-        const Slot& slot = slots[found->second];
-        slot.add(slot.list, reader);
+        loader.load(bytes.substr(pos, end - pos), lf != nullptr);
         pos = end + 1;
+    }
+}
+
+// The encoding is decided as for the whole file: no valid UTF-8 sequence holds a line feed, so
+// the lines are judged one by one, and the first that is no UTF-8 decides (mostly early on).
+void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots)
+{
+    text::Utf8Form form = text::Utf8Form::ascii;
+    while (auto line = file.next()) {
+        const text::Utf8Form f = text::utf8_form(line->bytes);
+        if (f == text::Utf8Form::invalid) {
+            form = f;
+            break;
+        }
+        if (f == text::Utf8Form::utf8) form = f;
+    }
+    const text::Encoding encoding = form == text::Utf8Form::utf8 ? text::Encoding::Utf8 : text::Encoding::Cp1250;
+    file.rewind();
+    LineLoader loader(encoding, names, slots);
+    bool first = true;
+    while (auto line = file.next()) {
+        std::string_view bytes = line->bytes;
+        if (first && encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
+        first = false;
+        loader.load(bytes, line->ended);
     }
 }
 

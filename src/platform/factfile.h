@@ -108,6 +108,8 @@ using NameIndex = std::unordered_map<std::string_view, std::size_t>;
 // the slot its name picks. Only one line's decoded text exists at a time.
 void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
                 std::span<const Slot> slots);
+// The same for the lines of a file, its encoding detected first as for its whole bytes.
+void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots);
 
 template <class T>
 void read_fields(LineReader& r, T& fact)
@@ -147,15 +149,22 @@ const NameIndex& name_index()
     return index;
 }
 
+// The fact lists of a database with their readers, in declaration order.
 template <class Db>
-void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding)
+std::vector<Slot> slots_of(Db& db)
 {
     std::vector<Slot> slots;
     db.visit([&](std::string_view, auto& list) {
         using T = typename std::remove_reference_t<decltype(list)>::value_type;
         slots.push_back(Slot{&list, &read_and_add<T>});
     });
-    load_lines(bytes, encoding, name_index<Db>(), slots);
+    return slots;
+}
+
+template <class Db>
+void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding)
+{
+    load_lines(bytes, encoding, name_index<Db>(), slots_of(db));
 }
 
 void write_value(std::string& out, std::string_view s);
@@ -213,13 +222,14 @@ void load_bytes(Db& db, std::string_view bytes)
     detail::load_encoded(db, bytes, encoding);
 }
 
-// Loads a fact file: its bytes are read once and decoded line by line as they are read into
-// the facts, so no decoded copy of the whole file exists. A file that cannot be read raises
-// files::FileError.
+// Loads a fact file as load_bytes loads its bytes. The file is read line by line through a
+// buffer of fixed size and each line decoded as it is read into the facts, so neither the file
+// nor its decoded text is ever held whole. A file that cannot be read raises files::FileError.
 template <class Db>
 void load(Db& db, const files::Files& files, std::string_view path)
 {
-    load_bytes(db, files.read_bytes(path));
+    files::FileLines lines(files, path);
+    detail::load_file(lines, detail::name_index<Db>(), detail::slots_of(db));
 }
 
 // The written form of a whole database (UTF-8, each fact on a line ended by LF): fact names

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -180,6 +181,8 @@ public:
         if (fd_ >= 0) ::close(fd_);
     }
     int get() const { return fd_; }
+    // Hands the descriptor over to the caller.
+    int release() { return std::exchange(fd_, -1); }
     // Closes now, reporting the error close may return (a delayed write failure).
     int close() { return ::close(std::exchange(fd_, -1)); }
 
@@ -333,6 +336,72 @@ void Files::write_text(std::string_view path, std::string_view utf8, text::Encod
 }
 
 std::string Files::read_bytes(std::string_view path) const { return read_all(resolve(path)); }
+
+// ---- Reading line by line ----
+
+namespace {
+
+constexpr std::size_t kLineBufferSize = 1 << 20;
+
+// Opens for reading as read_all does, with the same errors.
+int open_for_reading(const std::string& path) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) fail("Nie można otworzyć pliku", path, errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) fail("Nie można odczytać pliku", path, errno);
+    if (S_ISDIR(info.st_mode)) fail("Nie można otworzyć pliku", path, EISDIR);
+    return fd.release();
+}
+
+}  // namespace
+
+FileLines::FileLines(const Files& files, std::string_view path)
+    : path_(files.resolve(path)), fd_(open_for_reading(path_)), buffer_(kLineBufferSize) {}
+
+FileLines::~FileLines() { ::close(fd_); }
+
+void FileLines::fill() {
+    // The part not yet handed out moves to the front; a line longer than the buffer doubles it.
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
+              buffer_.begin());
+    end_ -= begin_;
+    begin_ = 0;
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    while (end_ < buffer_.size()) {
+        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) fail("Nie można odczytać pliku", path_, errno);
+        if (got == 0) {
+            at_eof_ = true;
+            return;
+        }
+        end_ += static_cast<std::size_t>(got);
+    }
+}
+
+std::optional<FileLines::Line> FileLines::next() {
+    for (;;) {
+        const char* from = buffer_.data() + begin_;
+        if (const void* lf = std::memchr(from, '\n', end_ - begin_)) {
+            const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+            begin_ += length + 1;
+            return Line{std::string_view(from, length), true};
+        }
+        if (at_eof_) {
+            if (begin_ == end_) return std::nullopt;
+            const std::string_view rest(from, end_ - begin_);
+            begin_ = end_;
+            return Line{rest, false};
+        }
+        fill();
+    }
+}
+
+void FileLines::rewind() {
+    if (::lseek(fd_, 0, SEEK_SET) != 0) fail("Nie można odczytać pliku", path_, errno);
+    begin_ = end_ = 0;
+    at_eof_ = false;
+}
 
 void Files::write_bytes(std::string_view path, std::string_view bytes) const {
     replace_atomically(resolve(path), bytes);

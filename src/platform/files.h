@@ -3,6 +3,7 @@
 // several programs (tests) can run side by side in one process.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -77,6 +78,37 @@ public:
 
 private:
     std::string current_dir_;
+};
+
+// A file read line by line, front to back, through one buffer that a line longer than it only
+// grows: reading a file of any size touches a megabyte of fresh memory, not the file's size.
+// Lines are split at each LF and handed out as they are on disk (no decoding, CRs kept).
+class FileLines {
+public:
+    // Opens the file; a file that cannot be opened raises FileError as Files::read_bytes does.
+    FileLines(const Files& files, std::string_view path);
+    FileLines(const FileLines&) = delete;
+    FileLines& operator=(const FileLines&) = delete;
+    ~FileLines();
+
+    struct Line {
+        std::string_view bytes;  // good until the next call
+        bool ended;              // an LF ended it (the last line of a file may have none)
+    };
+    // The next line; nullopt after the last one. A read error raises FileError.
+    std::optional<Line> next();
+    // Back to the first line.
+    void rewind();
+
+private:
+    void fill();  // more of the file after the part not yet handed out
+
+    std::string path_;
+    int fd_ = -1;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;  // the part not yet handed out: [begin_, end_)
+    std::size_t end_ = 0;
+    bool at_eof_ = false;
 };
 
 }  // namespace files

@@ -97,16 +97,16 @@ char32_t code_point_of(unsigned char byte) {
 
 // The UTF-8 form of every CP1250 byte (one to three bytes), for decoding whole files a table
 // look-up at a time.
-struct Utf8Form {
+struct Utf8Bytes {
     std::array<char, 3> bytes;
     unsigned char length;
 };
 
-constexpr std::array<Utf8Form, 256> make_utf8_forms() {
-    std::array<Utf8Form, 256> forms{};
+constexpr std::array<Utf8Bytes, 256> make_utf8_forms() {
+    std::array<Utf8Bytes, 256> forms{};
     for (unsigned b = 0; b < 256; ++b) {
         const char32_t c = b < 0x80 ? char32_t{b} : char32_t{kHighHalf[b - 0x80]};
-        Utf8Form& f = forms[b];
+        Utf8Bytes& f = forms[b];
         if (c < 0x80) {
             f.bytes = {static_cast<char>(c), 0, 0};
             f.length = 1;
@@ -122,7 +122,7 @@ constexpr std::array<Utf8Form, 256> make_utf8_forms() {
     return forms;
 }
 
-constexpr std::array<Utf8Form, 256> kUtf8Forms = make_utf8_forms();
+constexpr std::array<Utf8Bytes, 256> kUtf8Forms = make_utf8_forms();
 
 // Eight bytes at a time: whether any of them is above 0x7F.
 bool any_high_bit(const char* p) {
@@ -233,7 +233,7 @@ void cp1250_to_utf8(std::string_view bytes, std::string& out) {
     out.resize(size);
     char* to = out.data();
     for (char b : bytes) {
-        const Utf8Form& f = kUtf8Forms[static_cast<unsigned char>(b)];
+        const Utf8Bytes& f = kUtf8Forms[static_cast<unsigned char>(b)];
         to[0] = f.bytes[0];
         if (f.length > 1) {
             to[1] = f.bytes[1];
@@ -256,6 +256,10 @@ std::string utf8_to_cp1250(std::string_view utf8) {
 }
 
 Encoding detect_encoding(std::string_view bytes) {
+    return utf8_form(bytes) == Utf8Form::utf8 ? Encoding::Utf8 : Encoding::Cp1250;
+}
+
+Utf8Form utf8_form(std::string_view bytes) {
     bool non_ascii = false;
     const std::size_t n = bytes.size();
     for (std::size_t i = 0; i < n;) {
@@ -267,11 +271,11 @@ Encoding detect_encoding(std::string_view bytes) {
             continue;
         }
         const Decoded d = decode_at(bytes, i);
-        if (!d.valid) return Encoding::Cp1250;
+        if (!d.valid) return Utf8Form::invalid;
         non_ascii = true;
         i += d.length;
     }
-    return non_ascii ? Encoding::Utf8 : Encoding::Cp1250;
+    return non_ascii ? Utf8Form::utf8 : Utf8Form::ascii;
 }
 
 std::string_view without_byte_order_mark(std::string_view utf8) {

@@ -26,6 +26,10 @@ std::string utf8_to_cp1250(std::string_view utf8);
 // A file whose bytes are valid UTF-8 and hold at least one non-ASCII character was written
 // on Linux and is read as UTF-8; everything else is CP1250.
 Encoding detect_encoding(std::string_view bytes);
+// What detection learns of a part of a file: ASCII only, valid UTF-8 with non-ASCII, or not
+// UTF-8. No valid UTF-8 sequence holds a line feed, so a file's lines can be judged one by one.
+enum class Utf8Form { ascii, utf8, invalid };
+Utf8Form utf8_form(std::string_view bytes);
 std::string decode(std::string_view bytes, Encoding encoding);
 // UTF-8 bytes without the byte-order mark an editor on Linux may have put first.
 std::string_view without_byte_order_mark(std::string_view utf8);

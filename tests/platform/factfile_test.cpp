@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -577,6 +578,42 @@ TEST_F(FactFileOnDisk, PositionsCountCharactersOfCp1250AndUtf8Files)
             EXPECT_EQ(e.position, 17u) << name;
             EXPECT_EQ(e.line, "reguła(1,\"żółć\",x,1,\"1\")") << name;
         }
+    }
+}
+
+TEST_F(FactFileOnDisk, AFileLoadsAsItsBytesDo)
+{
+    // A file is read line by line, its encoding decided before the first line is read into
+    // the facts: by a line far down in the file too.
+    const std::string ascii_lines = [] {
+        std::string out;
+        for (int i = 0; i < 50000; ++i) out += "fakt(\"warunek_" + std::to_string(i) + "\",\"1\")\r\n";
+        return out;
+    }();
+    const std::string cases[] = {
+        ascii_lines + "fakt(\"\xBF\xF3\xB3w\",\"1\")\r\n",                 // CP1250 only at the end
+        ascii_lines + "fakt(\"żółw\",\"1\")\r\n",                             // UTF-8 only at the end
+        "fakt(\"żółw\",\"1\")\n" + ascii_lines + "fakt(\"\xBF\",\"1\")",      // UTF-8 until the last line
+        "\xEF\xBB\xBF" "fakt(\"żółw\",\"1\")\r\n\r",                          // a mark, a CR after the last LF
+        "fakt(\"" + std::string(3 << 20, 'x') + "\",\"1\")\nfakt(\"a\",\"1\")",  // a line longer than the buffer
+        "fakt(\"a\",\"1\")\r\n\r\nfakt(\"b\",\"1\")",                        // an empty line stops the load
+    };
+    // Facts written out and the first error, of a load.
+    const auto loaded = [](const std::function<void(kb::BazaRegul&)>& load) {
+        kb::BazaRegul db;
+        std::string error = "none";
+        try {
+            load(db);
+        } catch (const factfile::LoadError& e) {
+            error = std::to_string(e.number) + " line " + std::to_string(e.line_number) + ": " + e.line;
+        }
+        return factfile::save_text(db) + "error " + error;
+    };
+    for (const std::string& bytes : cases) {
+        write_bytes("REtest.BQZ", bytes);
+        EXPECT_EQ(loaded([&](kb::BazaRegul& db) { factfile::load(db, *files_, "REtest.BQZ"); }),
+                  loaded([&](kb::BazaRegul& db) { factfile::load_bytes(db, bytes); }))
+            << bytes.substr(0, 40);
     }
 }
 

@@ -213,6 +213,61 @@ TEST_F(FilesTest, ReadingAMissingFileThrowsWithItsPathAndAPolishReason) {
     }
 }
 
+TEST_F(FilesTest, ReadsAFileWhoseSizeTheSystemDoesNotKnow) {
+    // A file of the proc file system says it is empty and is not.
+    const std::string status = Files(dir_).read_bytes("/proc/self/status");
+    EXPECT_NE(status.find("Name:"), std::string::npos);
+}
+
+// The lines of a file as FileLines gives them: text and whether an LF ended each.
+std::vector<std::string> lines_of(files::FileLines& lines) {
+    std::vector<std::string> out;
+    while (auto line = lines.next()) out.push_back(std::string(line->bytes) + (line->ended ? "|LF" : "|end"));
+    return out;
+}
+
+TEST_F(FilesTest, ReadsLinesAsTheyAreOnDiskAndAgainAfterRewinding) {
+    const std::string long_line(3 << 20, 'x');  // longer than the reading buffer
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"empty", "", {}},
+        {"CR LF kept as CR", "a\r\nb", {"a\r|LF", "b|end"}},
+        {"empty lines", "\n\nc\n", {"|LF", "|LF", "c|LF"}},
+        {"long line", "a\n" + long_line + "\nb\n", {"a|LF", long_line + "|LF", "b|LF"}},
+        {"long last line", long_line, {long_line + "|end"}},
+    };
+    for (const Case& c : cases) {
+        put("lines.txt", c.bytes);
+        files::FileLines lines(Files(dir_), "lines.txt");
+        EXPECT_EQ(lines_of(lines), c.lines) << c.what;
+        lines.rewind();
+        EXPECT_EQ(lines_of(lines), c.lines) << c.what << ", rewound";
+    }
+}
+
+TEST_F(FilesTest, OpeningLinesFailsAsReadingBytesDoes) {
+    fs::create_directories(root_ / "folder");
+    for (const char* name : {"missing.bqz", "folder"}) {
+        std::string bytes_error, lines_error;
+        try {
+            Files(dir_).read_bytes(name);
+        } catch (const FileError& e) {
+            bytes_error = e.what();
+        }
+        try {
+            files::FileLines lines(Files(dir_), name);
+        } catch (const FileError& e) {
+            lines_error = e.what();
+        }
+        EXPECT_FALSE(lines_error.empty()) << name;
+        EXPECT_EQ(lines_error, bytes_error) << name;
+    }
+}
+
 // ---- Writing ----
 
 TEST_F(FilesTest, WritesCp1250WithCrLfAndLeavesNoTemporaryFile) {
