@@ -4,6 +4,8 @@
 #include "kb/dopytywalne_modeli.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "kb/baza_modeli.h"
 #include "kb/dopytywalne_regul.h"
@@ -19,10 +21,11 @@ namespace kb {
 
 namespace {
 
-// All facts of a list name joined in store order.
-SList polaczone(const facts::FactList<SList>& listy)
+// All facts of a list name joined in store order, as views into them: good while that list
+// stays unchanged.
+std::vector<std::string_view> polaczone(const facts::FactList<SList>& listy)
 {
-    SList out;
+    std::vector<std::string_view> out;
     listy.scan([&](const SList& l) { out.insert(out.end(), l.begin(), l.end()); });
     return out;
 }
@@ -47,22 +50,22 @@ void zglos_argumenty_niedopytywalne(Context& ctx, const std::string& nazwa_mo, c
 
 void wyznacz_i_pamietaj_argumenty_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_argumentow_modeli.set(redukuj(model_argumenty(ctx)));
+    ctx.db.stan.lista_argumentow_modeli.set(redukuj(model_argumenty_widoki(ctx)));
 }
 
 void wyznacz_i_pamietaj_warunki_stosowania_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_warunkow_stosowania.set(redukuj(model_wszelaki(ctx)));
+    ctx.db.stan.lista_warunkow_stosowania.set(redukuj(model_wszelaki_widoki(ctx)));
 }
 
 void wyznacz_i_pamietaj_wnioski_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_wnioskow_modeli.set(redukuj(model_relacyjny(ctx)));
+    ctx.db.stan.lista_wnioskow_modeli.set(redukuj(model_relacyjny_widoki(ctx)));
 }
 
 void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_wynikow_modeli.set(redukuj(model_arytmetyczny(ctx)));
+    ctx.db.stan.lista_wynikow_modeli.set(redukuj(model_arytmetyczny_widoki(ctx)));
 }
 
 bool redukuj_warunki_dopytywalne(Context& ctx)

@@ -14,8 +14,6 @@ bool jest_w(const std::array<std::string_view, N>& slownik, std::string_view op)
     return std::find(slownik.begin(), slownik.end(), op) != slownik.end();
 }
 
-void dopisz(SList& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
-
 }  // namespace
 
 bool jest_operacja_dwuargumentowa(std::string_view op) { return jest_w(operacje_dwuargumentowe, op); }
@@ -28,10 +26,18 @@ bool jest_operacja_listowa(std::string_view op) { return jest_w(operacje_listowe
 bool jest_relacja(std::string_view op) { return jest_w(relacje, op); }
 bool jest_relacja_przedzialowa(std::string_view op) { return jest_w(relacje_przedzialowe, op); }
 
-SList model_argumenty(const Context& ctx)
+namespace {
+
+SList copies(const NameViews& views) { return SList(views.begin(), views.end()); }
+
+void dopisz(NameViews& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+
+}  // namespace
+
+NameViews model_argumenty_widoki(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    SList out;
+    NameViews out;
     b.model.scan([&](const Model& m) {
         if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument1);
     });
@@ -51,10 +57,10 @@ SList model_argumenty(const Context& ctx)
     return out;
 }
 
-SList model_arytmetyczny(const Context& ctx)
+NameViews model_arytmetyczny_widoki(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    SList out;
+    NameViews out;
     b.model.scan([&](const Model& m) {
         if (jest_operacja_arytmetyczna(m.operacja)) out.push_back(m.wynik);
     });
@@ -66,10 +72,10 @@ SList model_arytmetyczny(const Context& ctx)
     return out;
 }
 
-SList model_wszelaki(const Context& ctx)
+NameViews model_wszelaki_widoki(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    SList out;
+    NameViews out;
     b.model.scan([&](const Model& m) { out.push_back(m.warunek_stosowania); });
     b.model_r.scan([&](const ModelR& m) { out.push_back(m.warunek_stosowania); });
     b.model_liniowy.scan([&](const ModelLiniowy& m) { out.push_back(m.warunek_stosowania); });
@@ -77,10 +83,10 @@ SList model_wszelaki(const Context& ctx)
     return out;
 }
 
-SList model_relacyjny(const Context& ctx)
+NameViews model_relacyjny_widoki(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    SList out;
+    NameViews out;
     b.model.scan([&](const Model& m) {
         if (jest_relacja(m.operacja)) out.push_back(m.wynik);
     });
@@ -89,5 +95,10 @@ SList model_relacyjny(const Context& ctx)
     });
     return out;
 }
+
+SList model_argumenty(const Context& ctx) { return copies(model_argumenty_widoki(ctx)); }
+SList model_arytmetyczny(const Context& ctx) { return copies(model_arytmetyczny_widoki(ctx)); }
+SList model_wszelaki(const Context& ctx) { return copies(model_wszelaki_widoki(ctx)); }
+SList model_relacyjny(const Context& ctx) { return copies(model_relacyjny_widoki(ctx)); }
 
 }  // namespace kb

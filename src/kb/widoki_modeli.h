@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 #include "kb/context.h"
 
@@ -46,5 +47,13 @@ SList model_wszelaki(const Context& ctx);
 // The conclusions of the relational models: basic models with a relation, then extended
 // models with an interval relation.
 SList model_relacyjny(const Context& ctx);
+
+// The same four views as views into the model facts, for computations that keep only some of
+// the names (each name is then copied once): good while the model base stays unchanged.
+using NameViews = std::vector<std::string_view>;
+NameViews model_argumenty_widoki(const Context& ctx);
+NameViews model_arytmetyczny_widoki(const Context& ctx);
+NameViews model_wszelaki_widoki(const Context& ctx);
+NameViews model_relacyjny_widoki(const Context& ctx);
 
 }  // namespace kb

@@ -13,6 +13,7 @@
 #include "kb/dopytywalne_regul.h"
 #include "kb/listy.h"
 #include "platform/factfile.h"
+#include "platform/name_table.h"
 #include "platform/toolkit.h"
 
 namespace kb {
@@ -22,24 +23,29 @@ namespace {
 // Every combination of the facts of the given lists, in store order with the list named last
 // varied first, until `clash` finds names in one; those names, or nullopt when no combination
 // gives any (also when some list has no fact at all). Several lists of one name stay after
-// each rule-base load (the conclusions without and with "koniec"): each is tried.
-std::optional<SList> first_clash(const std::vector<std::vector<SList>>& lists,
-                                 const std::function<SList(const std::vector<SList>&)>& clash)
+// each rule-base load (the conclusions without and with "koniec"): each is tried. The facts
+// are looked at in place, nested scans deep, and nothing changes them meanwhile.
+using Chosen = std::vector<const SList*>;
+
+std::optional<SList> first_clash(const std::vector<const facts::FactList<SList>*>& lists,
+                                 const std::function<SList(const Chosen&)>& clash)
 {
-    std::vector<SList> chosen(lists.size());
-    std::function<std::optional<SList>(std::size_t)> walk = [&](std::size_t i) -> std::optional<SList> {
+    Chosen chosen(lists.size());
+    std::optional<SList> found;
+    std::function<bool(std::size_t)> walk = [&](std::size_t i) -> bool {
         if (i == lists.size()) {
-            SList found = clash(chosen);
-            if (found.empty()) return std::nullopt;
-            return found;
+            SList names = clash(chosen);
+            if (!names.empty()) found = std::move(names);
+            return found.has_value();
         }
-        for (const SList& l : lists[i]) {
-            chosen[i] = l;
-            if (auto found = walk(i + 1)) return found;
-        }
-        return std::nullopt;
+        lists[i]->scan([&](const SList& l) {
+            chosen[i] = &l;
+            return walk(i + 1);
+        });
+        return found.has_value();
     };
-    return walk(0);
+    walk(0);
+    return found;
 }
 
 struct Komunikat {
@@ -109,20 +115,27 @@ const Komunikat kJednakoweZmienne{
     "Przejdź do 'Bazy modeli niepewnej ' lub do 'Bazy reguł niepewnej',"};
 
 // Rule conclusions that a relational model concludes too, in the order of the rule list.
-SList jednakowe_wnioski(const std::vector<SList>& l) { return iloczyn_zbiorow(l[0], l[1]); }
+SList jednakowe_wnioski(const Chosen& l) { return iloczyn_zbiorow(*l[0], *l[1]); }
 
 // Arguments and results of arithmetic models that are logical names: arguments that are no
-// result first, then the results, each in its list's order.
-SList jednakowe_zmienne(const std::vector<SList>& l)
+// result first, then the results, each in its list's order. That is
+// iloczyn_zbiorow(suma_zbiorow(a, y), suma_zbiorow(suma_zbiorow(suma_zbiorow(r, m), k), s)),
+// computed with name sets instead of the joined lists.
+SList jednakowe_zmienne(const Chosen& l)
 {
-    const SList& r = l[0];
-    const SList& m = l[1];
-    const SList& k = l[2];
-    const SList& s = l[3];
-    const SList& a = l[4];
-    const SList& y = l[5];
-    const SList logiczne = suma_zbiorow(suma_zbiorow(suma_zbiorow(r, m), k), s);
-    return iloczyn_zbiorow(suma_zbiorow(a, y), logiczne);
+    const SList& a = *l[4];
+    const SList& y = *l[5];
+    platform::NameSet logiczne;
+    for (std::size_t i = 0; i < 4; ++i)
+        for (const std::string& n : *l[i]) logiczne.insert(n);
+    platform::NameSet wyniki(y.size());
+    for (const std::string& n : y) wyniki.insert(n);
+    SList out;
+    for (const std::string& n : a)
+        if (!wyniki.contains(n) && logiczne.contains(n)) out.push_back(n);
+    for (const std::string& n : y)
+        if (logiczne.contains(n)) out.push_back(n);
+    return out;
 }
 
 }  // namespace
@@ -130,16 +143,13 @@ SList jednakowe_zmienne(const std::vector<SList>& l)
 bool wnioski_modeli_a_wnioski_regul(Context& ctx)
 {
     const Stan& st = ctx.db.stan;
-    const auto wnioski_regul = st.lista_wnioskow_regul.all();
-    const auto wnioski_modeli = st.lista_wnioskow_modeli.all();
-
-    if (auto nazwy = first_clash({wnioski_regul, wnioski_modeli}, jednakowe_wnioski)) {
+    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli}, jednakowe_wnioski)) {
         zglos_i_odrzuc(ctx, kJednakoweWnioski, *nazwy);
         return false;
     }
-    if (auto nazwy = first_clash({wnioski_regul, wnioski_modeli, st.lista_warunkow.all(),
-                                  st.lista_warunkow_stosowania.all(), st.lista_argumentow_modeli.all(),
-                                  st.lista_wynikow_modeli.all()},
+    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli, &st.lista_warunkow,
+                                  &st.lista_warunkow_stosowania, &st.lista_argumentow_modeli,
+                                  &st.lista_wynikow_modeli},
                                  jednakowe_zmienne)) {
         zglos_i_odrzuc(ctx, kJednakoweZmienne, *nazwy);
         return false;
