@@ -182,14 +182,13 @@ std::optional<AkcjaWynik> dzialanie_w_bazie_regul(Context& ctx, std::int32_t akc
         zapomnij_po_usunieciu_pliku(ctx);
         return kb::pusty_wynik_akcji();
     case 6:
-        diagnostics::pisz_sprzecznosc_1z(ctx);
+        if (!diagnostics::pisz_sprzecznosc_1z(ctx)) return std::nullopt;
         return kb::pusty_wynik_akcji();
     case 7:
-        if (!diagnostics::redundant_rule_pair_recorded(ctx)) return std::nullopt;
-        diagnostics::pisz_nadmiar_p(ctx);
+        if (!diagnostics::redundant_rule_pair_recorded(ctx) || !diagnostics::pisz_nadmiar_p(ctx)) return std::nullopt;
         return kb::pusty_wynik_akcji();
     case 9:
-        diagnostics::pisz_sprzecznosc_1w(ctx);
+        if (!diagnostics::pisz_sprzecznosc_1w(ctx)) return std::nullopt;
         return kb::pusty_wynik_akcji();
     default: return std::nullopt;
     }

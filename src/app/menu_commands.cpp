@@ -71,7 +71,10 @@ bool uncertain_constraints_action(kb::Context& ctx, int akcja)
 bool flatten_chosen_rule(kb::Context& ctx, int)
 {
     const std::optional<facts::SList> lines = diagnostics::tryb_splaszczenia_1(ctx);
-    if (!lines) return false;
+    if (!lines) {
+        diagnostics::odmowa_splaszczenia(ctx);
+        return true;
+    }
     windows::dlg_wybor_reguly_do_splaszczenia_Create(ctx, ctx.ui.main_window(), *lines,
                                                      diagnostics::dlg_wybor_reguly_do_splaszczenia_eh);
     diagnostics::dalej(ctx);

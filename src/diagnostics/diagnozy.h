@@ -11,10 +11,13 @@
 
 namespace diagnostics {
 
-// Reports on request (menu items and base actions). Each succeeds.
-void pisz_sprzecznosc_1z(kb::Context& ctx);
-void pisz_sprzecznosc_1w(kb::Context& ctx);
-void pisz_nadmiar_p(kb::Context& ctx);
+// Reports on request (menu items and base actions). The rule-base reports answer whether they
+// ran to their end (the offer to keep the report included); with no rule base loaded they say
+// so and answer false.
+bool pisz_sprzecznosc_1z(kb::Context& ctx);
+bool pisz_sprzecznosc_1w(kb::Context& ctx);
+bool pisz_nadmiar_p(kb::Context& ctx);
+// The other reports succeed.
 void pisz_sprzecznosc_mz(kb::Context& ctx);
 void pisz_sprzecznosc_mr(kb::Context& ctx);
 void pisz_sprzecznosc_2(kb::Context& ctx);
@@ -26,12 +29,15 @@ bool pisz_nadmiar_2p(kb::Context& ctx);
 bool pisz_nadmiar_2pp(kb::Context& ctx);
 
 // Flattening and the analysis of exclusive conclusions, from the menu.
-// The lines (rule number and conclusion) for choosing a rule; nullopt when the rule base was
-// found externally contradictory.
+// The lines (rule number and conclusion) for choosing a rule, sorted; nullopt when the rule base
+// was found externally contradictory (odmowa_splaszczenia then tells the user).
 std::optional<facts::SList> tryb_splaszczenia_1(kb::Context& ctx);
+void odmowa_splaszczenia(kb::Context& ctx);
 // Handler of dialog 10000: on "&OK" stores the chosen rule's number as `tok` and closes it.
 bool dlg_wybor_reguly_do_splaszczenia_eh(kb::Context& ctx, const platform::Event& event);
+// After dialog 10000: the forms of the rule in `tok`, each with a question, then the closing note.
 void dalej(kb::Context& ctx);
+// The forms of every rule, each with a question, then the closing note.
 void tryb_splaszczenia(kb::Context& ctx);
 void analiza_bazy_wiedzy(kb::Context& ctx, int mode);
 

@@ -8,10 +8,10 @@
 //     Flattener f(ctx);                         // one per diagnosis run, after the askables are known
 //     ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
 //         const Flattening& s = f.splaszcz(r.warunki);
-//         trouble.note(r, s);                   // FlatteningTrouble, niesplaszczone.h
+//         omissions.note(r.numer, r.wniosek, s); // Omissions, pominiecia.h
 //         for (const FlatForm& form : s.postacie) ... form.warunki, uzyte_reguly(form) ...
 //     });
-//     trouble.tell(ctx);                        // says which rules were left out, and why
+//     omissions.tell(ctx);                      // says which rules were left out, and why
 //
 // A rule has, in general, several flattened forms: a condition concluded by several rules, a
 // negated condition whose rule has several conditions. They come in a fixed depth-first order

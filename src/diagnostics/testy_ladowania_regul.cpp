@@ -1,10 +1,13 @@
 // The rule-base diagnoses as the rule-base load offers them: explanation, Yes/No question, the
-// outcome notes and the report items. The searches are the diagnoses' own (declared in the
-// header); this file only asks, runs them and tells what they recorded.
+// outcome notes and the report items. The searches are the diagnoses' own; this file only asks,
+// runs them and tells what they recorded and what they had to leave out.
 #include "diagnostics/testy_ladowania_regul.h"
 
 #include <initializer_list>
 
+#include "diagnostics/nadmiar.h"
+#include "diagnostics/sprzecznosc_wewnetrzna.h"
+#include "diagnostics/sprzecznosc_zewnetrzna.h"
 #include "kb/pisz.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
@@ -65,7 +68,7 @@ bool informuj_sprzecznosc_1z(Context& ctx, const string& baza)
         return true;
     }
     if (!jest_sprzecznosc_1z(ctx)) {
-        badaj_sprzecznosc_1z(ctx);
+        badaj_sprzecznosc_1z(ctx).tell(ctx);
         if (ctx.db.wyniki_diagnoz.sprzecznosc_1z.contains("NIE")) {
             ctx.ui.write(" Baza reguł " + baza + "\n nie jest zewnętrznie " + *rodzaj + " sprzeczna.");
             ctx.ui.note("Wynik diagnozowania sprzeczności zewnętrznej",
@@ -106,7 +109,7 @@ bool informuj_sprzecznosc_1w(Context& ctx, const string& baza)
         return true;
     }
     if (jest_sprzecznosc_1z(ctx)) return false;
-    wyznacz_sprzecznosc_1w(ctx);
+    wyznacz_sprzecznosc_1w(ctx).tell(ctx);
     if (ctx.db.wyniki_diagnoz.sprzecznosc_1_w.contains(kTak)) {
         ctx.ui.write(" W załadowanej bazie reguł jest co najmniej jedna sprzeczność wewnętrzna \n"
                      " typu " + *rodzaj + ".\n\n"
@@ -148,7 +151,13 @@ bool informuj_nadmiar_p(Context& ctx, const string& baza)
         return true;
     }
     if (jest_sprzecznosc_1z(ctx)) return false;
-    if (ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n1.empty() && wyznacz_nadmiar_p(ctx)) {
+    bool none = false;
+    if (ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n1.empty()) {
+        Omissions omissions;
+        none = wyznacz_nadmiar_p(ctx, omissions);
+        omissions.tell(ctx);
+    }
+    if (none) {
         ctx.ui.write("Baza reguł " + baza + " nie ma reguł nadmiarowych!\n");
         ctx.ui.note("Wynik diagnozowania nadmiarowości",
                     "Baza reguł rozwinięta niepewna\n   " + baza + "\nnie ma reguł nadmiarowych!");
@@ -275,18 +284,5 @@ bool testuj_nadmiar_p(kb::Context& ctx)
         return true;
     return informuj_nadmiar_p(ctx, *baza);
 }
-
-// ---- The searches, until the diagnoses are built: they find nothing ----
-
-void badaj_sprzecznosc_1z(kb::Context& ctx)
-{
-    ctx.db.wyniki_diagnoz.reguly_sprzeczne.remove_all();
-    ctx.db.wyniki_diagnoz.sprzecznosc_1z.remove_all();
-    ctx.db.wyniki_diagnoz.sprzecznosc_1z.add_last("NIE");
-}
-
-void wyznacz_sprzecznosc_1w(kb::Context&) {}
-
-bool wyznacz_nadmiar_p(kb::Context& ctx) { return ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n1.empty(); }
 
 }  // namespace diagnostics

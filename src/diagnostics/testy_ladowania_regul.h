@@ -1,6 +1,7 @@
 // The rule-base diagnoses as a rule-base load offers them: the explanation, the Yes/No
 // question, and on Yes the search, its outcome note and the menu item of its report. The
-// searches themselves belong to the diagnoses; until they are built they find nothing.
+// searches themselves belong to the diagnoses (sprzecznosc_zewnetrzna.h, sprzecznosc_wewnetrzna.h,
+// nadmiar.h).
 #pragma once
 
 #include <optional>
@@ -21,15 +22,6 @@ bool testuj_sprzecznosc_1w(kb::Context& ctx);
 // The same for redundancy: redundant rules are a warning (note "Uwaga:", item 10075 and some
 // load items enabled), never a failure.
 bool testuj_nadmiar_p(kb::Context& ctx);
-
-// The searches, which record the findings and flags (wyniki_diagnoz.h). Not built yet: each
-// records that it found nothing.
-// Replaces the external-contradiction findings and records sprzecznosc_1z "TAK" or "NIE".
-void badaj_sprzecznosc_1z(kb::Context& ctx);
-// Records internal-contradiction findings, and the flag sprzecznosc_1_w "TAK" when any.
-void wyznacz_sprzecznosc_1w(kb::Context& ctx);
-// Records redundant pairs (reguly_nadmiarowe_n1, jest_nadmiar); true when none is recorded.
-bool wyznacz_nadmiar_p(kb::Context& ctx);
 
 // sprzecznosc_1z("TAK") holds: the model, constraint and media loads refuse to start.
 bool jest_sprzecznosc_1z(const kb::Context& ctx);

@@ -9,6 +9,33 @@
 
 namespace kb {
 
+namespace {
+
+// What the rule-base diagnoses and the analyses of its rules recorded: they describe this rule
+// base only, and a later base must not inherit them (the external contradiction flag would
+// keep refusing the other loads).
+void forget_rule_findings(Context& ctx)
+{
+    WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    w.sprzecznosc_1z.remove_all();
+    w.reguly_sprzeczne.remove_all();
+    w.sprzecznosc_1w.remove_all();
+    w.sprzecznosc_1_w.remove_all();
+    w.regula_splaszczona_1w.remove_all();
+    w.regula_splaszczona.remove_all();
+    w.jest_nadmiar.remove_all();
+    w.reguly_nadmiarowe_n1.remove_all();
+    w.para_splaszczona_n1.remove_all();
+    w.nr_wniosek.remove_all();
+    w.regula_do_testowania.remove_all();
+    w.regula_do_generowania_prawdy.remove_all();
+    w.wykluczenie_do_jednego.remove_all();
+    w.wykluczenie_do_zadnego.remove_all();
+    w.wykluczenie.remove_all();
+}
+
+}  // namespace
+
 void kasowanie_dopytywalnych_dla_wyswietlania(Context& ctx)
 {
     ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.remove_all();
@@ -36,6 +63,7 @@ void forget_rule_base(Context& ctx)
     kasowanie_listy_warunkow(ctx);
     kasowanie_listy_warunkow_i_argumentow_dopytywalnych(ctx);
     kasowanie_listy_wnioskow_regul(ctx);
+    forget_rule_findings(ctx);
     // Imported facts belong to the knowledge base, not to the file: they stay until a new one.
     przywroc_zaimportowane_fakty(ctx);
 }

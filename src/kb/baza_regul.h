@@ -17,8 +17,9 @@ void kasowanie_listy_wnioskow_regul(Context& ctx);
 void kasowanie_nazwy_re(Context& ctx);  // nazwa_re and nazwa_re_pelna
 
 // Forgets the loaded rule base as a unit: every fact of the rule-base database, both base
-// names, and every list computed from the rules (conditions, conclusions, askables). What a
-// check calls when it refuses a rule base, so that no half of a base stays behind. Imported
+// names, every list computed from the rules (conditions, conclusions, askables), and what the
+// rule-base diagnoses found in it (findings, flags, flattened rules, the rules chosen for the
+// exclusivity test). What every unload calls, so that no half of a base stays behind. Imported
 // facts (kb/zaimportowane.h) are laid over the empty base again.
 void forget_rule_base(Context& ctx);
 

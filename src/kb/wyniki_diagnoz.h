@@ -52,6 +52,14 @@ struct ParaSplaszczona {
                 warunki_drugiej, uzyte_drugiej)
 };
 
+// A rule under the exclusivity test: its number, conclusion and flattened conditions.
+struct RegulaDoTestowania {
+    std::int32_t numer = 0;
+    std::string wniosek;
+    SList przeslanka;
+    FACT_FIELDS(RegulaDoTestowania, numer, wniosek, przeslanka)
+};
+
 // A model with a result (model_arytmetyczny_sprzeczny, model_relacyjny_sprzeczny).
 struct ModelWynik {
     std::int32_t numer = 0;
@@ -110,6 +118,14 @@ struct WynikiDiagnoz {
     FactList<RegulyNadmiarowe> reguly_nadmiarowe_n1;
     FactList<ParaSplaszczona> para_splaszczona_n1;
 
+    // ---- the exclusivity of conclusions (and the same-result check of the models) ---------
+    FactList<std::string> nr_wniosek;  // choice line: number, two blanks, conclusion
+    FactList<RegulaDoTestowania> regula_do_testowania;
+    FactList<SList> regula_do_generowania_prawdy;  // a truth assumption
+    FactList<std::string> wykluczenie_do_jednego;  // "NIE": verdict flag of mode 1
+    FactList<std::string> wykluczenie_do_zadnego;  // "NIE": mode 2
+    FactList<std::string> wykluczenie;             // "NIE": mode 3
+
     // ---- the model base, and the models with the rules ---------------------------------
     FactList<ModelWynik> model_arytmetyczny_sprzeczny;
     FactList<std::string> model_aryt_sprzeczny;  // "TAK"
@@ -148,6 +164,12 @@ private:
         v("jest_nadmiar", s.jest_nadmiar);
         v("reguly_nadmiarowe_n1", s.reguly_nadmiarowe_n1);
         v("para_splaszczona_n1", s.para_splaszczona_n1);
+        v("nr_wniosek", s.nr_wniosek);
+        v("regula_do_testowania", s.regula_do_testowania);
+        v("regula_do_generowania_prawdy", s.regula_do_generowania_prawdy);
+        v("wykluczenie_do_jednego", s.wykluczenie_do_jednego);
+        v("wykluczenie_do_zadnego", s.wykluczenie_do_zadnego);
+        v("wykluczenie", s.wykluczenie);
         v("model_arytmetyczny_sprzeczny", s.model_arytmetyczny_sprzeczny);
         v("model_aryt_sprzeczny", s.model_aryt_sprzeczny);
         v("model_arytmetyczny_sprzeczny_gleboko", s.model_arytmetyczny_sprzeczny_gleboko);

@@ -83,7 +83,22 @@ TEST_F(BazaRegulTest, Action4ForgetsTheRuleBaseAsAUnit)
     load_base();
     stan().lista_wszystkich_dopytywalnych_dla_wyswietlania.add_last({"a"});
     stan().lista_warunkow_i_argumentow_dopytywalnych.add_last({"a"});
+    auto& w = ctx().db.wyniki_diagnoz;
+    w.sprzecznosc_1z.add_last("TAK");
+    w.reguly_sprzeczne.add_last({1, 1, {1}});
+    w.sprzecznosc_1w.add_last({1, "ryzyko", {"a", "na"}, {}});
+    w.sprzecznosc_1_w.add_last("TAK");
+    w.regula_splaszczona_1w.add_last({1, "ryzyko", {"a", "na"}, {}});
+    w.jest_nadmiar.add_last("TAK");
+    w.reguly_nadmiarowe_n1.add_last({1, 2});
+    w.para_splaszczona_n1.add_last({1, "ryzyko", {"a"}, {}, 2, {"a"}, {}});
+    w.regula_do_testowania.add_last({1, "ryzyko", {"a"}});
     EXPECT_EQ(dzialanie_w_bazie_regul(ctx(), 4), pusty_wynik_akcji());
+    // Its findings go with it: a contradiction flag left behind would refuse the next loads.
+    EXPECT_TRUE(w.sprzecznosc_1z.empty() && w.reguly_sprzeczne.empty());
+    EXPECT_TRUE(w.sprzecznosc_1w.empty() && w.sprzecznosc_1_w.empty() && w.regula_splaszczona_1w.empty());
+    EXPECT_TRUE(w.jest_nadmiar.empty() && w.reguly_nadmiarowe_n1.empty() && w.para_splaszczona_n1.empty());
+    EXPECT_TRUE(w.regula_do_testowania.empty());
     EXPECT_TRUE(ctx().db.baza_regul.regula.empty());
     EXPECT_TRUE(ctx().db.baza_regul.fakt.empty());
     EXPECT_TRUE(ctx().db.baza_regul.regula_dysjunktywna.empty());
@@ -114,9 +129,22 @@ TEST_F(BazaRegulTest, DiagnosisReportsAndNumbersWithoutAnAction)
     for (int n : {0, 3, 8, 10, -1}) EXPECT_FALSE(dzialanie_w_bazie_regul(ctx(), n)) << n;
     EXPECT_EQ(ctx().db.baza_regul.regula.size(), 2u);
     EXPECT_EQ(transcript(), "");
-    // The reports succeed with the outputs of an action that only does something.
+}
+
+// The report actions answer with their report: the outputs of an action that only does
+// something, or nothing once the rule base is forgotten.
+TEST_F(BazaRegulTest, DiagnosisReportActionsAnswerWithTheirReport)
+{
+    start("note \"Uwaga!\"\nnote \"Wynik diagnozowania sprzeczności wewnętrznej\"\n"
+          "note \"Uwaga!\"\nnote \"Uwaga!\"\n");
+    load_base();
+    ctx().db.stan_ladowania.rozszerzenie.add_first(".BQZ");
     EXPECT_EQ(dzialanie_w_bazie_regul(ctx(), 6), pusty_wynik_akcji());
     EXPECT_EQ(dzialanie_w_bazie_regul(ctx(), 9), pusty_wynik_akcji());
+    ASSERT_TRUE(dzialanie_w_bazie_regul(ctx(), 4));
+    EXPECT_FALSE(dzialanie_w_bazie_regul(ctx(), 6));
+    EXPECT_FALSE(dzialanie_w_bazie_regul(ctx(), 9));
+    EXPECT_EQ(lines_after("note").size(), 4u);
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../kb/kb_harness.h"
-#include "kb/dopytywalne_regul.h"
+#include "rule_lines.h"
 #include "kb/listy.h"
 
 namespace diagnostics {
@@ -20,33 +19,7 @@ using facts::IList;
 using facts::ListaList;
 using facts::SList;
 
-class SplaszczanieTest : public kb::testing::KbHarness {
-protected:
-    // Rules as "number|conclusion|c1,c2" lines; the askables as given, or computed as a load does.
-    void rules(const std::vector<std::string>& lines, const std::optional<SList>& askables = std::nullopt)
-    {
-        ctx().db.baza_regul.regula.remove_all();
-        for (const std::string& line : lines) {
-            const auto bar1 = line.find('|');
-            const auto bar2 = line.find('|', bar1 + 1);
-            kb::Regula r;
-            r.numer = std::stoi(line.substr(0, bar1));
-            r.wniosek = line.substr(bar1 + 1, bar2 - bar1 - 1);
-            const std::string conds = line.substr(bar2 + 1);
-            for (std::size_t from = 0; from < conds.size();) {
-                std::size_t comma = conds.find(',', from);
-                if (comma == std::string::npos) comma = conds.size();
-                r.warunki.push_back(conds.substr(from, comma - from));
-                from = comma + 1;
-            }
-            r.cf = "1";
-            ctx().db.baza_regul.regula.add_last(r);
-        }
-        ctx().db.stan.dopytywalny.remove_all();
-        const SList list = askables ? *askables : kb::wyznacz_warunki_dopytywalne(ctx()).value_or(SList{});
-        for (const std::string& a : list) ctx().db.stan.dopytywalny.add_last(a);
-    }
-};
+class SplaszczanieTest : public testing::RuleLinesTest {};
 
 struct Expected {
     SList warunki;

@@ -1,0 +1,22 @@
+// The internal contradictions of the rule base: a flattened form of a rule that holds a
+// condition together with its negation. The search; telling the user at loading is
+// testy_ladowania_regul.h's, the report on request diagnozy.h's.
+#pragma once
+
+#include <string>
+
+#include "diagnostics/pominiecia.h"
+#include "diagnostics/splaszczanie.h"
+#include "kb/context.h"
+
+namespace diagnostics {
+
+// Records a regula_splaszczona_1w for every distinct flattened form of every rule, a
+// sprzecznosc_1w for every condition of a form whose negation stands later in it, and the flag
+// sprzecznosc_1_w "TAK" when there is any. Returns the rules it could not flatten in full.
+Omissions wyznacz_sprzecznosc_1w(kb::Context& ctx, FlatteningLimits limits = {});
+
+// A flattened rule as one text: equal texts for records equal in all four fields.
+std::string flattened_rule_key(const kb::RegulaSplaszczona& r);
+
+}  // namespace diagnostics

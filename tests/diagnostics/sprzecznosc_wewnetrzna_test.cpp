@@ -1,0 +1,71 @@
+// The search for internal contradictions: the flattened rules and findings of small bases of
+// our own, whatever the order of the conditions, and the rules it leaves out and says so.
+#include "diagnostics/sprzecznosc_wewnetrzna.h"
+
+#include <gtest/gtest.h>
+
+#include "rule_lines.h"
+
+namespace diagnostics {
+namespace {
+
+using facts::IList;
+using facts::SList;
+using Records = std::vector<kb::RegulaSplaszczona>;
+
+class SprzecznoscWewnetrznaTest : public testing::RuleLinesTest {};
+
+TEST_F(SprzecznoscWewnetrznaTest, FindingsOfSmallBases)
+{
+    struct Case {
+        std::vector<std::string> rules;
+        Records findings;
+    };
+    const std::vector<Case> cases = {
+        {{"1|w|a,na"}, {{1, "w", {"na", "a"}, {}}}},
+        {{"1|w|na,a"}, {{1, "w", {"a", "na"}, {}}}},
+        {{"5|w|a,na,b,nb"}, {{5, "w", {"nb", "b", "na", "a"}, {}}, {5, "w", {"nb", "b", "na", "a"}, {}}}},
+        {{"5|w|b,a,nb,na"}, {{5, "w", {"na", "nb", "a", "b"}, {}}, {5, "w", {"na", "nb", "a", "b"}, {}}}},
+        {{"1|w|na,nna"}, {{1, "w", {"nna", "na"}, {}}}},
+        {{"1|w|nna,na"}, {}},
+        {{"1|w|Na,a"}, {}},
+        {{"1|w|a,b"}, {}},
+        {{"3|w|x", "4|x|a,na"}, {{3, "w", {"a", "na"}, {4}}, {4, "x", {"na", "a"}, {}}}},
+        {{"3|w|y,b", "4|y|nb"}, {{3, "w", {"b", "nb"}, {4}}}},  // the negation comes in through rule 4
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.rules));
+        ctx().db.wyniki_diagnoz.visit([](std::string_view, auto& facts) { facts.remove_all(); });
+        rules(c.rules);
+        EXPECT_TRUE(wyznacz_sprzecznosc_1w(ctx()).empty());
+        EXPECT_EQ(ctx().db.wyniki_diagnoz.sprzecznosc_1w.all(), c.findings);
+        EXPECT_EQ(ctx().db.wyniki_diagnoz.sprzecznosc_1_w.all(), c.findings.empty() ? SList{} : SList{"TAK"});
+    }
+}
+
+// One record per distinct flattening: rule 9 has eight ways to choose, four different results.
+TEST_F(SprzecznoscWewnetrznaTest, EqualFlatteningsMakeOneRecord)
+{
+    rules({"1|c|d", "2|c|e", "9|w|c,c,c"});
+    wyznacz_sprzecznosc_1w(ctx());
+    Records nine;
+    for (const auto& r : ctx().db.wyniki_diagnoz.regula_splaszczona_1w.all())
+        if (r.numer == 9) nine.push_back(r);
+    EXPECT_EQ(nine, (Records{{9, "w", {"d"}, {1}},
+                             {9, "w", {"e", "d"}, {1, 2}},
+                             {9, "w", {"d", "e"}, {2, 1}},
+                             {9, "w", {"e"}, {2}}}));
+    EXPECT_TRUE(ctx().db.wyniki_diagnoz.sprzecznosc_1w.empty());
+}
+
+// A cyclic base ends: its rules that depend on themselves are left out, and named.
+TEST_F(SprzecznoscWewnetrznaTest, CyclicRulesAreLeftOutAndNamed)
+{
+    rules({"1|p|q", "2|q|p,a", "3|w|a,na", "4|v|nw"});
+    const Omissions o = wyznacz_sprzecznosc_1w(ctx());
+    EXPECT_EQ(o.self_dependent(), (std::vector<Omissions::Rule>{{1, "p"}, {2, "q"}}));
+    EXPECT_EQ(ctx().db.wyniki_diagnoz.sprzecznosc_1w.all(), (Records{{3, "w", {"na", "a"}, {}}}));
+}
+
+}  // namespace
+}  // namespace diagnostics
