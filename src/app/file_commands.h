@@ -1,6 +1,6 @@
 // The menu commands on files: loading aside, the edit, create and delete commands of every kind
-// of base; the description, report, summary and askables-file commands; the name lists, media
-// file and media folder commands of the advice, graphics and sound bases. Each takes its menu
+// of base; the description, report, summary and askables-file commands; the media file and media
+// folder commands of the advice, graphics and sound bases. Each takes its menu
 // item and answers true when it completed, false when a step failed or was cancelled.
 #pragma once
 
@@ -12,7 +12,8 @@ namespace app {
 bool base_file_command(kb::Context& ctx, int item);
 // 10151-10158, 10160-10162.
 bool side_file_command(kb::Context& ctx, int item);
-// 10114, 10118-10122, 10125, 10129-10132, 10135, 10139-10142.
+// 10119-10122, 10130-10132, 10140-10142 (the names and choosers of the media bases are
+// app/browse_commands.h).
 bool media_command(kb::Context& ctx, int item);
 
 }  // namespace app

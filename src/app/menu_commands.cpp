@@ -9,7 +9,6 @@
 #include "app/base_actions.h"
 #include "app/browse_commands.h"
 #include "app/file_commands.h"
-#include "app/okno_pomocnicze.h"
 #include "app/pomoc.h"
 #include "diagnostics/diagnozy.h"
 #include "import/import.h"
@@ -17,6 +16,7 @@
 #include "load/load_kinds.h"
 #include "platform/toolkit.h"
 #include "windows/dialogi.h"
+#include "windows/okno_pomocnicze.h"
 
 namespace app {
 namespace {
@@ -105,7 +105,7 @@ bool import_command(kb::Context& ctx, int)
 
 bool new_aux_window(kb::Context& ctx, int)
 {
-    nowe_okno_pomocnicze(ctx);
+    windows::nowe_okno_pomocnicze(ctx);
     return true;
 }
 
@@ -170,28 +170,28 @@ std::vector<Row> build()
         by_item(10109, base_file_command),
         {10110, uncertain_constraints_action, 5},
         {10111, uncertain_constraints_action, 6},
-        by_item(10114, media_command),
+        by_item(10114, media_names_command),
         by_item(10115, base_file_command),
         by_item(10116, base_file_command),
         by_item(10117, base_file_command),
-        by_item(10118, media_command),
+        by_item(10118, media_chooser_command),
         by_item(10119, media_command),
         by_item(10120, media_command),
         by_item(10121, media_command),
         by_item(10122, media_command),
-        by_item(10125, media_command),
+        by_item(10125, media_names_command),
         by_item(10126, base_file_command),
         by_item(10127, base_file_command),
         by_item(10128, base_file_command),
-        by_item(10129, media_command),
+        by_item(10129, media_chooser_command),
         by_item(10130, media_command),
         by_item(10131, media_command),
         by_item(10132, media_command),
-        by_item(10135, media_command),
+        by_item(10135, media_names_command),
         by_item(10136, base_file_command),
         by_item(10137, base_file_command),
         by_item(10138, base_file_command),
-        by_item(10139, media_command),
+        by_item(10139, media_chooser_command),
         by_item(10140, media_command),
         by_item(10141, media_command),
         by_item(10142, media_command),

@@ -1,6 +1,5 @@
 // Stand-ins for the commands of this folder that are not built yet. A command says so in a note
 // and fails. Each goes when its real version comes.
-#include "app/browse_commands.h"
 #include "app/file_commands.h"
 #include "platform/toolkit.h"
 
@@ -18,6 +17,5 @@ bool not_available(kb::Context& ctx)
 bool base_file_command(kb::Context& ctx, int) { return not_available(ctx); }
 bool side_file_command(kb::Context& ctx, int) { return not_available(ctx); }
 bool media_command(kb::Context& ctx, int) { return not_available(ctx); }
-bool browse_command(kb::Context& ctx, int) { return not_available(ctx); }
 
 }  // namespace app

@@ -22,12 +22,6 @@ bool pomoc(kb::Context& ctx)
     return true;
 }
 
-void project_ShowHelpContext(kb::Context& ctx, int context)
-{
-    const std::string file = ctx.files.find_case_insensitive(kContextHelpFile);
-    ctx.ui.show_help_topic(file.empty() ? ctx.files.resolve(kContextHelpFile) : file, context);
-}
-
 namespace {
 
 // The about box's only button closes it; everything else gets the toolkit's default.

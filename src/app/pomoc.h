@@ -1,6 +1,6 @@
-// Help and about: the compiled help file opened through the shell (menu "&Pomoc"), the context
-// help of the browse windows, the about box 10046, and the note of "Ustaw katalog na bieżący".
-// Nothing here changes the knowledge bases or the current directory.
+// Help and about: the compiled help file opened through the shell (menu "&Pomoc"), the about box
+// 10046, and the note of "Ustaw katalog na bieżący" (the context help of the browse windows is
+// windows/pomoc_kontekstowa.h). Nothing here changes the knowledge bases or the current directory.
 #pragma once
 
 #include "kb/context.h"
@@ -9,16 +9,11 @@
 namespace app {
 
 inline constexpr const char* kHelpFile = "velk_QZ.chm";
-inline constexpr const char* kContextHelpFile = "Main_qz.HLP";
 
 // Menu item 10169: opens the help file of the current directory through the shell, maximised.
 // Without the file a note says where it was looked for, and the command fails. A shell failure
 // raises NumberedRunTimeError (app/shell_calls.h).
 bool pomoc(kb::Context& ctx);
-
-// The topic with that context number of the context-help file, for the "&Pomoc" buttons of the
-// browse windows.
-void project_ShowHelpContext(kb::Context& ctx, int context);
 
 // Menu item 10170: the about box, modal; returns when its "OK" closes it.
 void dlg_about_dialog_Create(kb::Context& ctx, platform::WindowId parent);

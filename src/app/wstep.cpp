@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "app/okno_pomocnicze.h"
 #include "platform/toolkit.h"
 #include "windows/okna.h"
+#include "windows/okno_pomocnicze.h"
 
 namespace app {
 namespace {
@@ -45,7 +45,7 @@ void close_intro(kb::Context& ctx, platform::WindowId window)
 {
     ctx.report(kb::MenuEvent::IntroClosed);
     ctx.ui.destroy_window(window);
-    utworz_okno_pomocnicze(ctx);
+    windows::utworz_okno_pomocnicze(ctx);
 }
 
 bool win_wstep_eh(kb::Context& ctx, IntroPicture& intro, const platform::Event& event)

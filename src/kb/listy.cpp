@@ -174,6 +174,25 @@ std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& 
     return list[static_cast<std::size_t>(n) - 1];
 }
 
+std::optional<std::string> string_z_pozycji(const SList& list, std::int32_t n)
+{
+    return wybierz_element_z_listy(n, list);
+}
+
+SList zmien_na_stringa(const IList& list)
+{
+    SList out;
+    out.reserve(list.size());
+    for (const std::int32_t n : list) out.push_back(std::to_string(n));
+    return out;
+}
+
+std::optional<std::string> zmien_na_string(const SList& list)
+{
+    if (list.empty()) return std::nullopt;
+    return list.front();
+}
+
 std::string negacja(std::string_view name)
 {
     if (!name.empty() && name.front() == 'n') return std::string(name.substr(1));

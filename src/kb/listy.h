@@ -53,6 +53,19 @@ SList suma_zbiorow(const SList& p, const SList& q);
 SList sortuj(const SList& list);
 // The n-th element counting from 1; nullopt outside 1 .. length.
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list);
+// The same, as the backward inference takes a hypothesis chosen by its position.
+std::optional<std::string> string_z_pozycji(const SList& list, std::int32_t n);
+
+// The helpers of the windows that show lists: the number of elements of any list, integers as
+// their decimal texts (same length and order), and the first element (the selected entry of
+// a list box), nullopt for the empty list.
+template <class List>
+std::int32_t dlugosc_listy1(const List& list)
+{
+    return static_cast<std::int32_t>(list.size());
+}
+SList zmien_na_stringa(const IList& list);
+std::optional<std::string> zmien_na_string(const SList& list);
 
 // "n" + name, and a name beginning with "n" (lower case only) is the negation of the rest:
 // negacja("wysoka") == "nwysoka", negacja("nnx") == "nx", negacja("n") == "", negacja("Nx") == "nNx".

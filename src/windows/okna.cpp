@@ -41,6 +41,8 @@ const std::vector<DocumentWindowForm>& document_window_forms()
         {D::PrzegWarArgDopyt, WindowKind::Plain, "Przeg_war_arg_dopyt", Rect{100, 80, 631, 363}, kBrowseFrame, false},
         {D::PrzegladOgraniczen, WindowKind::Plain, "Przegląd ograniczeń", Rect{100, 80, 609, 378}, kBrowseFrame,
          false},
+        {D::PrzegladOgraniczenNiepewnych, WindowKind::Plain, "Przegląd ograniczeń niepewnych", Rect{100, 80, 609, 378},
+         kBrowseFrame, false},
         {D::PrzegladGrafiki, WindowKind::Plain, "Przegląd grafiki", Rect{100, 80, 440, 240},
          style::sizing_border | style::close_box | style::maximised | style::clip_siblings, false},
     };

@@ -26,6 +26,7 @@ enum class DocumentWindow {
     PrzegladModeliWielomianowych,
     PrzegWarArgDopyt,
     PrzegladOgraniczen,
+    PrzegladOgraniczenNiepewnych,  // the twin of PrzegladOgraniczen over the uncertain constraints
     PrzegladGrafiki,
 };
 

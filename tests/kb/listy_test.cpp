@@ -135,7 +135,17 @@ TEST(Listy, ElementLengthAndChoice)
 
     const std::vector<std::pair<std::int32_t, std::optional<std::string>>> cases = {
         {1, "a"}, {2, "b"}, {3, std::nullopt}, {0, std::nullopt}, {-1, std::nullopt}};
-    for (const auto& [n, e] : cases) EXPECT_EQ(wybierz_element_z_listy(n, {"a", "b"}), e) << n;
+    for (const auto& [n, e] : cases) {
+        EXPECT_EQ(wybierz_element_z_listy(n, {"a", "b"}), e) << n;
+        EXPECT_EQ(string_z_pozycji({"a", "b"}, n), e) << n;
+    }
+
+    // The helpers of the list windows.
+    EXPECT_EQ(zmien_na_stringa({3, 10, -2}), (SList{"3", "10", "-2"}));
+    EXPECT_EQ(dlugosc_listy1(SList{}), 0);
+    EXPECT_EQ(dlugosc_listy1(IList{7, 7}), 2);
+    EXPECT_EQ(zmien_na_string({"x", "y"}), "x");
+    EXPECT_EQ(zmien_na_string({}), std::nullopt);
 }
 
 // Lower-case "n" alone marks a negation, whatever the rest of the name.

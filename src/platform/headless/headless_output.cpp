@@ -1,12 +1,13 @@
 // What the headless toolkit shows besides windows: the auxiliary window and the current output
 // file, pictures, sounds, the shell and help, all written to the transcript. Plays and draws
-// nothing; unplayable sound is silence, never an error.
+// nothing; unplayable sound is silence, never an error; help shows the topic's title.
 #include "platform/headless/headless_toolkit.h"
 
 #include <algorithm>
 
 #include "platform/headless/media_files.h"
 #include "platform/headless/window_state.h"
+#include "platform/help_file.h"
 
 namespace platform::headless {
 
@@ -113,9 +114,25 @@ int HeadlessToolkit::shell_open(const std::string& path, bool maximised)
     return result;
 }
 
+// The topic is looked up as the Qt back-end's help viewer does, and a missing file or topic is
+// reported in the same error box.
 void HeadlessToolkit::show_help_topic(const std::string& help_file, int context)
 {
-    transcript_.line("help " + in_quotes(relative(files_.resolve(help_file))) + " topic " + std::to_string(context));
+    const std::string full = files_.resolve(help_file);
+    std::string text;
+    try {
+        text = files_.read_text(full).text;
+    } catch (const files::FileError&) {
+        error_box(kHelpBoxTitle, help_file_missing_text(full));
+        return;
+    }
+    const std::optional<HelpTopic> topic = help_topic(text, context);
+    if (!topic) {
+        error_box(kHelpBoxTitle, help_topic_missing_text(full, context));
+        return;
+    }
+    transcript_.line("help " + in_quotes(relative(full)) + " topic " + std::to_string(context) + ": " +
+                     q(topic->title));
 }
 
 }  // namespace platform::headless

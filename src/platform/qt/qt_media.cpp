@@ -1,12 +1,16 @@
 // Pictures, sound, the shell and help on Qt: BMP files through QImage drawn stretched, WAV files
 // through Qt Multimedia (when built with it) played to their end, files handed to the desktop's
-// opener. Sound that cannot be played is silence, never an error.
+// opener, help topics in a viewer window. Sound that cannot be played is silence, never an error.
 #include <QDesktopServices>
 #include <QImage>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <cstdint>
 
+#include "platform/help_file.h"
 #include "platform/qt/qt_state.h"
 
 #ifdef VELK_QT_SOUND
@@ -118,11 +122,49 @@ int QtToolkit::shell_open(const std::string& path, bool)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(q(full))) ? 42 : 31;
 }
 
-void QtToolkit::show_help_topic(const std::string& help_file, int)
+// The help viewer: one window beside the main window (not modal, as help viewers are), showing
+// one topic at a time; asking for another topic shows it in the same window.
+void QtToolkit::show_help_topic(const std::string& help_file, int context)
 {
     const std::string full = s_->files.resolve(help_file);
-    if (s_->files.exists(full) && QDesktopServices::openUrl(QUrl::fromLocalFile(q(full)))) return;
-    error_box("Pomoc", "Nie można otworzyć pliku pomocy " + full);
+    std::string text;
+    try {
+        text = s_->files.read_text(full).text;
+    } catch (const files::FileError&) {
+        error_box(kHelpBoxTitle, help_file_missing_text(full));
+        return;
+    }
+    const std::optional<HelpTopic> topic = help_topic(text, context);
+    if (!topic) {
+        error_box(kHelpBoxTitle, help_topic_missing_text(full, context));
+        return;
+    }
+    QWidget* owner = s_->main_frame;
+    QWidget* viewer = owner ? owner->findChild<QWidget*>(QStringLiteral("help-viewer"), Qt::FindDirectChildrenOnly)
+                            : nullptr;
+    if (!viewer) {
+        viewer = new QWidget(owner, Qt::Window);
+        viewer->setObjectName(QStringLiteral("help-viewer"));
+        auto* layout = new QVBoxLayout(viewer);
+        auto* heading = new QLabel(viewer);
+        heading->setObjectName(QStringLiteral("help-title"));
+        heading->setTextFormat(Qt::PlainText);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        auto* body = new QPlainTextEdit(viewer);
+        body->setObjectName(QStringLiteral("help-text"));
+        body->setReadOnly(true);
+        layout->addWidget(heading);
+        layout->addWidget(body);
+        viewer->resize(520, 400);
+    }
+    viewer->setWindowTitle(QStringLiteral("Pomoc - %1").arg(q(topic->title)));
+    viewer->findChild<QLabel*>(QStringLiteral("help-title"))->setText(q(topic->title));
+    viewer->findChild<QPlainTextEdit*>(QStringLiteral("help-text"))->setPlainText(q(topic->text));
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
 }
 
 }  // namespace platform

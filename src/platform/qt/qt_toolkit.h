@@ -139,8 +139,8 @@ public:
     // Hands the file to the desktop's opener: 42 when it took it, 2 when the file does not
     // exist, 31 (no application for it) otherwise.
     int shell_open(const std::string& path, bool maximised) override;
-    // The desktop has no viewer that takes a topic number: the help file is opened whole
-    // through the desktop's opener; a missing or unopenable file is reported in an error box.
+    // Shows the topic in the program's help viewer, a window beside the main window; a missing
+    // file or topic is reported in an error box (platform/help_file.h).
     void show_help_topic(const std::string& help_file, int context) override;
     std::string program_path() const override;
 

@@ -1,10 +1,10 @@
 // Opening and replacing the auxiliary window through the toolkit, with its bound of lines.
 // Writes to it go through the toolkit's write; nothing here writes.
-#include "app/okno_pomocnicze.h"
+#include "windows/okno_pomocnicze.h"
 
 #include "platform/toolkit.h"
 
-namespace app {
+namespace windows {
 
 void utworz_okno_pomocnicze(kb::Context& ctx)
 {
@@ -17,4 +17,4 @@ void nowe_okno_pomocnicze(kb::Context& ctx)
     ctx.ui.create_aux_window(kAuxWindowLines);
 }
 
-}  // namespace app
+}  // namespace windows

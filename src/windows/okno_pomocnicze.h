@@ -4,7 +4,7 @@
 
 #include "kb/context.h"
 
-namespace app {
+namespace windows {
 
 inline constexpr int kAuxWindowLines = 100;
 
@@ -12,7 +12,7 @@ inline constexpr int kAuxWindowLines = 100;
 void utworz_okno_pomocnicze(kb::Context& ctx);
 
 // Closes the auxiliary window (if any) and opens a new, empty one: menu item 10167, and what
-// the editor, viewer and browse windows do when they close.
+// the editor, viewer, browse and picture windows do when they close.
 void nowe_okno_pomocnicze(kb::Context& ctx);
 
-}  // namespace app
+}  // namespace windows
