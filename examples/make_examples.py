@@ -215,6 +215,10 @@ PICTURE_BLOCKS = {
 # The intro window's picture, looked for in the program's starting folder.
 INTRO_PICTURE = "main_qz.bmp"
 
+# The program's context-help file (help/ of the repository), looked for in the folder of the
+# loaded bases before the program's own folder.
+CONTEXT_HELP = "Main_qz.HLP"
+
 # Sounds: 0.1 s of a sine tone, 8000 Hz, 16-bit mono.
 SOUND_TONES = {
     "ALARM.WAV": 880.0,
@@ -416,6 +420,7 @@ def main():
     (description_dir / f"{MARK}.OPI").write_bytes(windows_text(nfc(DESCRIPTION)))
     # The program started in BAZY/ (scripts/run.sh) shows this picture in its intro window.
     (bases / INTRO_PICTURE).write_bytes(bmp_from_pixels(120, 100, intro_pixel))
+    shutil.copyfile(ROOT.parent.parent / "help" / CONTEXT_HELP, bases / CONTEXT_HELP)
     print(f"written: {ROOT}")
     return 0
 

@@ -75,10 +75,7 @@ bool win_przeglad_grafiki_eh(kb::Context& ctx, Shown& shown, const platform::Eve
 {
     using platform::EventKind;
     switch (event.kind) {
-    case EventKind::Create:
-        shown.picture = load_first_picture(ctx);
-        if (!shown.picture) ctx.ui.destroy_window(event.window);  // nothing to show
-        return true;
+    case EventKind::Create: return true;
     case EventKind::Paint: paint_picture_window(ctx, shown, event.window); return true;
     case EventKind::Size: ctx.ui.set_window_state(event.window, platform::WindowState::Maximised); return true;
     case EventKind::MouseDoubleClick: ctx.ui.destroy_window(event.window); return true;
@@ -113,9 +110,12 @@ bool show_picture(kb::Context& ctx, std::string_view name)
     return true;
 }
 
+// A picture that cannot be read opens no window: the note says why, and nothing else changes.
 platform::WindowId win_przeglad_grafiki_Create(kb::Context& ctx, platform::WindowId parent)
 {
     auto shown = std::make_shared<Shown>();
+    shown->picture = load_first_picture(ctx);
+    if (!shown->picture) return platform::kNoWindow;
     return win_przeglad_grafiki_Create(ctx, parent, [shown](kb::Context& c, const platform::Event& event) {
         return win_przeglad_grafiki_eh(c, *shown, event);
     });

@@ -29,10 +29,10 @@ platform::DialogResult dlg_przeglad_grafiki_Create(kb::Context& ctx, platform::W
 // leads to a file (or there is no mark). Returns when the dialog closes.
 bool show_picture(kb::Context& ctx, std::string_view name);
 
-// The picture window: maximised, the picture of the first `dane_graf` (read once when it opens;
-// one note and the window closes when it cannot be read), redrawn at every paint; after the
-// first drawing `dane_graf` goes and the user is asked once whether to close it. A double click
-// closes it; closing it renews the auxiliary window. Returns at once.
+// The picture window: maximised, the picture of the first `dane_graf` (read once, before it
+// opens), redrawn at every paint; after the first drawing `dane_graf` goes and the user is asked
+// once whether to close it. A double click closes it; closing it renews the auxiliary window.
+// Returns at once; kNoWindow, after a note, when there is no picture that can be read.
 platform::WindowId win_przeglad_grafiki_Create(kb::Context& ctx, platform::WindowId parent);
 
 }  // namespace windows

@@ -1,7 +1,7 @@
 // One chooser design with a row for each base. A chosen picture or sound is looked up as inference
 // looks it up: the first of its candidate paths whose file exists ("sowa" finds "sowa.bmp"), or
-// the first candidate when none does (the picture window and the player then say what they say
-// of a missing file).
+// the first candidate when none does (the picture window then says it cannot read it and the
+// chooser stays open; the player is silent).
 #include "windows/wybor_mediow.h"
 
 #include <optional>
@@ -57,8 +57,7 @@ bool open_picture(kb::Context& ctx, const std::string& name)
     const std::optional<std::string> path = media_path(ctx, kb::nazwa_pelna_grafiki(ctx, name));
     if (!path) return false;
     ctx.db.dane.dane_graf.set(*path);
-    win_przeglad_grafiki_Create(ctx, ctx.ui.main_window());
-    return true;
+    return win_przeglad_grafiki_Create(ctx, ctx.ui.main_window()) != platform::kNoWindow;
 }
 
 // Plays to the end, then names the running program in the auxiliary window.

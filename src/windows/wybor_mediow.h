@@ -12,7 +12,8 @@ namespace windows {
 // the action's note, and the chooser stays empty); its confirm button opens the chosen advice text
 // in the advice viewer, opens the picture window, or plays the sound and writes the program's own
 // path to the auxiliary window, and then closes the chooser. No name chosen, a name the base no
-// longer has, or no mark: the press is declined (the advice chooser then closes, the others stay).
+// longer has, no mark, or a picture that cannot be read: the press is declined (the advice
+// chooser then closes, the others stay).
 bool dlg_obejrzenie_pliku_tekstowego_rady_eh(kb::Context& ctx, const platform::Event& event);
 bool dlg_obejrzenie_pliku_graficznego_eh(kb::Context& ctx, const platform::Event& event);
 bool dlg_przesluchanie_melodii_eh(kb::Context& ctx, const platform::Event& event);
