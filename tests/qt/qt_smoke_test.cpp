@@ -1,7 +1,8 @@
 // The Qt back-end on Qt's offscreen platform: the main window with its icon and its menu in rows,
 // template dialogs and their layout, boxes, the program's end from nested dialogs, text windows,
-// the auxiliary window, pictures, file dialogs, the keys of a desktop program. The user's side is
-// played by timers that act on the modal widget that is up.
+// the auxiliary window, pictures, file dialogs, the keys of a desktop program, the help viewer,
+// and the program's browse and media windows (scenarios played on the Qt windows). The user's
+// side is played by timers that act on the widget that is up.
 #include <stdlib.h>
 
 #include <QAbstractButton>
@@ -20,15 +21,18 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QColor>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QImage>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -40,9 +44,12 @@
 #include "app/main_menu.h"
 #include "app/start.h"
 #include "kb/context.h"
+#include "platform/headless/script.h"
 #include "platform/qt/dialog_layout.h"
 #include "platform/qt/qt_toolkit.h"
+#include "qt/qt_user.h"
 #include "windows/dialog_templates.h"
+#include "windows/okna_przegladu.h"
 
 namespace fs = std::filesystem;
 using namespace platform;
@@ -934,6 +941,80 @@ TEST_F(QtSmokeTest, UnplayableSoundIsSilenceAndMissingFilesFailTheShellAndHelp)
     });
     EXPECT_EQ(help_box, "Pomoc");
 }
+
+// ---- The program's own windows ----------------------------------------------------------------------
+
+// The rule browse window on Qt: its controls made at run time, filled from the rules, a number
+// chosen by the user shows its rule; the window fills the main window and its condition list
+// is half as high as its client area.
+TEST_F(QtSmokeTest, RuleBrowseWindowShowsTheChosenRuleMaximised)
+{
+    kb::Context ctx(*ui_, dir_.string());
+    ctx.db.baza_regul.regula.add_last(kb::Regula{5, "pięć", {"a", "nb"}, 1, "0.5"});
+    ctx.db.baza_regul.regula.add_last(kb::Regula{1, "jeden", {"bez warunku"}, 1, "0.5"});
+    run_program([&] {
+        windows::win_przeglad_regul_Create(ctx, ui_->main_window());
+        QWidget* client = document_client("Przegląd reguł");
+        ASSERT_NE(client, nullptr);
+        auto* numbers = client->findChild<QComboBox*>(QStringLiteral("control-10177"));
+        ASSERT_NE(numbers, nullptr);
+        ASSERT_EQ(numbers->count(), 2);
+        EXPECT_EQ(numbers->itemText(0), QStringLiteral("5"));
+        numbers->setCurrentIndex(0);
+        emit numbers->activated(0);
+        EXPECT_EQ(client->findChild<QLineEdit*>(QStringLiteral("control-10252"))->text(), QStringLiteral("pięć"));
+        auto* conditions = client->findChild<QListWidget*>(QStringLiteral("control-10253"));
+        ASSERT_EQ(conditions->count(), 2);
+        EXPECT_EQ(conditions->item(1)->text(), QStringLiteral("nb"));
+        EXPECT_EQ(client->findChild<QLineEdit*>(QStringLiteral("control-10250"))->text(), QStringLiteral("2"));
+        EXPECT_TRUE(client->parentWidget()->isMaximized());
+        EXPECT_EQ(conditions->height(), static_cast<int>(std::floor(client->height() * 0.5 + 0.5)));
+        EXPECT_EQ(client->findChild<QGroupBox*>(QStringLiteral("control-10254"))->geometry(),
+                  conditions->geometry().adjusted(-10, -20, 10, 10));
+    });
+}
+
+// The help viewer: a window beside the main window with the topic of that number; another topic
+// replaces it in the same window.
+TEST_F(QtSmokeTest, HelpViewerShowsTheTopicByItsNumber)
+{
+    std::ofstream(dir_ / "Main_qz.HLP") << "[1] Pierwszy\nTekst jeden.\n[2] Drugi\nTekst dwa.\n";
+    run_program([&] {
+        ui_->show_help_topic("Main_qz.HLP", 2);
+        ui_->show_help_topic("Main_qz.HLP", 1);
+        const QList<QWidget*> viewers = main_frame()->findChildren<QWidget*>(QStringLiteral("help-viewer"));
+        ASSERT_EQ(viewers.size(), 1);
+        EXPECT_TRUE(viewers.front()->isVisible());
+        EXPECT_EQ(viewers.front()->windowTitle(), QStringLiteral("Pomoc - Pierwszy"));
+        EXPECT_EQ(viewers.front()->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("Tekst jeden."));
+    });
+}
+
+// The whole program on Qt, the user played from the scenarios of the browse windows, the viewer,
+// the media choosers and viewers, the picture window and the help viewer: every step the
+// scenario takes must fit what the Qt windows show.
+class QtScenarioTest : public QtSmokeTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(QtScenarioTest, PlaysOnTheQtWindows)
+{
+    const fs::path scenario = fs::path(VELK_SCENARIOS) / (std::string(GetParam()) + ".scn");
+    std::ifstream in(scenario, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    platform::headless::Script script = platform::headless::Script::parse(text);
+    fs::path base = scenario;
+    base.replace_extension(".d");
+    if (script.base_folder()) base = scenario.parent_path() / *script.base_folder();
+    fs::copy(base, dir_, fs::copy_options::recursive);
+    velk_test::QtUser user(*ui_, std::move(script), dir_.string());
+    kb::Context ctx(*ui_, dir_.string());
+    app::start_programu(ctx);
+    EXPECT_EQ(user.failure(), std::nullopt);
+    if (!user.failure()) user.check_finished();
+}
+
+INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
+                         ::testing::Values("przeglad_regul", "przeglad_modeli", "przeglad_modeli_bez_bazy",
+                                           "przeglad_ograniczen", "media_przeglad", "media_braki"));
 
 // ---- File dialogs --------------------------------------------------------------------------------------
 
