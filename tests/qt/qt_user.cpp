@@ -155,6 +155,7 @@ private:
 
     void next_step()
     {
+        if (!ui_.accepts_user_input()) return;  // a sound plays: no click reaches the program
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && !modal->isVisible()) return;
         const platform::WindowId main = ui_.main_window();

@@ -103,10 +103,15 @@ void QtToolkit::play_sound(const std::string& path)
     effect.setSource(QUrl::fromLocalFile(q(full)));
     if (effect.status() == QSoundEffect::Ready) effect.play();
     s_->nested_loops.push_back([&loop] { loop.quit(); });
+    s_->playing_sound = true;
     struct Pop {
-        std::vector<std::function<void()>>& loops;
-        ~Pop() { loops.pop_back(); }
-    } pop{s_->nested_loops};
+        State& s;
+        ~Pop()
+        {
+            s.nested_loops.pop_back();
+            s.playing_sound = false;
+        }
+    } pop{*s_};
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     effect.stop();
     throw_if_ending();
@@ -114,6 +119,8 @@ void QtToolkit::play_sound(const std::string& path)
     (void)path;
 #endif
 }
+
+bool QtToolkit::accepts_user_input() const { return !s_->playing_sound; }
 
 int QtToolkit::shell_open(const std::string& path, bool)
 {

@@ -72,6 +72,7 @@ struct QtToolkit::State {
     std::vector<QPointer<QAction>> menu_shown_bar;  // what it put there
     // How to leave each running nested event loop (dialogs, boxes, sound), innermost last.
     std::vector<std::function<void()>> nested_loops;
+    bool playing_sound = false;  // the program takes no input until the sound has ended
     QEventLoop* main_loop = nullptr;
     // widgets of the main window
     QPointer<qt::MainFrame> main_frame;

@@ -146,6 +146,9 @@ public:
 
     // The lines of the auxiliary window, oldest first; empty when there is none (for tests).
     std::vector<std::string> aux_lines() const;
+    // False while a sound plays: the windows keep repainting, but nothing the user does is taken
+    // until it has ended (for a test that plays the user).
+    bool accepts_user_input() const;
 
     // Runs work that comes from outside the program's handlers (a timer, a test playing the user)
     // the way Qt's own events run: nothing thrown gets past it, and the program's end unwinds
