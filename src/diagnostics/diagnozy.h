@@ -39,6 +39,8 @@ bool dlg_wybor_reguly_do_splaszczenia_eh(kb::Context& ctx, const platform::Event
 void dalej(kb::Context& ctx);
 // The forms of every rule, each with a question, then the closing note.
 void tryb_splaszczenia(kb::Context& ctx);
-void analiza_bazy_wiedzy(kb::Context& ctx, int mode);
+// The analysis of exclusive conclusions with 2, 3 or 4 (exactly one, at most one, more than
+// one of the chosen rules' conclusions may be true): true when it has written its verdicts.
+bool analiza_bazy_wiedzy(kb::Context& ctx, int mode);
 
 }  // namespace diagnostics

@@ -11,6 +11,4 @@ void pisz_sprzecznosc_2p(kb::Context&) {}
 bool pisz_nadmiar_2p(kb::Context&) { return false; }
 bool pisz_nadmiar_2pp(kb::Context&) { return false; }
 
-void analiza_bazy_wiedzy(kb::Context&, int) {}
-
 }  // namespace diagnostics
