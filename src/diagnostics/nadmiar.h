@@ -18,6 +18,6 @@ namespace diagnostics {
 // recorded. What it had to leave out goes to `omissions`; the comparisons stop after
 // `max_steps` conditions compared.
 bool wyznacz_nadmiar_p(kb::Context& ctx, Omissions& omissions, FlatteningLimits limits = {},
-                       std::uint64_t max_steps = 50'000'000);
+                       std::uint64_t max_steps = 10'000'000);
 
 }  // namespace diagnostics

@@ -69,8 +69,11 @@ struct Flattening {
 };
 
 struct FlatteningLimits {
-    std::size_t max_forms = 20000;          // forms of one condition list
-    std::uint64_t max_steps = 60'000'000;   // names handled in passes, over all lists of one Flattener
+    std::size_t max_forms = 5000;           // forms of one condition list
+    // Work of one Flattener over all its lists: every name handled in a pass is a step, every
+    // name of a form found eight (what callers do with a form costs more). The default is
+    // about half a second.
+    std::uint64_t max_steps = 16'000'000;
 };
 
 class Flattener {

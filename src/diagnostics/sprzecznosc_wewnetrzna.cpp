@@ -1,26 +1,34 @@
 // The search for internal contradictions over the flattened forms of every rule. Records the
-// flattened rules, the findings and the flag; it tells the user nothing.
+// contradictory flattened rules, the findings and the flag; it tells the user nothing.
 #include "diagnostics/sprzecznosc_wewnetrzna.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "kb/listy.h"
 
 namespace diagnostics {
 namespace {
 
-// testuj_sprzecznosc: for each condition, the first later condition that is its negation makes
-// one finding; a pair is found from its earlier member only.
-void testuj_sprzecznosc(kb::Context& ctx, const kb::RegulaSplaszczona& r)
+// How many findings a flattened list gives: for each condition, one when its negation stands
+// later in the list (the lists hold no repeats).
+std::size_t pary_sprzeczne(const facts::SList& warunki)
 {
-    std::unordered_map<std::string, std::size_t> last_place;
-    for (std::size_t i = 0; i < r.warunki.size(); ++i) last_place[r.warunki[i]] = i;
-    for (std::size_t i = 0; i < r.warunki.size(); ++i) {
-        auto it = last_place.find(kb::negacja(r.warunki[i]));
-        if (it != last_place.end() && it->second > i) ctx.db.wyniki_diagnoz.sprzecznosc_1w.add_last(r);
+    std::unordered_map<std::string_view, std::size_t> place;
+    for (std::size_t i = 0; i < warunki.size(); ++i) place.emplace(warunki[i], i);
+    std::size_t pary = 0;
+    for (std::size_t i = 0; i < warunki.size(); ++i) {
+        const std::string& c = warunki[i];
+        if (c.empty() || c.front() != 'n') continue;
+        auto rest = place.find(std::string_view(c).substr(1));
+        if (rest == place.end()) continue;
+        // "n" + x before x; or x before "n" + x, unless x itself begins with "n" (its
+        // negation is then x less that letter, not the later name).
+        const std::string_view x = rest->first;
+        if (i < rest->second || x.empty() || x.front() != 'n') ++pary;
     }
+    return pary;
 }
 
 }  // namespace
@@ -45,10 +53,12 @@ Omissions wyznacz_sprzecznosc_1w(kb::Context& ctx, FlatteningLimits limits)
         const Flattening& s = flattener.splaszcz(rule.warunki);
         omissions.note(rule.numer, rule.wniosek, s);
         for (const FlatForm& form : s.postacie) {
+            const std::size_t pary = pary_sprzeczne(form.warunki);
+            if (pary == 0) continue;
             kb::RegulaSplaszczona r{rule.numer, rule.wniosek, form.warunki, uzyte_reguly(form)};
             if (!recorded.insert(flattened_rule_key(r)).second) continue;
             w.regula_splaszczona_1w.add_last(r);
-            testuj_sprzecznosc(ctx, r);
+            for (std::size_t i = 0; i < pary; ++i) w.sprzecznosc_1w.add_last(r);
         }
     });
     if (!w.sprzecznosc_1w.empty() && !w.sprzecznosc_1_w.contains("TAK")) w.sprzecznosc_1_w.add_last("TAK");

@@ -11,9 +11,12 @@
 
 namespace diagnostics {
 
-// Records a regula_splaszczona_1w for every distinct flattened form of every rule, a
-// sprzecznosc_1w for every condition of a form whose negation stands later in it, and the flag
-// sprzecznosc_1_w "TAK" when there is any. Returns the rules it could not flatten in full.
+// Records a sprzecznosc_1w for every condition of a flattened form whose negation stands later
+// in it, a regula_splaszczona_1w for every distinct flattened form (rule number, conclusion,
+// conditions, rules used) that holds such a pair, and the flag sprzecznosc_1_w "TAK" when there
+// is any. Equal forms of one rule give their findings once. The flattened rules free of
+// contradiction are not kept: nothing reads them, and a large base has millions. Returns the
+// rules it could not flatten in full.
 Omissions wyznacz_sprzecznosc_1w(kb::Context& ctx, FlatteningLimits limits = {});
 
 // A flattened rule as one text: equal texts for records equal in all four fields.
