@@ -4,30 +4,21 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 
 namespace diagnostics {
 namespace {
 
-// How many findings a flattened list gives: for each condition, one when its negation stands
-// later in the list (the lists hold no repeats).
+// How many findings a flattened list gives: one for each pair of a condition and its negation,
+// in whichever order they stand. Each such pair holds one name that is the other with "n" in
+// front, and the lists hold no repeats, so each pair is counted once, by its longer name.
 std::size_t pary_sprzeczne(const facts::SList& warunki)
 {
-    std::unordered_map<std::string_view, std::size_t> place;
-    for (std::size_t i = 0; i < warunki.size(); ++i) place.emplace(warunki[i], i);
+    std::unordered_set<std::string_view> names(warunki.begin(), warunki.end());
     std::size_t pary = 0;
-    for (std::size_t i = 0; i < warunki.size(); ++i) {
-        const std::string& c = warunki[i];
-        if (c.empty() || c.front() != 'n') continue;
-        auto rest = place.find(std::string_view(c).substr(1));
-        if (rest == place.end()) continue;
-        // "n" + x before x; or x before "n" + x, unless x itself begins with "n" (its
-        // negation is then x less that letter, not the later name).
-        const std::string_view x = rest->first;
-        if (i < rest->second || x.empty() || x.front() != 'n') ++pary;
-    }
+    for (const std::string& c : warunki)
+        if (!c.empty() && c.front() == 'n' && names.contains(std::string_view(c).substr(1))) ++pary;
     return pary;
 }
 

@@ -11,8 +11,8 @@
 
 namespace diagnostics {
 
-// Records a sprzecznosc_1w for every condition of a flattened form whose negation stands later
-// in it, a regula_splaszczona_1w for every distinct flattened form (rule number, conclusion,
+// Records a sprzecznosc_1w for every pair of a condition and its negation in a flattened form,
+// whatever their order (na with nna too), a regula_splaszczona_1w for every distinct flattened form (rule number, conclusion,
 // conditions, rules used) that holds such a pair, and the flag sprzecznosc_1_w "TAK" when there
 // is any. Equal forms of one rule give their findings once. The flattened rules free of
 // contradiction are not kept: nothing reads them, and a large base has millions. Returns the
