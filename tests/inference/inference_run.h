@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../kb/bazy_run.h"
+#include "kb/pisz.h"
 #include "kb/stan_wnioskowania.h"
 #include "platform/factfile.h"
 #include "platform/text.h"
