@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kb/bazy.h"
+#include "kb/indeks_stanu.h"
 #include "platform/facts.h"
 
 namespace kb {
@@ -76,6 +77,9 @@ struct StanLadowania {
     FactList<SList> lista_bez_warunku;
     FactList<ListaNumerowRegul> lista_numerow_regul_kumulatywnych;
     FactList<ListaNumerowRegul> lista_numerow_regul_dysjunktywnych;
+
+    // No fact: the index of the run's records that kb/stan_wnioskowania.h keeps in step.
+    mutable IndeksStanu indeks;
 
     DATABASE_VISITORS
 

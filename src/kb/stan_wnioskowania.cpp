@@ -1,10 +1,64 @@
-// The record lookups and writes of an inference run over the fact lists of the run state.
-// Every write of these records passes here; the lists keep store order for the listings.
+// The record lookups and writes of an inference run. The fact lists keep store order for the
+// listings; the index beside them (kb/indeks_stanu.h) answers lookups by name without a scan.
+// Every write of these records passes here and keeps both in step.
 #include "kb/stan_wnioskowania.h"
+
+#include <algorithm>
 
 namespace kb {
 
 namespace {
+
+using Indeks = IndeksStanu;
+
+// The part of the index for one list, built anew when it no longer mirrors the list.
+template <class Rekord, class Fakt, class Klucz, class Wartosc>
+Indeks::Czesc<Rekord>& aktualna(Indeks::Czesc<Rekord>& czesc, const FactList<Fakt>& lista, Klucz klucz,
+                                Wartosc wartosc)
+{
+    if (czesc.zbudowana && czesc.ile == lista.size()) return czesc;
+    czesc.po_nazwie.clear();
+    lista.each([&](const Fakt& f) { czesc.po_nazwie[std::string(klucz(f))].push_back(wartosc(f)); });
+    czesc.ile = lista.size();
+    czesc.zbudowana = true;
+    return czesc;
+}
+
+template <class Rekord>
+const std::vector<Rekord>* rekordy(const Indeks::Czesc<Rekord>& czesc, std::string_view nazwa)
+{
+    auto it = czesc.po_nazwie.find(std::string(nazwa));
+    if (it == czesc.po_nazwie.end() || it->second.empty()) return nullptr;
+    return &it->second;
+}
+
+Indeks::Czesc<double>& wypadkowe_idx(const Context& ctx)
+{
+    const StanLadowania& s = ctx.db.stan_ladowania;
+    return aktualna(s.indeks.wypadkowe, s.wypadkowa_prbd, [](const NazwaWartosc& w) -> const std::string& { return w.nazwa; },
+                    [](const NazwaWartosc& w) { return w.wartosc; });
+}
+
+Indeks::Czesc<Indeks::Wklad>& prbd_idx(const Context& ctx)
+{
+    const StanLadowania& s = ctx.db.stan_ladowania;
+    return aktualna(s.indeks.prbd, s.prbd, [](const Prbd& p) -> const std::string& { return p.wniosek; },
+                    [](const Prbd& p) { return Indeks::Wklad{p.numer, p.cf}; });
+}
+
+Indeks::Czesc<Indeks::Rozlaczny>& dysjunkty_idx(const Context& ctx)
+{
+    const StanLadowania& s = ctx.db.stan_ladowania;
+    return aktualna(s.indeks.dysjunkty, s.dysjunkt, [](const Dysjunkt& d) -> const std::string& { return d.wniosek; },
+                    [](const Dysjunkt& d) { return Indeks::Rozlaczny{d.cf_warunkow, d.cf}; });
+}
+
+Indeks::Czesc<double>& ustalone_idx(const Context& ctx)
+{
+    return aktualna(ctx.db.stan_ladowania.indeks.ustalone, ctx.db.stan.zmienna_ustalona,
+                    [](const NazwaWartosc& w) -> const std::string& { return w.nazwa; },
+                    [](const NazwaWartosc& w) { return w.wartosc; });
+}
 
 bool named(const NazwaWartosc& r, std::string_view nazwa) { return r.nazwa == nazwa; }
 
@@ -14,91 +68,124 @@ bool named(const NazwaWartosc& r, std::string_view nazwa) { return r.nazwa == na
 
 std::optional<double> wypadkowa(const Context& ctx, std::string_view nazwa)
 {
-    auto r = ctx.db.stan_ladowania.wypadkowa_prbd.first([&](const NazwaWartosc& w) { return named(w, nazwa); });
+    const std::vector<double>* r = rekordy(wypadkowe_idx(ctx), nazwa);
     if (!r) return std::nullopt;
-    return r->wartosc;
+    return r->front();
 }
 
-bool ma_wypadkowa(const Context& ctx, std::string_view nazwa) { return wypadkowa(ctx, nazwa).has_value(); }
+bool ma_wypadkowa(const Context& ctx, std::string_view nazwa) { return rekordy(wypadkowe_idx(ctx), nazwa) != nullptr; }
 
 bool ma_dokladnie(const Context& ctx, std::string_view nazwa, double cf)
 {
-    return ctx.db.stan_ladowania.wypadkowa_prbd.any(
-        [&](const NazwaWartosc& w) { return named(w, nazwa) && w.wartosc == cf; });
+    const std::vector<double>* r = rekordy(wypadkowe_idx(ctx), nazwa);
+    return r && std::find(r->begin(), r->end(), cf) != r->end();
 }
 
 std::vector<double> wypadkowe(const Context& ctx, std::string_view nazwa)
 {
-    std::vector<double> out;
-    for (const NazwaWartosc& w : ctx.db.stan_ladowania.wypadkowa_prbd.collect(
-             [&](const NazwaWartosc& r) { return named(r, nazwa); }))
-        out.push_back(w.wartosc);
-    return out;
+    const std::vector<double>* r = rekordy(wypadkowe_idx(ctx), nazwa);
+    return r ? *r : std::vector<double>{};
 }
 
 void dodaj_wypadkowa(Context& ctx, std::string_view nazwa, double cf)
 {
+    auto& idx = wypadkowe_idx(ctx);
     ctx.db.stan_ladowania.wypadkowa_prbd.add_last({std::string(nazwa), cf});
+    idx.po_nazwie[std::string(nazwa)].push_back(cf);
+    ++idx.ile;
 }
 
 bool usun_pierwsza_wypadkowa(Context& ctx, std::string_view nazwa)
 {
-    return ctx.db.stan_ladowania.wypadkowa_prbd.remove_first([&](const NazwaWartosc& w) { return named(w, nazwa); });
+    auto& idx = wypadkowe_idx(ctx);
+    auto it = idx.po_nazwie.find(std::string(nazwa));
+    if (it == idx.po_nazwie.end() || it->second.empty()) return false;
+    ctx.db.stan_ladowania.wypadkowa_prbd.remove_first([&](const NazwaWartosc& w) { return named(w, nazwa); });
+    it->second.erase(it->second.begin());
+    --idx.ile;
+    return true;
 }
 
-void kasuj_wypadkowe(Context& ctx) { ctx.db.stan_ladowania.wypadkowa_prbd.remove_all(); }
+void kasuj_wypadkowe(Context& ctx)
+{
+    ctx.db.stan_ladowania.wypadkowa_prbd.remove_all();
+    ctx.db.stan_ladowania.indeks.wypadkowe = {};
+}
 
 // ---- Contributions ---------------------------------------------------------------------------
 
 std::vector<double> cf_czastkowe(const Context& ctx, std::string_view wniosek)
 {
     std::vector<double> out;
-    for (const Prbd& p : ctx.db.stan_ladowania.prbd.collect([&](const Prbd& r) { return r.wniosek == wniosek; }))
-        out.push_back(p.cf);
+    if (const auto* r = rekordy(prbd_idx(ctx), wniosek))
+        for (const Indeks::Wklad& w : *r) out.push_back(w.cf);
     return out;
 }
 
 bool jest_prbd(const Context& ctx, std::int32_t numer, std::string_view wniosek, double cf)
 {
-    return ctx.db.stan_ladowania.prbd.any(
-        [&](const Prbd& p) { return p.numer == numer && p.wniosek == wniosek && p.cf == cf; });
+    const auto* r = rekordy(prbd_idx(ctx), wniosek);
+    return r && std::any_of(r->begin(), r->end(), [&](const Indeks::Wklad& w) { return w.numer == numer && w.cf == cf; });
 }
 
 void dodaj_prbd(Context& ctx, std::int32_t numer, std::string_view wniosek, double cf)
 {
+    auto& idx = prbd_idx(ctx);
     ctx.db.stan_ladowania.prbd.add_last({numer, std::string(wniosek), cf});
+    idx.po_nazwie[std::string(wniosek)].push_back({numer, cf});
+    ++idx.ile;
 }
 
 void usun_prbd_reguly(Context& ctx, std::int32_t numer)
 {
-    ctx.db.stan_ladowania.prbd.remove_if([&](const Prbd& p) { return p.numer == numer; });
+    auto& idx = prbd_idx(ctx);
+    ctx.db.stan_ladowania.prbd.each_matching([&](const Prbd& p) { return p.numer == numer; },
+                                             [&](const Prbd& p) {
+                                                 auto& wklady = idx.po_nazwie[p.wniosek];
+                                                 std::erase_if(wklady, [&](const Indeks::Wklad& w) { return w.numer == numer; });
+                                             });
+    idx.ile -= ctx.db.stan_ladowania.prbd.remove_if([&](const Prbd& p) { return p.numer == numer; });
 }
 
 std::vector<Dysjunkt> dysjunkty(const Context& ctx, std::string_view wniosek)
 {
-    return ctx.db.stan_ladowania.dysjunkt.collect([&](const Dysjunkt& d) { return d.wniosek == wniosek; });
+    std::vector<Dysjunkt> out;
+    if (const auto* r = rekordy(dysjunkty_idx(ctx), wniosek))
+        for (const Indeks::Rozlaczny& d : *r) out.push_back({std::string(wniosek), d.cf_warunkow, d.cf});
+    return out;
 }
 
-void dodaj_dysjunkt(Context& ctx, const Dysjunkt& d) { ctx.db.stan_ladowania.dysjunkt.add_last(d); }
+void dodaj_dysjunkt(Context& ctx, const Dysjunkt& d)
+{
+    auto& idx = dysjunkty_idx(ctx);
+    ctx.db.stan_ladowania.dysjunkt.add_last(d);
+    idx.po_nazwie[d.wniosek].push_back({d.cf_warunkow, d.cf});
+    ++idx.ile;
+}
 
 void kasuj_prbd(Context& ctx)
 {
     ctx.db.stan_ladowania.prbd.remove_all();
     ctx.db.stan_ladowania.dysjunkt.remove_all();
+    ctx.db.stan_ladowania.indeks.prbd = {};
+    ctx.db.stan_ladowania.indeks.dysjunkty = {};
 }
 
 // ---- Established values ----------------------------------------------------------------------
 
 std::optional<double> wartosc_ustalona(const Context& ctx, std::string_view nazwa)
 {
-    auto r = ctx.db.stan.zmienna_ustalona.first([&](const NazwaWartosc& w) { return named(w, nazwa); });
+    const std::vector<double>* r = rekordy(ustalone_idx(ctx), nazwa);
     if (!r) return std::nullopt;
-    return r->wartosc;
+    return r->front();
 }
 
 void ustal_wartosc(Context& ctx, std::string_view nazwa, double wartosc)
 {
+    auto& idx = ustalone_idx(ctx);
     ctx.db.stan.zmienna_ustalona.add_last({std::string(nazwa), wartosc});
+    idx.po_nazwie[std::string(nazwa)].push_back(wartosc);
+    ++idx.ile;
 }
 
 }  // namespace kb

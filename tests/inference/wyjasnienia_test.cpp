@@ -174,7 +174,9 @@ TEST_F(Wyjasnienia, EstablishedFactsAreListedAtTheHighDetailLevelOnly)
         });
         EXPECT_EQ(raport(), c.raport) << c.poziom;
         EXPECT_EQ(zawiera(t, "dialog 10026"), !c.lista.empty());
-        if (!c.lista.empty()) EXPECT_TRUE(zawiera(t, "    10022 edit \"Dane są następujące fakty:\"\n" + c.lista)) << t;
+        if (!c.lista.empty()) {
+            EXPECT_TRUE(zawiera(t, "    10022 edit \"Dane są następujące fakty:\"\n" + c.lista)) << t;
+        }
     }
 }
 

@@ -153,7 +153,9 @@ TEST_F(Wykluczajace, GivenFactCompletesTheOtherMembers)
         EXPECT_EQ(wynik, c.wynik) << c.opis;
         EXPECT_EQ(wypadkowe(), c.po) << c.opis;
         // Setting the other members of a larger constraint after a given 1 leaves no list behind.
-        if (c.opis == "1 in a triple") EXPECT_TRUE(ctx().db.stan_ladowania.lista_bez_warunku.empty());
+        if (c.opis == "1 in a triple") {
+            EXPECT_TRUE(ctx().db.stan_ladowania.lista_bez_warunku.empty());
+        }
     }
 }
 

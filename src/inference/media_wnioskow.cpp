@@ -1,0 +1,70 @@
+// The candidates of a conclusion's pictures and sounds in their order, and the offer of each.
+#include "inference/media_wnioskow.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "inference/etykiety.h"
+#include "inference/pokaz_grafike.h"
+#include "kb/bazy_mediow.h"
+#include "kb/wyroznik.h"
+#include "platform/toolkit.h"
+
+namespace inference {
+
+namespace {
+
+// The media names offered for the conclusion, in order: the rules concluding it (rule order,
+// only those with display flag 1 when `tylko_objasniane`), each with its entries in file order;
+// then the first relational model computing it.
+facts::SList kandydaci(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy,
+                       bool tylko_objasniane)
+{
+    facts::SList out;
+    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
+        if (r.wniosek != wniosek || (tylko_objasniane && r.wyswietlanie != 1)) return;
+        for (const std::string& n : kb::nazwy_dla_numeru(wpisy, r.numer)) out.push_back(n);
+    });
+    if (const std::optional<std::int32_t> model = jest_model_relacyjny(ctx, wniosek))
+        for (const std::string& n : kb::nazwy_dla_numeru(wpisy, *model)) out.push_back(n);
+    return out;
+}
+
+bool chce(kb::Context& ctx, const char* pytanie)
+{
+    return ctx.ui.message_box("Wybierz:", pytanie, platform::MessageIcon::Question, platform::MessageButtons::YesNo) ==
+           platform::kAnswerYes;
+}
+
+}  // namespace
+
+void wyswietl_grafike(kb::Context& ctx, const std::string& wniosek, double cf)
+{
+    const auto& wpisy = cf >= 0.0 ? ctx.db.baza_grafiki.grafika : ctx.db.baza_grafiki.ngrafika;
+    for (const std::string& nazwa : kandydaci(ctx, wniosek, wpisy, true)) {
+        ctx.db.dane.dane_graf.remove_all();
+        if (!chce(ctx, "Czy chcesz przejrzeć dołączoną grafikę?")) continue;
+        const std::optional<std::string> sciezka = kb::pierwszy_istniejacy(ctx, kb::nazwa_pelna_grafiki(ctx, nazwa));
+        if (!sciezka) continue;
+        ctx.db.dane.dane_graf.add_last(*sciezka);
+        pokaz_grafike(ctx);
+        return;
+    }
+}
+
+void przesluchaj_melodie(kb::Context& ctx, const std::string& wniosek, double cf)
+{
+    const auto& wpisy = cf >= 0.0 ? ctx.db.baza_melodii.dzwiek : ctx.db.baza_melodii.ndzwiek;
+    for (const std::string& nazwa : kandydaci(ctx, wniosek, wpisy, false)) {
+        if (!chce(ctx, "Czy chcesz przesłuchać dołączony dźwięk?")) continue;
+        const std::optional<std::string> sciezka = kb::pierwszy_istniejacy(ctx, kb::nazwa_pelna_melodii(ctx, nazwa));
+        if (!sciezka) continue;
+        przesluchaj(ctx, *sciezka);
+        return;
+    }
+}
+
+void przesluchaj(kb::Context& ctx, const std::string& sciezka) { ctx.ui.play_sound(sciezka); }
+
+}  // namespace inference
