@@ -6,6 +6,7 @@
 #include "explain/ramka.h"
 #include "inference/pytanie_cf.h"
 #include "kb/pisz.h"
+#include "load/cf_regul.h"
 #include "platform/text.h"
 
 namespace inference {
@@ -29,7 +30,7 @@ Odpowiedz deklaracja(kb::Context& ctx, const std::string& nazwa)
 
 double wyznacz_cf(kb::Context& ctx, const std::string& nazwa, const std::string& cf)
 {
-    if (std::optional<double> v = text::text_to_real(cf); v && *v >= -1.0 && *v <= 1.0) return *v;
+    if (load::poprawny_cf(cf)) return *text::text_to_real(cf);
     const Odpowiedz odp = deklaracja(ctx, nazwa);
     kb::pisz_tuto(ctx, "   CF(" + nazwa + ") = " + cf + " = " + odp.tekst);
     kb::piszcr(ctx);

@@ -14,6 +14,7 @@
 #include "kb/pisz.h"
 #include "kb/stan_wnioskowania.h"
 #include "kb/widoki_modeli.h"
+#include "kb/zmienne_modeli.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 #include "windows/dialogi_wartosci.h"
@@ -182,8 +183,9 @@ std::optional<double> oblicz(kb::Context& ctx, const std::string& n)
 {
     const bool wynik_modelu = jest_wynikiem_modelu(ctx, n);
     if (!wynik_modelu && !kb::wartosc_ustalona(ctx, n)) {
-        if (const std::optional<double> liczba = text::text_to_real(n)) {
-            kb::ustal_wartosc(ctx, n, *liczba);
+        if (kb::jest_stala_liczbowa(n)) {
+            const double liczba = *text::text_to_real(n);
+            kb::ustal_wartosc(ctx, n, liczba);
             return liczba;
         }
         return zapytaj_o_wartosc(ctx, n);

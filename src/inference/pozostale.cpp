@@ -10,6 +10,7 @@
 #include "inference/pytanie_cf.h"
 #include "inference/wykluczajace.h"
 #include "inference/wypadkowe.h"
+#include "kb/bazy_ograniczen.h"
 #include "kb/dopytywalne_regul.h"
 #include "kb/listy.h"
 #include "kb/pisz.h"
@@ -150,14 +151,13 @@ SList usun_warunki_o_znanym_cf(const kb::Context& ctx, const SList& lista)
 Zadeklarowane wyznacz_zadeklarowane_p(const kb::Context& ctx, const SList& lista)
 {
     Zadeklarowane z;
-    ctx.db.baza_ograniczen_p.ograniczenie_n.each([&](const kb::Ograniczenie& o) {
-        if (o.warunki != lista) return;
+    // Once for every uncertain constraint with exactly this list (normally the one it came from).
+    for (std::size_t i = kb::numery_ograniczen_n(ctx, lista).size(); i > 0; --i)
         for (const std::string& x : lista)
             for (double cf : kb::wypadkowe(ctx, x)) {
                 z.nazwy.push_back(x);
                 z.cf.push_back(cf);
             }
-    });
     return z;
 }
 

@@ -1,10 +1,9 @@
 // The CF dialog exchange, the answer tests and the one question of an uncertain member.
 #include "inference/pytanie_cf.h"
 
-#include <cmath>
-
 #include "inference/wypadkowe.h"
 #include "kb/pisz.h"
+#include "load/cf_regul.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 #include "windows/dialogi_wartosci.h"
@@ -18,8 +17,6 @@ void wyczysc_wymiane(kb::Context& ctx)
     ctx.db.dane.dane_cf_nazwa.remove_all();
     ctx.db.dane.dane_cf_wartosc.remove_all();
 }
-
-bool w_zakresie(double cf) { return std::isfinite(cf) && cf >= -1.0 && cf <= 1.0; }
 
 void odrzuc(kb::Context& ctx, const char* wiersz, const char* nota)
 {
@@ -56,7 +53,7 @@ std::optional<Odpowiedz> zapytaj_o_cf(kb::Context& ctx, const std::string& nazwa
         const Wymiana w = wymiana_cf(ctx, nazwa);
         if (w.stan == Wymiana::Stan::brak_odpowiedzi) return std::nullopt;
         if (w.stan == Wymiana::Stan::nie_liczba) continue;
-        if (!w_zakresie(w.cf)) {
+        if (!load::poprawny_cf(w.tekst)) {
             if (test == TestCf::jeden) testuj_cf_warunku_1(ctx, nazwa, w.cf);
             else if (test == TestCf::dokladny) kontrola_cf(ctx, nazwa, w.cf);
             else testuj_cf_warunku(ctx, nazwa, w.cf);

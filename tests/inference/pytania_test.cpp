@@ -119,6 +119,14 @@ TEST_F(Pytania, FreeQuestionLeavesItsHeadingPending)
     EXPECT_TRUE(wypadkowe().empty());
 }
 
+// Both constraint bases loaded, neither holding the condition: the free answer is recorded.
+TEST_F(Pytania, FreeAnswerIsRecordedWithEmptyConstraintBasesLoaded)
+{
+    dokladna_zaladowana = niepewna_zaladowana = true;
+    EXPECT_EQ(zapytaj(odpowiedz("0.3"), "a"), 0.3);
+    EXPECT_EQ(wypadkowe(), (Records{"a=0.3", "na=-0.3"}));
+}
+
 // A negated member of a constraint is asked in the constraint's form under its positive name;
 // the negation takes the opposite value.
 TEST_F(Pytania, NegatedMemberOfAConstraintIsAskedUnderItsPositiveName)
