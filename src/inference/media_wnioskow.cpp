@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "inference/etykiety.h"
-#include "inference/pokaz_grafike.h"
 #include "kb/bazy_mediow.h"
 #include "kb/wyroznik.h"
 #include "platform/toolkit.h"
+#include "windows/grafika.h"
 
 namespace inference {
 
@@ -48,7 +48,7 @@ void wyswietl_grafike(kb::Context& ctx, const std::string& wniosek, double cf)
         const std::optional<std::string> sciezka = kb::pierwszy_istniejacy(ctx, kb::nazwa_pelna_grafiki(ctx, nazwa));
         if (!sciezka) continue;
         ctx.db.dane.dane_graf.add_last(*sciezka);
-        pokaz_grafike(ctx);
+        windows::dlg_przeglad_grafiki_Create(ctx, ctx.ui.main_window());
         return;
     }
 }

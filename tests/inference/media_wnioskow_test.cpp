@@ -15,6 +15,15 @@ const std::string kObraz = "message \"Wybierz:\" -> ";
 const std::string kPytanieObrazu = "\"Czy chcesz przejrzeć dołączoną grafikę?\"";
 const std::string kPytanieDzwieku = "\"Czy chcesz przesłuchać dołączony dźwięk?\"";
 
+// A picture of one white pixel: a bitmap file any back-end reads.
+std::string bitmapa()
+{
+    const unsigned char bajty[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                   1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                   255, 255, 255, 0};
+    return std::string(reinterpret_cast<const char*>(bajty), sizeof bajty);
+}
+
 class MediaWnioskow : public test::InferenceRun {
 protected:
     void SetUp() override
@@ -26,7 +35,7 @@ protected:
                  "reguła(4,\"L\",[\"c\"],1,\"0.5\")\n";
         modele = "model_r(7,\"bez warunku\",\"K\",\"<,<\",[\"x\",\"y\",\"z\"],1,\"CF\")\n"
                  "model(8,\"bez warunku\",\"K\",\"x\",\">\",\"y\",0,\"CF\")\n";
-        for (const char* name : {"jeden.bmp", "trzy.bmp", "model.bmp", "nie.bmp"}) write_file(std::string("GRAFIKA/las/") + name);
+        for (const char* name : {"jeden.bmp", "trzy.bmp", "model.bmp", "nie.bmp"}) write_file(std::string("GRAFIKA/las/") + name, bitmapa());
         for (const char* name : {"jeden.wav", "dwa.wav", "model.wav"}) write_file(std::string("DŹWIĘKI/las/") + name);
     }
     std::string oferuj(const std::string& kroki, const std::string& media, double cf, bool dzwieki = false)
