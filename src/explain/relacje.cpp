@@ -40,6 +40,11 @@ std::optional<std::string> relacja_przeciwna(std::string_view rel)
     return std::nullopt;
 }
 
+bool jest_relacja_modelu(std::string_view tekst)
+{
+    return relacja_przeciwna(tekst).has_value() || wyznacz_parametry_relacji(tekst).has_value();
+}
+
 std::vector<PrzeciwnaPolowa> relacja_przeciwna_r(std::string_view rel, double v1, const std::string& n1, double v2,
                                                  const std::string& n2, double v3, const std::string& n3)
 {

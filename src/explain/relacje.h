@@ -33,6 +33,9 @@ struct PrzeciwnaPolowa {
 std::vector<PrzeciwnaPolowa> relacja_przeciwna_r(std::string_view rel, double v1, const std::string& n1, double v2,
                                                  const std::string& n2, double v3, const std::string& n3);
 
+// A single or an interval relation: such a model is relational, not arithmetic.
+bool jest_relacja_modelu(std::string_view tekst);
+
 // The relation before the comma and the one after it; nullopt for any other text.
 std::optional<std::pair<std::string, std::string>> wyznacz_parametry_relacji(std::string_view rel);
 
