@@ -81,11 +81,4 @@ std::optional<PrzeciwnaPolowa> przeciwna(const ModelRelacyjny& m)
     return PrzeciwnaPolowa{m.wartosci[0], *opp, m.wartosci[1], m.nazwy[0], m.nazwy[1]};
 }
 
-void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek)
-{
-    tekst.wypisz(ctx);
-    ustaw_naglowek(ctx, naglowek);
-    pokaz_slad(ctx);
-}
-
 }  // namespace explain

@@ -51,8 +51,4 @@ std::string nad_wartosciami(const ModelRelacyjny& m, std::string_view odstep = "
 // half that fails (left before right), turned round. nullopt when there is none.
 std::optional<PrzeciwnaPolowa> przeciwna(const ModelRelacyjny& m);
 
-// Shows what the explanation gathered: its lines, then the step dialog under its heading. An
-// earlier heading still pending is replaced, so the dialog heads the explanation with its own.
-void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek);
-
 }  // namespace explain

@@ -46,6 +46,13 @@ void Tekst::wypisz_pisane(kb::Context& ctx)
     slad_.clear();
 }
 
+void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek)
+{
+    tekst.wypisz(ctx);
+    ustaw_naglowek(ctx, naglowek);
+    pokaz_slad(ctx);
+}
+
 bool czyta_sie_jako(std::string_view tekst, double x)
 {
     const std::optional<double> v = text::text_to_real(tekst);

@@ -41,6 +41,11 @@ private:
     std::vector<std::string> slad_;
 };
 
+// Puts out what an explanation gathered, then shows the step dialog under its heading. A heading
+// still pending (an earlier question's) is replaced, so the dialog heads the explanation with
+// its own; pending trace lines stay before its lines.
+void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek);
+
 // The text reads as exactly x by the conversion that reads CF texts (blanks around one number;
 // -0 reads as 0); a text that is no number reads as nothing.
 bool czyta_sie_jako(std::string_view tekst, double x);

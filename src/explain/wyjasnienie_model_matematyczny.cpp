@@ -32,44 +32,23 @@ std::optional<kb::Model> znajdz(kb::Context& ctx, std::int32_t numer, const std:
     });
 }
 
-// The operation piece of the one-argument formula, written into the current line: the
-// operation and a blank, or nothing for "=".
-std::string testpisz(kb::Context& ctx, const std::string& operacja)
-{
-    if (operacja == "=") return "";
-    kb::pisz_tuto(ctx, operacja + " ");
-    return operacja + " ";
-}
+// The operation piece of the one-argument formula: the operation and a blank, or nothing for
+// "=", so that two blanks stand before the argument either way.
+std::string testpisz(const std::string& operacja) { return operacja == "=" ? "" : operacja + " "; }
 
-void pokaz(kb::Context& ctx, Tekst& tekst)
+void postac_jednoargumentowa(Tekst& t, const kb::Model& m, const std::string& wynik, double wartosc)
 {
-    wyczysc_slad(ctx);
-    tekst.wypisz(ctx);
-    ustaw_naglowek(ctx, kNaglowek);
-    pokaz_slad(ctx);
-}
-
-void postac_jednoargumentowa(kb::Context& ctx, const kb::Model& m, const std::string& wynik, double wartosc)
-{
-    Tekst t;
     const std::string nr = numer_tekstem(m.numer);
     t.rozne("Stosuję model arytmetyczny podstawowy " + nr + " o postaci: ",
             "Stosuję model arytmetyczny podstawowy " + nr + " o postaci:");
     t.rozne("dla spełnionego warunku stosowania modelu: ", "dla spełnionego warunku stosowania: ");
     t.oba("    " + m.warunek_stosowania);
     t.oba("zachodzi z współczynnikiem CF = 1 ");
-    t.wypisz(ctx);
-    // The formula line is written piece by piece: the operation comes from testpisz.
-    kb::pisz_tuto(ctx, "    " + wynik + " = ");
-    const std::string operacja = testpisz(ctx, m.operacja);
-    kb::pisz_tuto(ctx, " " + m.argument1);
-    kb::piszcr(ctx);
-    dodaj_linie_sladu(ctx, "    " + wynik + " = " + operacja + " " + m.argument1);
+    t.oba("    " + wynik + " = " + testpisz(m.operacja) + " " + m.argument1);
     t.slad(" ");
     t.rozne("Stąd wynika: ", "Stąd wynika:");
     t.oba("    " + wynik + " = " + sprv(wartosc));
     t.pisany("");
-    t.wypisz(ctx);
 }
 
 void postac_dwuargumentowa(Tekst& t, const kb::Model& m, const std::string& wynik, double wartosc)
@@ -102,31 +81,26 @@ void postac_zaokraglenia(Tekst& t, const kb::Model& m, const std::string& wynik,
 
 bool wyjasnienie_model_matematyczny(kb::Context& ctx, std::int32_t numer, const std::string& wynik, double wartosc)
 {
-    if (const std::optional<kb::Model> m = znajdz(ctx, numer, wynik, true)) {
-        wyczysc_slad(ctx);
-        postac_jednoargumentowa(ctx, *m, wynik, wartosc);
-        ustaw_naglowek(ctx, kNaglowek);
-        pokaz_slad(ctx);
-        return true;
-    }
-    if (ctx.db.baza_modeli.model.any(
-            [&](const kb::Model& m) { return m.numer == numer && m.wynik == wynik && m.wyswietlanie == 0; }))
-        return true;
-    if (const std::optional<kb::Model> m = znajdz(ctx, numer, wynik, false)) {
-        Tekst t;
-        postac_dwuargumentowa(t, *m, wynik, wartosc);
-        pokaz(ctx, t);
-        return true;
-    }
-    // Whatever came before this explanation ended its line; the rounding form opens with an
-    // empty one, written before the model is sought.
-    kb::piszcr(ctx);
-    const std::optional<kb::Model> m = ctx.db.baza_modeli.model.first(
-        [&](const kb::Model& x) { return objasniany(x, numer, wynik) && x.operacja == kZaokraglenie; });
-    if (!m) return false;
     Tekst t;
-    postac_zaokraglenia(t, *m, wynik, wartosc);
-    pokaz(ctx, t);
+    if (const std::optional<kb::Model> m = znajdz(ctx, numer, wynik, true)) {
+        postac_jednoargumentowa(t, *m, wynik, wartosc);
+    } else if (ctx.db.baza_modeli.model.any([&](const kb::Model& x) {
+                   return x.numer == numer && x.wynik == wynik && x.wyswietlanie == 0;
+               })) {
+        return true;
+    } else if (const std::optional<kb::Model> m2 = znajdz(ctx, numer, wynik, false)) {
+        postac_dwuargumentowa(t, *m2, wynik, wartosc);
+    } else {
+        // Whatever came before this explanation ended its line; the rounding form opens with an
+        // empty one, written before the model is sought.
+        kb::piszcr(ctx);
+        const std::optional<kb::Model> m3 = ctx.db.baza_modeli.model.first(
+            [&](const kb::Model& x) { return objasniany(x, numer, wynik) && x.operacja == kZaokraglenie; });
+        if (!m3) return false;
+        postac_zaokraglenia(t, *m3, wynik, wartosc);
+    }
+    wyczysc_slad(ctx);
+    pokaz_wyjasnienie(ctx, t, kNaglowek);
     return true;
 }
 

@@ -58,9 +58,7 @@ bool wyjasnienie_model_matematyczny_2(kb::Context& ctx, std::int32_t numer, cons
     t.rozne("Stąd wynika: ", "Stąd wynika:");
     t.rozne("  " + wynik + " = " + sprv(wartosc), "    " + wynik + " = " + sprv(wartosc));
     t.pisany("");
-    t.wypisz(ctx);
-    ustaw_naglowek(ctx, "Wyjaśnienie modelu arytmetycznego rozwiniętego ");
-    pokaz_slad(ctx);
+    pokaz_wyjasnienie(ctx, t, "Wyjaśnienie modelu arytmetycznego rozwiniętego ");
     return true;
 }
 
