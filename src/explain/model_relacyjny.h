@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "explain/relacje.h"
-#include "explain/wiersze.h"
 #include "kb/context.h"
 
 namespace explain {

@@ -1,7 +1,7 @@
 // The conclusion of an applied relational model with the CF the engine settled for it: written
 // and shown for an explained model (display flag 1), nothing for a silent one, a refusal for any
 // other flag.
-#include "explain/model_relacyjny.h"
+#include "explain/wiersze.h"
 #include "explain/ramka.h"
 #include "explain/wyjasnienia_modeli.h"
 

@@ -4,6 +4,7 @@
 #include "explain/ramka.h"
 #include "kb/listy.h"
 #include "explain/model_relacyjny.h"
+#include "explain/wiersze.h"
 #include "explain/wyjasnienia_modeli.h"
 
 namespace explain {

@@ -3,6 +3,7 @@
 // the model's own conclusion, and the request to settle its CF (the hypothesis gets the
 // opposite). Written whatever the model's display flag.
 #include "explain/model_relacyjny.h"
+#include "explain/wiersze.h"
 #include "explain/wyjasnienia_modeli.h"
 #include "kb/listy.h"
 

@@ -2,6 +2,7 @@
 // over the values found, the conclusion, and the request to settle its CF. Written whatever the
 // model's display flag; the conclusion line with the settled CF comes later, on its own.
 #include "explain/model_relacyjny.h"
+#include "explain/wiersze.h"
 #include "explain/wyjasnienia_modeli.h"
 
 namespace explain {

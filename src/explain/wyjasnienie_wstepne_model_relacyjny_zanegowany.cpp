@@ -3,6 +3,7 @@
 // the values found, the hypothesis as the opposite conclusion whose CF is to be settled, and the
 // opposite relation that holds instead. Written whatever the model's display flag.
 #include "explain/model_relacyjny.h"
+#include "explain/wiersze.h"
 #include "explain/ramka.h"
 #include "explain/wyjasnienia_modeli.h"
 #include "kb/listy.h"
