@@ -27,6 +27,7 @@ public:
     void oba(std::string wiersz);
     // A written line and its differing trace line.
     void rozne(std::string pisany, std::string slad);
+    // A line of one copy only.
     void pisany(std::string wiersz, facts::SList tylko_w_oknie = {});
     void slad(std::string linia);
 

@@ -15,6 +15,9 @@ namespace {
 
 bool lista_skrajna(const std::string& operacja) { return operacja == "min_list" || operacja == "max_list"; }
 
+// The formula lines over the argument names: one name alone; "min_list" and "max_list" on one
+// line; otherwise a line per name, each but the last closed by two blanks and the operation. The
+// trace copy is indented by one blank more.
 void pisz_dzialania(Tekst& t, const std::string& operacja, const facts::SList& argumenty)
 {
     if (argumenty.size() == 1) {
