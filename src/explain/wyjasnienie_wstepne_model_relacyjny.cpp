@@ -31,15 +31,13 @@ void wyjasnij(kb::Context& ctx, const ModelRelacyjny& m, const std::string& wnio
                       r ? "Wyjaśnienie modelu relacyjnego rozwiniętego" : "Wyjaśnienie modelu relacyjnego podstawowego");
 }
 
-bool ten_wynik(const std::string& wynik, const std::string& szukany) { return wynik == szukany; }
-
 }  // namespace
 
 bool wyjasnienie_wstepne_model_relacyjny(kb::Context& ctx, std::int32_t numer, const std::string& wynik, double v1,
                                          const std::string& relacja, double v2)
 {
     const auto m = model_podstawowy(ctx, numer, relacja, v1, v2,
-                                    [&](const std::string& w) { return ten_wynik(w, wynik); });
+                                    [&](const std::string& w) { return w == wynik; });
     if (m) wyjasnij(ctx, *m, wynik);
     return true;
 }
@@ -48,7 +46,7 @@ bool wyjasnienie_wstepne_model_relacyjny_r(kb::Context& ctx, std::int32_t numer,
                                            const std::string& relacja, double v1, double v2, double v3)
 {
     auto m = model_rozwiniety(ctx, numer, relacja, v1, v2, v3,
-                              [&](const std::string& w) { return ten_wynik(w, wynik); });
+                              [&](const std::string& w) { return w == wynik; });
     if (!m) return true;
     if (!podziel(*m)) return false;
     wyjasnij(ctx, *m, wynik);
