@@ -98,13 +98,18 @@ std::optional<SList> wyznacz_warunki_dopytywalne(Context& ctx)
 
 bool testowanie_dopytywalnosci_faktow(Context& ctx)
 {
+    const std::optional<SList> dopytywalne = wyznacz_warunki_dopytywalne(ctx);
+    if (!dopytywalne) return true;
+    return testowanie_dopytywalnosci_faktow(ctx, *dopytywalne);
+}
+
+bool testowanie_dopytywalnosci_faktow(Context& ctx, const SList& dopytywalne)
+{
     SList fakty;
     ctx.db.baza_regul.fakt.each([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 
-    const std::optional<SList> dopytywalne = wyznacz_warunki_dopytywalne(ctx);
-    if (!dopytywalne) return true;
-    const SList bledne = roznica_zbiorow(fakty, *dopytywalne);
+    const SList bledne = roznica_zbiorow(fakty, dopytywalne);
     if (bledne.empty()) return true;
     odrzuc_fakty(ctx, bledne);
     return false;

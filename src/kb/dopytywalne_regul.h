@@ -23,6 +23,10 @@ std::optional<facts::SList> wyznacz_warunki_dopytywalne(Context& ctx);
 // forgets the rule base as a unit (forget_rule_base) and fails. Passes when the askables
 // cannot be computed ("koniec" as a condition): the load has refused that base before.
 bool testowanie_dopytywalnosci_faktow(Context& ctx);
+// The same check against askables the caller has just computed for the rules as they stand
+// (a load, whose steps in between only read the rules): the same answer, without computing
+// them again.
+bool testowanie_dopytywalnosci_faktow(Context& ctx, const facts::SList& dopytywalne);
 
 // Each item on a line of its own after three blanks, in the auxiliary window only.
 void pisz_liste(Context& ctx, const facts::SList& lista);

@@ -3,6 +3,7 @@
 // fixed order. Its texts are its own; the frame decides what a stopped load answers.
 #include "load/baza_regul_ladowanie.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -76,17 +77,18 @@ void refuse_stop_conclusion_as_condition(kb::Context& ctx)
 }
 
 // The askable conditions of the rules just read, as inference and the browse windows find
-// them. False, the rule base refused with a note, when they cannot be computed.
-bool pamietaj_dopytywalne(kb::Context& ctx)
+// them; nullopt, the rule base refused with a note, when they cannot be computed. The load
+// keeps them for its check of the given facts: no step in between changes the rules.
+std::optional<facts::SList> pamietaj_dopytywalne(kb::Context& ctx)
 {
-    const std::optional<facts::SList> dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
+    std::optional<facts::SList> dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
     if (!dopytywalne) {
         refuse_stop_conclusion_as_condition(ctx);
-        return false;
+        return std::nullopt;
     }
     kb::pamietaj_liste_dopytywalnych(ctx, *dopytywalne);
     kb::pamietaj_warunki_dopytywalne(ctx, *dopytywalne);
-    return true;
+    return dopytywalne;
 }
 
 // The numbers of the rules of each conclusion, in rule-base order, and the conclusions in the
@@ -198,12 +200,13 @@ LoadResult laduj_baze_regul(kb::Context& ctx)
     if (!zaladowana(ctx)) return call.finish(plik);  // a CF check refused the base: its note said why
     if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return call.stop();
     wyznacz_nazwe_opisu(ctx);
-    if (!pamietaj_dopytywalne(ctx)) return call.fail();
+    const std::optional<facts::SList> dopytywalne = pamietaj_dopytywalne(ctx);
+    if (!dopytywalne) return call.fail();
 
     // Commit point: from here a failing step fails the load.
     if (!diagnostics::testuj_sprzecznosc_1w(ctx)) return call.fail();
     if (!diagnostics::testuj_nadmiar_p(ctx)) return call.fail();
-    if (!kb::testowanie_dopytywalnosci_faktow(ctx)) return call.fail();
+    if (!kb::testowanie_dopytywalnosci_faktow(ctx, *dopytywalne)) return call.fail();
     wykrywanie_warunkow_pojedynczych(ctx);
     tworz_listy_numerow_regul_dysjunktywnych(ctx);
     tworz_listy_numerow_regul_kumulatywnych(ctx);
