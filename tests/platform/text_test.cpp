@@ -89,6 +89,24 @@ TEST(Cp1250, DecodingIntoABufferReplacesItsText) {
     EXPECT_EQ(buffer, text::cp1250_to_utf8(all_bytes()));
 }
 
+TEST(Cp1250, DecodingTakesEveryByteWhateverTheAsciiRunsAroundIt) {
+    // Runs of ASCII are decoded a word at a time: a letter after a run of any length, and a run
+    // cut short by the end, decode as the bytes one by one.
+    const auto byte_by_byte = [](std::string_view bytes) {
+        std::string out;
+        for (char b : bytes) out += text::cp1250_to_utf8(std::string(1, b));
+        return out;
+    };
+    std::string buffer;
+    for (std::size_t run = 0; run < 20; ++run) {
+        const std::string ascii(run, 'r');
+        for (const std::string& bytes : {ascii, ascii + "\xB3" + ascii, "\x80" + ascii + "\xB9\xFF" + ascii + "e"}) {
+            text::cp1250_to_utf8(bytes, buffer);
+            EXPECT_EQ(buffer, byte_by_byte(bytes)) << run;
+        }
+    }
+}
+
 TEST(Encoding, DetectionLooksAtEveryByteOfLongAsciiRuns) {
     // Runs of ASCII are skipped a word at a time: what follows them at any offset still counts.
     for (std::size_t run = 0; run < 20; ++run) {
