@@ -121,7 +121,7 @@ struct ConstraintBase {
     const kb::FactList<std::string>& nazwa;
     const kb::FactList<std::string>& nazwa_pelna;
     const char* title_prefix;
-    void (*contradiction_report)(Context&);
+    bool (*contradiction_report)(Context&);
     bool (*redundancy_report)(Context&);
 };
 
@@ -158,8 +158,7 @@ std::optional<AkcjaWynik> dzialanie_ograniczen(Context& ctx, int akcja, const Co
     switch (akcja) {
     case 1: return review(ctx, base);
     case 5:
-        if (!both_loaded) return std::nullopt;
-        base.contradiction_report(ctx);
+        if (!both_loaded || !base.contradiction_report(ctx)) return std::nullopt;
         return AkcjaWynik{};
     case 6:
         if (!both_loaded || !base.redundancy_report(ctx)) return std::nullopt;

@@ -20,11 +20,13 @@ bool pisz_nadmiar_p(kb::Context& ctx);
 // The other reports succeed.
 void pisz_sprzecznosc_mz(kb::Context& ctx);
 void pisz_sprzecznosc_mr(kb::Context& ctx);
-void pisz_sprzecznosc_2(kb::Context& ctx);
-void pisz_sprzecznosc_2p(kb::Context& ctx);
 // Whether the rule-base load recorded a pair of redundant rules (reguly_nadmiarowe_n1).
 bool redundant_rule_pair_recorded(const kb::Context& ctx);
-// These two fail (false) when they find no redundancy.
+// The joint contradictions with the exact (uncertain) constraint base: true after telling that
+// there is none, or after a whole report whose offer to keep it succeeded.
+bool pisz_sprzecznosc_2(kb::Context& ctx);
+bool pisz_sprzecznosc_2p(kb::Context& ctx);
+// The joint redundancy reports fail (false) when they find no redundancy.
 bool pisz_nadmiar_2p(kb::Context& ctx);
 bool pisz_nadmiar_2pp(kb::Context& ctx);
 

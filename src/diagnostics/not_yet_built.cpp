@@ -6,8 +6,6 @@ namespace diagnostics {
 
 void pisz_sprzecznosc_mz(kb::Context&) {}
 void pisz_sprzecznosc_mr(kb::Context&) {}
-void pisz_sprzecznosc_2(kb::Context&) {}
-void pisz_sprzecznosc_2p(kb::Context&) {}
 bool pisz_nadmiar_2p(kb::Context&) { return false; }
 bool pisz_nadmiar_2pp(kb::Context&) { return false; }
 

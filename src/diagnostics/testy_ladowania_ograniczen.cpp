@@ -1,6 +1,6 @@
 // The load-time entries of the joint diagnoses with the constraint bases: the explanation, the
 // question, the notes of the outcome and the menu item of the report. Every write here goes to
-// the auxiliary window only, never into the report text. The searches are still stubs.
+// the auxiliary window only, never into the report text. The searches live in their own files.
 #include "diagnostics/testy_ladowania_ograniczen.h"
 
 #include <initializer_list>
@@ -323,10 +323,6 @@ bool testuj_sprzecznosc_2p(Context& ctx) { return testuj_sprzecznosc(ctx, {kSprz
 bool informuj_sprzecznosc_2(Context& ctx) { return informuj_sprzecznosc(ctx, {kSprzecznoscDokladna, false}); }
 bool informuj_sprzecznosc_2p(Context& ctx) { return informuj_sprzecznosc(ctx, {kSprzecznoscNiepewna, true}); }
 
-// Not built yet: no search runs, so only the findings recorded before decide.
-bool wyznacz_sprzecznosc_2(Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_2.empty(); }
-bool wyznacz_sprzecznosc_2p(Context& ctx) { return ctx.db.wyniki_diagnoz.sprzecznosc_2p.empty(); }
-
 std::optional<string> nazwa_sprzecznosci_2(string_view e) { return nazwa_rodzaju(e, "SQZ/D2"); }
 std::optional<string> nazwa_sprzecznosci_2p(string_view e) { return nazwa_rodzaju(e, "SQZ/N2"); }
 
@@ -449,10 +445,6 @@ bool informuj_nadmiar_2pp(Context& ctx)
     pokaz_nadmiar_2pp(ctx, *r, *p, *typ);
     return true;
 }
-
-// Not built yet: no search runs, so only the findings recorded before decide.
-bool wyznacz_nadmiar_2p(Context& ctx) { return ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n2p.empty(); }
-bool wyznacz_nadmiar_2pp(Context& ctx) { return ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n2pp.empty(); }
 
 std::optional<string> nazwa_nadmiaru_2p(string_view e) { return nazwa_rodzaju(e, "NQZ/D2"); }
 std::optional<string> nazwa_nadmiaru_2pp(string_view e) { return nazwa_rodzaju(e, "NQZ/N2"); }

@@ -1,7 +1,8 @@
 // The load-time entries of the joint diagnoses of the rule base with a constraint base
 // (contradictions and redundancy, exact and uncertain), and the same-result check of the
 // models that the exact constraint load runs. Each entry explains, asks, and tells what the
-// search found; the searches themselves are not built yet and add no finding of their own.
+// search found; the searches themselves live beside their reports (sprzecznosc_laczna.h,
+// nadmiar_laczny.h).
 #pragma once
 
 #include <optional>
@@ -28,8 +29,8 @@ bool testuj_sprzecznosc_2p(kb::Context& ctx);
 bool informuj_sprzecznosc_2(kb::Context& ctx);
 bool informuj_sprzecznosc_2p(kb::Context& ctx);
 
-// The searches: true when no finding of the kind is recorded afterwards (findings recorded
-// before count). Not built yet: they record nothing.
+// The searches (sprzecznosc_laczna.h): true when no finding of the kind is recorded afterwards
+// (findings recorded before count).
 bool wyznacz_sprzecznosc_2(kb::Context& ctx);
 bool wyznacz_sprzecznosc_2p(kb::Context& ctx);
 
@@ -52,7 +53,7 @@ bool testuj_nadmiar_2pp(kb::Context& ctx);
 bool informuj_nadmiar_2p(kb::Context& ctx);
 bool informuj_nadmiar_2pp(kb::Context& ctx);
 
-// The searches: true when no finding of the kind is recorded afterwards. Not built yet.
+// The searches (nadmiar_laczny.h): true when no finding of the kind is recorded afterwards.
 bool wyznacz_nadmiar_2p(kb::Context& ctx);
 bool wyznacz_nadmiar_2pp(kb::Context& ctx);
 

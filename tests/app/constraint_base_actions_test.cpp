@@ -82,15 +82,19 @@ TEST_F(ConstraintBases, DiagnosticActionsNeedTheRuleBaseAndThisBase)
 
 TEST_F(ConstraintBases, DiagnosticActionsFollowTheirReports)
 {
-    run("", [&](Context& ctx) {
+    run("note\nnote\nnote\n", [&](Context& ctx) {
         ctx.db.stan.nazwa_re.set("RElas.BQZ");
+        ctx.db.stan_ladowania.rozszerzenie.set(".BQZ");
         load_exact(ctx, "OGlas.BQZ", kExact);
         load_uncertain(ctx, "ONlas.BQZ", kUncertain);
-        // The contradiction report succeeds with an empty list and text; the redundancy report,
-        // finding nothing here, fails and the action with it.
+        // The contradiction report, finding nothing, says so and succeeds with an empty list and
+        // text; the redundancy report, finding nothing here, fails and the action with it.
         EXPECT_EQ(dzialanie_w_bazie_ograniczen(ctx, 5), AkcjaWynik{});
         EXPECT_EQ(dzialanie_w_bazie_ograniczen_p(ctx, 5), AkcjaWynik{});
         EXPECT_FALSE(dzialanie_w_bazie_ograniczen(ctx, 6));
+        // Without a kind name (another extension) the contradiction report stops after its head.
+        ctx.db.stan_ladowania.rozszerzenie.set(".TXT");
+        EXPECT_FALSE(dzialanie_w_bazie_ograniczen(ctx, 5));
     });
 }
 
