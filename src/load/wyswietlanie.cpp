@@ -3,6 +3,7 @@
 #include "load/wyswietlanie.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "kb/baza_modeli.h"
@@ -52,25 +53,40 @@ bool testuj(kb::Context& ctx, const Rodzaj& r, std::int32_t numer, std::int32_t 
     return true;
 }
 
+// The number and flag of the first fact of the list whose flag is wrong, found in place: the
+// check reads every rule or model of the base, and only a wrong one is reported.
+struct Znacznik {
+    std::int32_t numer;
+    std::int32_t wyswietlanie;
+};
+
+template <class T>
+std::optional<Znacznik> pierwszy_bledny(const facts::FactList<T>& lista)
+{
+    std::optional<Znacznik> bledny;
+    lista.scan([&](const T& x) {
+        if (!poprawne(x.wyswietlanie)) bledny = Znacznik{x.numer, x.wyswietlanie};
+        return bledny.has_value();
+    });
+    return bledny;
+}
+
+template <class T>
+bool testuj_liste(kb::Context& ctx, const Rodzaj& r, const facts::FactList<T>& lista)
+{
+    const std::optional<Znacznik> bledny = pierwszy_bledny(lista);
+    return bledny && testuj(ctx, r, bledny->numer, bledny->wyswietlanie);
+}
+
 }  // namespace
 
-void testuj_wyswietlanie_regul(kb::Context& ctx)
-{
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) { return testuj(ctx, kReguly, r.numer, r.wyswietlanie); });
-}
+void testuj_wyswietlanie_regul(kb::Context& ctx) { testuj_liste(ctx, kReguly, ctx.db.baza_regul.regula); }
 
 void testuj_wyswietlanie_modeli(kb::Context& ctx)
 {
     kb::BazaModeli& m = ctx.db.baza_modeli;
-    bool zgloszone = false;
-    auto sprawdz = [&](std::int32_t numer, std::int32_t wyswietlanie) {
-        zgloszone = zgloszone || testuj(ctx, kModelu, numer, wyswietlanie);
-        return zgloszone;
-    };
-    m.model.each([&](const kb::Model& x) { return sprawdz(x.numer, x.wyswietlanie); });
-    m.model_r.each([&](const kb::ModelR& x) { return sprawdz(x.numer, x.wyswietlanie); });
-    m.model_liniowy.each([&](const kb::ModelLiniowy& x) { return sprawdz(x.numer, x.wyswietlanie); });
-    m.model_wielomianowy.each([&](const kb::ModelWielomianowy& x) { return sprawdz(x.numer, x.wyswietlanie); });
+    testuj_liste(ctx, kModelu, m.model) || testuj_liste(ctx, kModelu, m.model_r) ||
+        testuj_liste(ctx, kModelu, m.model_liniowy) || testuj_liste(ctx, kModelu, m.model_wielomianowy);
 }
 
 }  // namespace load
