@@ -3,8 +3,8 @@
 // They read their base and never change it.
 #include "load/numery.h"
 
+#include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "load/kasowanie.h"
 #include "platform/text.h"
@@ -176,11 +176,16 @@ std::string_view etykieta(BazaNumerowana baza) { return opis(baza).etykieta; }
 
 std::optional<std::int32_t> pierwszy_powtorzony(const facts::IList& lista)
 {
-    // The first occurrence of a repeated value is the first element with a later twin.
-    std::unordered_map<std::int32_t, int> ile;
-    for (std::int32_t n : lista) ++ile[n];
+    // The first occurrence of a repeated value is the first element with a later twin. The
+    // numbers sorted once tell which values repeat; a base mostly has none.
+    facts::IList posortowane = lista;
+    std::sort(posortowane.begin(), posortowane.end());
+    facts::IList powtorzone;
+    for (auto it = std::adjacent_find(posortowane.begin(), posortowane.end()); it != posortowane.end();
+         it = std::adjacent_find(std::upper_bound(it, posortowane.end(), *it), posortowane.end()))
+        powtorzone.push_back(*it);
     for (std::int32_t n : lista)
-        if (ile[n] > 1) return n;
+        if (std::binary_search(powtorzone.begin(), powtorzone.end(), n)) return n;
     return std::nullopt;
 }
 

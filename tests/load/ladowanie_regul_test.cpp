@@ -63,6 +63,7 @@ TEST(DuplicateNumbers, FirstRepeatedByFirstOccurrence)
     using facts::IList;
     EXPECT_EQ(load::pierwszy_powtorzony(IList{5, 3, 3, 5}), 5);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 3, 2, 3}), 3);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{6, 1, 9, 6, 1, 1}), 6);  // not the least repeated value
     EXPECT_EQ(load::pierwszy_powtorzony(IList{3, -3, 7}), std::nullopt);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{}), std::nullopt);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{4}), std::nullopt);
