@@ -88,17 +88,22 @@ void LineReader::read_field(std::string& out)
 {
     skip_blanks();
     if (take() != '"') fail(string_without_quote);
-    std::size_t from = pos_;
-    // Most strings hold no escape: take them straight from the line.
-    while (pos_ < line_.size()) {
-        char c = line_[pos_];
-        if (c == '"') {
-            out = std::string(line_.substr(from, pos_ - from));
-            ++pos_;
-            return;
-        }
-        if (c == '\\' || c == '\0') break;
+    const std::size_t from = pos_;
+    // Most strings hold no escape: the closing quote is found and the text taken straight from
+    // the line, unless a backslash or a byte 0 stands before it.
+    const char* text = line_.data() + from;
+    const std::size_t rest = line_.size() - from;
+    const auto* quote = static_cast<const char*>(std::memchr(text, '"', rest));
+    std::size_t length = quote ? static_cast<std::size_t>(quote - text) : rest;
+    if (const void* backslash = std::memchr(text, '\\', length))
+        length = static_cast<std::size_t>(static_cast<const char*>(backslash) - text);
+    if (const void* zero = std::memchr(text, '\0', length))
+        length = static_cast<std::size_t>(static_cast<const char*>(zero) - text);
+    pos_ = from + length;
+    if (quote && text + length == quote) {
+        out.assign(text, length);
         ++pos_;
+        return;
     }
     read_escaped_tail(from, out);
 }
