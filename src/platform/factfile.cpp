@@ -232,6 +232,8 @@ namespace {
 // its carriage returns either way (they are dropped wherever they stand).
 std::string_view line_text(std::string_view bytes, text::Encoding encoding, std::string& buffer)
 {
+    // A line of a CR LF file ends in its only CR: cut off before decoding, never searched for.
+    if (!bytes.empty() && bytes.back() == '\r') bytes.remove_suffix(1);
     const bool has_cr = std::memchr(bytes.data(), '\r', bytes.size()) != nullptr;
     if (encoding == text::Encoding::Cp1250) {
         text::cp1250_to_utf8(bytes, buffer);
