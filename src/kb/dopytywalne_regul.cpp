@@ -77,16 +77,21 @@ void odrzuc_fakty(Context& ctx, const SList& bledne)
 }
 
 // Records the lists of one computation, replacing the previous one's (readers never meet an
-// older base), and gives the askable conditions.
-std::optional<SList> pamietaj_listy_regul(Context& ctx, const ListyRegul& l)
+// older base), and gives the askable conditions. The lists move into the store once the
+// askables are taken from them: a large base has tens of thousands of names in each.
+std::optional<SList> pamietaj_listy_regul(Context& ctx, ListyRegul&& l)
 {
+    std::optional<SList> dopytywalne;
+    if (!koniec_wnioskiem_i_warunkiem(l)) {
+        dopytywalne = roznica_zbiorow(l.warunki, l.wnioski_bez_konca);
+        std::erase(*dopytywalne, kBezWarunku);  // as usun: every occurrence, order kept
+    }
     auto& stan = ctx.db.stan;
-    stan.lista_warunkow.set(l.warunki);
+    stan.lista_warunkow.set(std::move(l.warunki));
     stan.lista_wnioskow_regul.remove_all();
-    stan.lista_wnioskow_regul.add_last(l.wnioski_bez_konca);
-    stan.lista_wnioskow_regul.add_last(l.wnioski);
-    if (koniec_wnioskiem_i_warunkiem(l)) return std::nullopt;
-    return usun(kBezWarunku, roznica_zbiorow(l.warunki, l.wnioski_bez_konca));
+    stan.lista_wnioskow_regul.add_last(std::move(l.wnioski_bez_konca));
+    stan.lista_wnioskow_regul.add_last(std::move(l.wnioski));
+    return dopytywalne;
 }
 
 }  // namespace
