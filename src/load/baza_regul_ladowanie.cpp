@@ -101,10 +101,18 @@ struct NumeryWnioskow {
 NumeryWnioskow numery_regul(const kb::Context& ctx)
 {
     NumeryWnioskow out;
+    // Rules of one conclusion mostly stand together: a rule with the conclusion of the rule
+    // before it needs no look-up (and the table has had no insertion since that one).
+    std::string_view poprzedni;
+    facts::IList* numery_poprzedniego = nullptr;
     ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
-        auto [numery, nowy] = out.numery.try_emplace(r.wniosek);
-        if (nowy) out.wnioski.push_back(r.wniosek);
-        numery->push_back(r.numer);
+        if (!numery_poprzedniego || r.wniosek != poprzedni) {
+            auto [numery, nowy] = out.numery.try_emplace(r.wniosek);
+            if (nowy) out.wnioski.push_back(r.wniosek);
+            poprzedni = r.wniosek;
+            numery_poprzedniego = numery;
+        }
+        numery_poprzedniego->push_back(r.numer);
     });
     return out;
 }
