@@ -10,6 +10,7 @@
 #include "kb/baza_modeli.h"
 #include "kb/baza_regul.h"
 #include "kb/pisz.h"
+#include "platform/name_table.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -110,8 +111,16 @@ bool poprawny_cf(std::string_view tekst)
 // included, so no other is left to report.
 void testuj_cf_regul(kb::Context& ctx)
 {
-    if (auto r = ctx.db.baza_regul.regula.first([](const kb::Regula& r) { return !poprawny_cf(r.cf); }))
-        testuj_cf(ctx, r->numer, r->cf);
+    // A base holds a handful of CF texts over all its rules: each is read as a number once.
+    // The texts remembered view into the rules, which the search leaves alone.
+    platform::NameSet poprawne;
+    auto bledny = [&](const kb::Regula& r) {
+        if (poprawne.contains(r.cf)) return false;
+        if (!poprawny_cf(r.cf)) return true;
+        poprawne.insert(r.cf);
+        return false;
+    };
+    if (auto r = ctx.db.baza_regul.regula.first(bledny)) testuj_cf(ctx, r->numer, r->cf);
 }
 
 void testuj_cf_faktow(kb::Context& ctx)
