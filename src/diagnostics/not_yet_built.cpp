@@ -6,7 +6,5 @@ namespace diagnostics {
 
 void pisz_sprzecznosc_mz(kb::Context&) {}
 void pisz_sprzecznosc_mr(kb::Context&) {}
-bool pisz_nadmiar_2p(kb::Context&) { return false; }
-bool pisz_nadmiar_2pp(kb::Context&) { return false; }
 
 }  // namespace diagnostics

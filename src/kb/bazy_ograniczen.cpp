@@ -33,12 +33,24 @@ void kasowanie_bazy_ograniczen(Context& ctx)
 {
     kasowanie_dogranicz(ctx);
     kasowanie_nazwy_og(ctx);
+    WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    w.sprzecznosc_2.remove_all();
+    w.regula_splaszczona_s2p.remove_all();
+    w.reguly_nadmiarowe_n2p.remove_all();
+    w.regula_splaszczona_n2p.remove_all();
+    w.zbadany_wniosek_p.remove_all();
 }
 
 void kasowanie_bazy_ograniczen_p(Context& ctx)
 {
     kasowanie_dogranicz_p(ctx);
     kasowanie_nazwy_op(ctx);
+    WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    w.sprzecznosc_2p.remove_all();
+    w.regula_splaszczona_s2pp.remove_all();
+    w.reguly_nadmiarowe_n2pp.remove_all();
+    w.regula_splaszczona_n2pp.remove_all();
+    w.zbadany_wniosek_pp.remove_all();
 }
 
 std::vector<SList> warunki_ograniczenia(const Context& ctx, std::int32_t numer)

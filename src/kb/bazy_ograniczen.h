@@ -19,7 +19,8 @@ void kasowanie_nazwy_og(Context& ctx);     // every `nazwa_og`
 void kasowanie_dogranicz_p(Context& ctx);
 void kasowanie_nazwy_op(Context& ctx);     // every `nazwa_op`
 
-// A base unloaded as a unit: its facts and its name (the delete command's unload).
+// A base unloaded as a unit: its facts, its name and the joint findings of the rule base with
+// it (the delete command's unload).
 void kasowanie_bazy_ograniczen(Context& ctx);
 void kasowanie_bazy_ograniczen_p(Context& ctx);
 

@@ -91,19 +91,26 @@ const RodzajOgraniczen kNiepewne{
     "Baza ograniczeń rozwinięta niepewna\n   ",
 };
 
-// The kind's base and name before it reads its file, with the findings that belonged to it.
+// The kind's base and name before it reads its file, with the findings that belonged to it:
+// the joint findings, redundancy included, are about the base being replaced.
 void wyczysc(Context& ctx, bool niepewne)
 {
     if (niepewne) {
         kb::kasowanie_dogranicz_p(ctx);
         kb::kasowanie_nazwy_op(ctx);
         kasowanie_sprzecz_2p(ctx);
+        kasowanie_regula_splaszczona_s2pp(ctx);
+        kasowanie_nadmiar_2pp(ctx);
+        kasowanie_regula_splaszczona_n2pp(ctx);
         kasowanie_zbadany_wniosek_pp(ctx);
         kasowanie_rozne_numery(ctx, BazaNumerowana::ograniczen_p);
     } else {
         kb::kasowanie_dogranicz(ctx);
         kb::kasowanie_nazwy_og(ctx);
         kasowanie_sprzecz_2(ctx);
+        kasowanie_regula_splaszczona_s2p(ctx);
+        kasowanie_nadmiar_2p(ctx);
+        kasowanie_regula_splaszczona_n2p(ctx);
         kasowanie_zbadany_wniosek_p(ctx);
         kasowanie_opcja(ctx);
         kasowanie_rozne_numery(ctx, BazaNumerowana::ograniczen);

@@ -82,7 +82,7 @@ TEST_F(ConstraintBases, DiagnosticActionsNeedTheRuleBaseAndThisBase)
 
 TEST_F(ConstraintBases, DiagnosticActionsFollowTheirReports)
 {
-    run("note\nnote\nnote\n", [&](Context& ctx) {
+    run("note\nnote\nnote\nnote\nnote\n", [&](Context& ctx) {
         ctx.db.stan.nazwa_re.set("RElas.BQZ");
         ctx.db.stan_ladowania.rozszerzenie.set(".BQZ");
         load_exact(ctx, "OGlas.BQZ", kExact);

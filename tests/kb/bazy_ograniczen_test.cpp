@@ -15,6 +15,12 @@ TEST_F(ConstraintBases, WrappersEmptyABaseAndKeepTheNewestFullPathFirst)
         load_uncertain(ctx, "ONstary.BQZ", kUncertain);
         load_uncertain(ctx, "ONlas.BQZ", kUncertain);
         load_exact(ctx, "OGlas.BQZ", kExact);
+        WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+        w.sprzecznosc_2.add_last({1, 1});
+        w.sprzecznosc_2p.add_last({1, 1});
+        w.reguly_nadmiarowe_n2pp.add_last({{1, 2}, 1, {{"a"}, {"b"}}});
+        w.regula_splaszczona_s2pp.add_last({1, "w", {"a", "b"}, {}});
+        w.zbadany_wniosek_pp.add_last({"w", 1});
         kasowanie_bazy_ograniczen_p(ctx);
         const BazaOgraniczenP& p = ctx.db.baza_ograniczen_p;
         EXPECT_TRUE(p.ograniczenie_n.empty() && p.nazwa_op.empty());
@@ -22,8 +28,13 @@ TEST_F(ConstraintBases, WrappersEmptyABaseAndKeepTheNewestFullPathFirst)
         EXPECT_EQ(p.nazwa_op_pelna.all(),
                   (SList{path_of("bazy/ONlas.BQZ"), path_of("bazy/ONstary.BQZ")}));
         EXPECT_EQ(ctx.db.baza_ograniczen.ograniczenie.size(), 2u);  // the other base untouched
+        // The joint findings about the base go with it; the other base's stay.
+        EXPECT_TRUE(w.sprzecznosc_2p.empty() && w.reguly_nadmiarowe_n2pp.empty());
+        EXPECT_TRUE(w.regula_splaszczona_s2pp.empty() && w.zbadany_wniosek_pp.empty());
+        EXPECT_EQ(w.sprzecznosc_2.size(), 1u);
         kasowanie_bazy_ograniczen(ctx);
         EXPECT_TRUE(ctx.db.baza_ograniczen.ograniczenie.empty() && ctx.db.baza_ograniczen.nazwa_og.empty());
+        EXPECT_TRUE(w.sprzecznosc_2.empty());
         EXPECT_EQ(ctx.db.baza_ograniczen.nazwa_og_pelna.size(), 1u);
     });
 }

@@ -138,6 +138,13 @@ TEST_F(LadowanieOgraniczenIMediowTest, AChosenFileForgetsTheFindingsOfItsKindOnl
     w.zbadany_wniosek_p.add_last({"w", 1});
     w.zbadany_wniosek_pp.add_last({"w", 1});
     w.opcja.add_last(1);
+    // Redundancy findings and the flattened rules of the earlier base's findings go too, so that
+    // neither the new base's search nor the load's ending meets them.
+    w.reguly_nadmiarowe_n2p.add_last({{1, 2}, 1, {{"a"}, {"b"}}});
+    w.reguly_nadmiarowe_n2pp.add_last({{1, 2}, 1, {{"a"}, {"b"}}});
+    w.regula_splaszczona_n2p.add_last({1, "w", {"a"}, {}});
+    w.regula_splaszczona_s2p.add_last({1, "w", {"a", "b"}, {}});
+    w.regula_splaszczona_s2pp.add_last({1, "w", {"a", "b"}, {}});
     EXPECT_EQ(laduj(load::laduj_baze_ograniczen), LoadResult::loaded(path("BAZY/OGt.BQZ")));
     EXPECT_EQ(ctx().db.baza_ograniczen.ograniczenie.all(), (vector<kb::Ograniczenie>{{2, {"b", "c"}}}));
     EXPECT_EQ(ctx().db.baza_ograniczen.nazwa_og.all(), (vector<string>{"OGt.BQZ"}));
@@ -145,8 +152,12 @@ TEST_F(LadowanieOgraniczenIMediowTest, AChosenFileForgetsTheFindingsOfItsKindOnl
     EXPECT_TRUE(w.sprzecznosc_2.empty());
     EXPECT_TRUE(w.zbadany_wniosek_p.empty());
     EXPECT_TRUE(w.opcja.empty());
+    EXPECT_TRUE(w.reguly_nadmiarowe_n2p.empty() && w.regula_splaszczona_n2p.empty());
+    EXPECT_TRUE(w.regula_splaszczona_s2p.empty());
     EXPECT_EQ(w.sprzecznosc_2p.size(), 1u);
     EXPECT_EQ(w.zbadany_wniosek_pp.size(), 1u);
+    EXPECT_EQ(w.reguly_nadmiarowe_n2pp.size(), 1u);
+    EXPECT_EQ(w.regula_splaszczona_s2pp.size(), 1u);
     EXPECT_TRUE(ctx().db.stan.jestem_tu.empty());
 }
 
