@@ -45,4 +45,14 @@ void tryb_splaszczenia(kb::Context& ctx);
 // one of the chosen rules' conclusions may be true): true when it has written its verdicts.
 bool analiza_bazy_wiedzy(kb::Context& ctx, int mode);
 
+// Models sharing a result, checked at every start of inference (forward and backward) before
+// anything else: with a model base loaded and no exact constraint base, true when inference may
+// start. Models of two kinds that share a result and may apply together draw warning notes;
+// models of one kind sharing a result whose conditions do not exclude each other (a condition
+// and its negation, or all in one exclusive declaration of the model base), and any two models
+// with one condition and one result, refuse the start with a note. Changes no fact. True at
+// once without a model base or with an exact constraint base.
+bool testuj_wyniki_wszystkich_modeli_bez_ograniczen(kb::Context& ctx);
+bool testuj_wyniki_wielokrotne_bez_ograniczen(kb::Context& ctx);
+
 }  // namespace diagnostics

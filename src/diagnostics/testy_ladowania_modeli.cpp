@@ -116,10 +116,5 @@ void badaj_sprzecznosc_mr(Context& ctx)
     w.sprzecznosc_mr.add_last(w.modele_i_reguly_sprzeczne.empty() ? "NIE" : "TAK");
 }
 
-// ---- The searches, not built yet: they find nothing ------------------------------------------
-
-void badaj_sprzecznosc_modeli_arytmetycznych(Context&) {}
-void badaj_sprzecznosc_modeli_relacyjnych(Context&) {}
-void szukaj_sprzecznosci_mr(Context&) {}
 
 }  // namespace diagnostics

@@ -1,7 +1,6 @@
 // The load-time entries of the model-base diagnoses: the contradictions within the model base
 // and the joint contradictions of the models with the rules, run without asking by every
-// model-base load. Each tells the user what its search recorded; the searches themselves are
-// not built yet and record no finding.
+// model-base load. Each tells the user what its search recorded.
 #pragma once
 
 #include "kb/context.h"
@@ -18,7 +17,12 @@ namespace diagnostics {
 bool informuj_sprzecznosc_mz(kb::Context& ctx);
 
 // The searches over the arithmetic and the relational models: they record findings and flags
-// (wyniki_diagnoz.h). Not built yet: they record nothing.
+// (wyniki_diagnoz.h), the arithmetic one also the names each arithmetic model reads
+// (`lista_argumentow_modelu_arytmetycznego`). A model whose result is one of its arguments is
+// directly contradictory (once per such argument); one whose result some chain of models,
+// each producing an argument of the one before, feeds back into it is indirectly
+// contradictory (one finding per model, the chain newest first, ending with the model); a
+// relational or interval model concluding its own condition is contradictory (once).
 void badaj_sprzecznosc_modeli_arytmetycznych(kb::Context& ctx);
 void badaj_sprzecznosc_modeli_relacyjnych(kb::Context& ctx);
 
@@ -44,7 +48,7 @@ bool wyznacz_sprzecznosc_mr(kb::Context& ctx);
 // outcome always describes the bases loaded now. Always succeeds.
 void badaj_sprzecznosc_mr(kb::Context& ctx);
 
-// The search proper, between the clearing and the outcome. Not built yet: it records nothing.
+// The search proper, between the clearing and the outcome (modele_i_reguly_sprzeczne).
 void szukaj_sprzecznosci_mr(kb::Context& ctx);
 
 }  // namespace diagnostics

@@ -449,14 +449,4 @@ bool informuj_nadmiar_2pp(Context& ctx)
 std::optional<string> nazwa_nadmiaru_2p(string_view e) { return nazwa_rodzaju(e, "NQZ/D2"); }
 std::optional<string> nazwa_nadmiaru_2pp(string_view e) { return nazwa_rodzaju(e, "NQZ/N2"); }
 
-// ---- Same-result models ------------------------------------------------------------------------
-
-bool testuj_wyniki_wszystkich_modeli_z_og(Context& ctx)
-{
-    if (ctx.db.stan.nazwa_mo.empty()) return true;
-    ctx.db.wyniki_diagnoz.opcja.add_last(3);
-    // The groups of models sharing a result are not examined yet: each counts as excluded.
-    return true;
-}
-
 }  // namespace diagnostics

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "kb/context.h"
+#include "platform/facts.h"
 
 namespace diagnostics {
 
@@ -63,9 +64,24 @@ std::optional<std::string> nazwa_nadmiaru_2pp(std::string_view rozszerzenie);
 
 // ---- Models with the same result against the exact constraints -------------------------------
 
-// Run by the exact constraint load after its number check. Without a model base: true at once,
-// doing nothing. Otherwise it records the exclusivity mode 3 (`opcja`) and tests the groups of
-// models that share a result; not built yet: every group counts as excluded, so it is true.
+// Run by the exact constraint load after its number check; false when no exact constraint
+// base is loaded, true at once without a model base. Every group of models sharing a result
+// (within a kind, and between two kinds) must pass: its conditions are two, a condition and
+// its negation, or all stand in one exact constraint; otherwise the rules concluding them
+// (znajdz_reguly) must exclude each other under the exclusivity test in mode 3 (`opcja` 3
+// while the check runs). Two models of one result with one condition never pass. A group
+// that fails is told, the bases it came from are unloaded (each as a whole) and the answer is
+// false.
 bool testuj_wyniki_wszystkich_modeli_z_og(kb::Context& ctx);
+
+// Whether a group's conditions exclude each other without any rule: two different conditions,
+// one the negation of the other, or all of them in one exact constraint (a condition listed
+// twice never).
+bool testuj_liste_warunkow_stosowania(const kb::Context& ctx, const facts::SList& warunki);
+
+// The verdict on the rules of a group's conditions, after the exclusivity test: true when no
+// two can fire together (no `wykluczenie` "NIE"); otherwise it lists the rules (window lines
+// and notes), unloads the rule, model and exact constraint bases and answers false.
+bool pisz_wnioski_dla_testu_modeli(kb::Context& ctx);
 
 }  // namespace diagnostics

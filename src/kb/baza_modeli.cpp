@@ -24,11 +24,24 @@ void forget_model_lists(Context& ctx)
     s.argumenty_zredukowane.remove_all();
     s.wyniki_zredukowane.remove_all();
     s.lista_argumentow_modelu_arytmetycznego.remove_all();
-    s.duplikat_nazwy_mo.remove_all();
     s.zmienna_ustalona.remove_all();
 }
 
-void forget_model_base(Context& ctx)
+void forget_model_findings(Context& ctx)
+{
+    ctx.db.stan.duplikat_nazwy_mo.remove_all();
+    WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    w.model_arytmetyczny_sprzeczny.remove_all();
+    w.model_aryt_sprzeczny.remove_all();
+    w.model_arytmetyczny_sprzeczny_gleboko.remove_all();
+    w.model_sprzeczny_gleboko.remove_all();
+    w.model_relacyjny_sprzeczny.remove_all();
+    w.model_rela_sprzeczny.remove_all();
+    w.modele_i_reguly_sprzeczne.remove_all();
+    w.sprzecznosc_mr.remove_all();
+}
+
+void forget_model_contents(Context& ctx)
 {
     ctx.db.baza_modeli.visit([](std::string_view, auto& facts) { facts.remove_all(); });
     kasowanie_nazwy_mo(ctx);
@@ -36,6 +49,12 @@ void forget_model_base(Context& ctx)
     // Imported argument values belong to the knowledge base, not to the file: they stay until
     // a new rule base.
     przywroc_zaimportowane_argumenty(ctx);
+}
+
+void forget_model_base(Context& ctx)
+{
+    forget_model_contents(ctx);
+    forget_model_findings(ctx);
 }
 
 void kasowanie_argument_znany(Context& ctx) { ctx.db.baza_modeli.argument_znany.remove_all(); }

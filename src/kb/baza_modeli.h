@@ -9,16 +9,25 @@ namespace kb {
 
 // Forgets the model base as a unit: every fact of the model-base database (models of the
 // four kinds, known arguments, given facts, exclusive names, askables-file records and inert
-// lines), `nazwa_mo`, and every list and record computed from it (forget_model_lists).
-// `nazwa_mo_pelna` stays, as every full-path fact does. Every unload of the model base goes
-// through here so that no later reader meets a half-forgotten base. Imported argument values
-// (kb/zaimportowane.h) are laid over the empty base again.
+// lines), `nazwa_mo`, every list and record computed from it (forget_model_lists), and what
+// the diagnoses found in it (forget_model_findings). `nazwa_mo_pelna` stays, as every
+// full-path fact does. Every unload of the model base goes through here so that no later
+// reader meets a half-forgotten base. Imported argument values (kb/zaimportowane.h) are laid
+// over the empty base again.
 void forget_model_base(Context& ctx);
+
+// The same without the diagnoses' findings: for the report of the model base's own
+// contradictions, which unloads the base it reports on and must be able to report again.
+void forget_model_contents(Context& ctx);
+
+// The findings and flags of the model base's contradictions, the name kept for their report
+// (`duplikat_nazwy_mo`), and the joint findings with the rule base and their outcome.
+void forget_model_findings(Context& ctx);
 
 // Forgets the lists computed from a model base at its load (the four model lists, the askable
 // conditions and arguments once models are loaded, the variables and results, the logical
-// names of the clash check, the arithmetic-model records and the name kept by the
-// contradiction check) and the argument values established by inference.
+// names of the clash check, the arithmetic-model records) and the argument values established
+// by inference.
 void forget_model_lists(Context& ctx);
 
 // Retract-all wrappers; each removes every fact of its name and always succeeds.

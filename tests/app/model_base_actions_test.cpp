@@ -136,7 +136,9 @@ TEST_F(ModelBaseTest, ActionsFailSilentlyWhenWhatTheyNeedIsMissing)
 
 TEST_F(ModelBaseTest, DiagnosisReportsNameTheBases)
 {
-    start();
+    // Nothing is recorded: the first report has only its frame and the offer to keep it, the
+    // second only its note.
+    start("question -> \"&Nie\"\nnote\n");
     load_bases();
     stan().duplikat_nazwy_mo.add_last("MOstary.BQZ");
     EXPECT_EQ(app::dzialanie_w_bazie_modeli(*ctx_, 7), (kb::AkcjaWynik{{""}, " Sprzeczności bazy modeli MOstary.BQZ"}));

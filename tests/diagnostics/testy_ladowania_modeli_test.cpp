@@ -1,6 +1,6 @@
-// The load-time entries of the model-base diagnoses: what they tell the user for a recorded
-// finding (the searches are not built yet, so findings are recorded by hand), that a clean
-// search is silent, and that each joint search replaces the previous outcome.
+// The load-time entries of the model-base diagnoses: what they tell the user for a finding
+// (recorded by hand here; the searches have their own tests), that a clean search is silent,
+// and that each joint search replaces the previous outcome.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +17,7 @@ protected:
     {
         ctx().db.stan.nazwa_re.add_first("REdom.BQZ");
         ctx().db.stan.nazwa_mo.add_first("MOdom.BQZ");
-        load(ctx().db.baza_modeli, "model(1,\"bez warunku\",\"y\",\"y\",\"+\",\"1\",1,\"1\")\n");
+        load(ctx().db.baza_modeli, "model(1,\"bez warunku\",\"y\",\"x\",\"+\",\"1\",1,\"1\")\n");
     }
 };
 

@@ -172,15 +172,16 @@ TEST_F(TestyLadowaniaOgraniczenTest, UncertainRedundancyWithoutKindNameFails)
     EXPECT_EQ(note_titles(), (vector<string>{"\"Trwa diagnozowanie\""}));
 }
 
-TEST_F(TestyLadowaniaOgraniczenTest, SameResultCheckRecordsItsModeOnlyWithAModelBase)
+// The exclusivity mode 3 stands only while the check runs; other modes stay.
+TEST_F(TestyLadowaniaOgraniczenTest, SameResultCheckLeavesNoModeBehind)
 {
     start("");
     bazy();
+    wyniki().opcja.add_last(1);
     EXPECT_TRUE(diagnostics::testuj_wyniki_wszystkich_modeli_z_og(ctx()));
-    EXPECT_TRUE(wyniki().opcja.empty());
     ctx().db.stan.nazwa_mo.add_first("MOt.BQZ");
     EXPECT_TRUE(diagnostics::testuj_wyniki_wszystkich_modeli_z_og(ctx()));
-    EXPECT_EQ(wyniki().opcja.all(), (vector<std::int32_t>{3}));
+    EXPECT_EQ(wyniki().opcja.all(), (vector<std::int32_t>{1}));
 }
 
 }  // namespace

@@ -221,4 +221,39 @@ TEST_F(ModelBaseTest, KasowanieNazwyMoKeepsTheFullPath)
     EXPECT_EQ(stan().nazwa_mo_pelna.size(), 1u);
 }
 
+// What the diagnoses found in a model base goes with it; only the report of its own
+// contradictions keeps them, to be written again.
+TEST_F(ModelBaseTest, ForgettingTheModelBaseForgetsItsFindings)
+{
+    for (bool whole : {false, true}) {
+        SCOPED_TRACE(whole);
+        start();
+        load_bases();
+        stan().duplikat_nazwy_mo.add_last("MOdom.BQZ");
+        kb::WynikiDiagnoz& w = ctx_->db.wyniki_diagnoz;
+        w.model_arytmetyczny_sprzeczny.add_last({1, "y"});
+        w.model_aryt_sprzeczny.add_last("TAK");
+        w.model_arytmetyczny_sprzeczny_gleboko.add_last({1, {2, 1}, "y"});
+        w.model_sprzeczny_gleboko.add_last("TAK");
+        w.model_relacyjny_sprzeczny.add_last({3, "x"});
+        w.model_rela_sprzeczny.add_last("TAK");
+        w.modele_i_reguly_sprzeczne.add_last({3, 5, {0}, {3}});
+        w.sprzecznosc_mr.add_last("TAK");
+        if (whole) kb::forget_model_base(*ctx_);
+        else kb::forget_model_contents(*ctx_);
+        EXPECT_TRUE(ctx_->db.baza_modeli.model.empty());
+        EXPECT_TRUE(stan().nazwa_mo.empty());
+        const std::size_t left = whole ? 0u : 1u;
+        EXPECT_EQ(stan().duplikat_nazwy_mo.size(), left);
+        EXPECT_EQ(w.model_arytmetyczny_sprzeczny.size(), left);
+        EXPECT_EQ(w.model_aryt_sprzeczny.size(), left);
+        EXPECT_EQ(w.model_arytmetyczny_sprzeczny_gleboko.size(), left);
+        EXPECT_EQ(w.model_sprzeczny_gleboko.size(), left);
+        EXPECT_EQ(w.model_relacyjny_sprzeczny.size(), left);
+        EXPECT_EQ(w.model_rela_sprzeczny.size(), left);
+        EXPECT_EQ(w.modele_i_reguly_sprzeczne.size(), left);
+        EXPECT_EQ(w.sprzecznosc_mr.size(), left);
+    }
+}
+
 }  // namespace
