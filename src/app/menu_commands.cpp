@@ -49,8 +49,12 @@ bool load_command(kb::Context& ctx, int rodzaj)
 
 bool inference_command(kb::Context& ctx, int rodzaj)
 {
+    auto& kierunek = ctx.db.dane.jakiewnioskowanie;
+    kierunek.set(rodzaj == kForwardInference ? "W_PRZOD" : "WSTECZ");
     ctx.ui.clear_aux_window();
-    return opcja_z_menu_glownego(ctx, rodzaj);
+    if (!opcja_z_menu_glownego(ctx, rodzaj)) return false;
+    kierunek.remove_all();
+    return true;
 }
 
 // ---- Numbered base actions: the diagnosis reports -----------------------------------------------

@@ -13,4 +13,8 @@ enum class Direction { forward, backward };
 // step failed.
 bool launch(kb::Context& ctx, Direction direction);
 
+// The detail level from the answer of dialog 10031: 1 "mała", 2 "duża", 3 unchanged; false for
+// any other answer.
+bool opcja_z_menu_szczegolowosci(kb::Context& ctx, int odpowiedz);
+
 }  // namespace inference

@@ -1,13 +1,13 @@
-// Inference comes with its own subsystem; until then its launch says so and fails. This file
-// goes when the launch is built.
-#include "inference/launch.h"
+// Backward inference comes with its own engine; until then its hand-over says so and fails.
+// This file goes when the engine is built.
+#include "inference/testowanie.h"
 #include "platform/toolkit.h"
 
 namespace inference {
 
-bool launch(kb::Context& ctx, Direction)
+bool testowanie_hipotezy(kb::Context& ctx)
 {
-    ctx.ui.note("Uwaga", "Wnioskowanie nie jest jeszcze dostępne w tej wersji programu.");
+    ctx.ui.note("Uwaga", "Wnioskowanie wstecz nie jest jeszcze dostępne w tej wersji programu.");
     return false;
 }
 

@@ -36,6 +36,8 @@ struct IndeksStanu {
     Czesc<Wklad> prbd;           // prbd by conclusion
     Czesc<Rozlaczny> dysjunkty;  // dysjunkt by conclusion
     Czesc<double> ustalone;      // zmienna_ustalona by name
+    // The names that got their first resultant, in that order, until an engine takes them.
+    std::vector<std::string> nowe_wypadkowe;
 };
 
 }  // namespace kb

@@ -91,8 +91,17 @@ void dodaj_wypadkowa(Context& ctx, std::string_view nazwa, double cf)
 {
     auto& idx = wypadkowe_idx(ctx);
     ctx.db.stan_ladowania.wypadkowa_prbd.add_last({std::string(nazwa), cf});
-    idx.po_nazwie[std::string(nazwa)].push_back(cf);
+    std::vector<double>& rekordy_nazwy = idx.po_nazwie[std::string(nazwa)];
+    if (rekordy_nazwy.empty()) ctx.db.stan_ladowania.indeks.nowe_wypadkowe.emplace_back(nazwa);
+    rekordy_nazwy.push_back(cf);
     ++idx.ile;
+}
+
+std::vector<std::string> odbierz_nowe_wypadkowe(Context& ctx)
+{
+    std::vector<std::string> nowe;
+    nowe.swap(ctx.db.stan_ladowania.indeks.nowe_wypadkowe);
+    return nowe;
 }
 
 bool usun_pierwsza_wypadkowa(Context& ctx, std::string_view nazwa)

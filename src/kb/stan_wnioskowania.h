@@ -27,6 +27,9 @@ void dodaj_wypadkowa(Context& ctx, std::string_view nazwa, double cf);
 // Removes the first record of the name; false when it has none.
 bool usun_pierwsza_wypadkowa(Context& ctx, std::string_view nazwa);
 void kasuj_wypadkowe(Context& ctx);
+// The names that got their first resultant since the last call, in that order; an engine that
+// waits for names takes them here (the list starts empty again).
+std::vector<std::string> odbierz_nowe_wypadkowe(Context& ctx);
 
 // ---- Contributions: prbd (rule number, conclusion, partial CF) and dysjunkt --------------------
 
