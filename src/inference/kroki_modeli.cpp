@@ -11,7 +11,6 @@
 #include "explain/listy_wartosci.h"
 #include "explain/relacje.h"
 #include "explain/wyjasnienia_modeli.h"
-#include "explain/wyjasnienia_relacyjne.h"
 #include "inference/blad_obliczen.h"
 #include "inference/cf_reguly.h"
 #include "inference/kroki_w_przod.h"
