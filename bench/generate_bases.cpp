@@ -460,4 +460,27 @@ std::string prolog_clauses(std::string_view fact_text, BaseKind kind)
     return out;
 }
 
+std::string generate_chain(std::size_t rules, bool reverse)
+{
+    std::string out = "fakt(\"f0\",\"1\")\n";
+    for (std::size_t k = 0; k < rules; ++k) {
+        const std::size_t i = reverse ? rules - 1 - k : k;
+        out += "reguła(" + std::to_string(i + 1) + ",\"f" + std::to_string(i + 1) + "\",[\"f" + std::to_string(i) +
+               "\"],0,\"0.9\")\n";
+    }
+    return out;
+}
+
+std::string clips_chain(std::size_t rules, bool reverse)
+{
+    std::string out = "(deffacts start (f0))\n";
+    for (std::size_t k = 0; k < rules; ++k) {
+        const std::size_t i = reverse ? rules - 1 - k : k;
+        out += "(defrule r" + std::to_string(i + 1) + " (f" + std::to_string(i) + ") => (assert (f" +
+               std::to_string(i + 1) + ")))\n";
+    }
+    out += "(reset)\n(run)\n(exit)\n";
+    return out;
+}
+
 }  // namespace bench

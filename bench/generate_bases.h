@@ -25,6 +25,13 @@ struct ModelBase {
 };
 ModelBase generate_model_base(std::size_t models, unsigned seed = 1);
 
+// A chain of `rules` rules for forward inference: rule i concludes "f<i+1>" from ["f<i>"] (CF
+// 0.9, display flag 0), with the given fact f0; in file order, or with the rules written last
+// first. The same chain as a CLIPS program (one defrule per rule, the fact f0 asserted by a
+// deffacts), for a side-by-side run.
+std::string generate_chain(std::size_t rules, bool reverse);
+std::string clips_chain(std::size_t rules, bool reverse);
+
 // The facts of a fact-file text (as generated above) as a Prolog source file that SWI-Prolog
 // consults: UTF-8, each fact a clause of a dynamic predicate.
 enum class BaseKind { rules, models };

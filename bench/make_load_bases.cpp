@@ -2,7 +2,8 @@
 // rules, a rule base of 64k rules with distinct conclusions, a model base of 100k models with
 // its rule base; each in CP1250 with CR LF as a user's file, and as Prolog clauses (UTF-8).
 // Usage: make_load_bases FOLDER, or make_load_bases FOLDER rules|models COUNT MARK for one base
-// of another size (REmark.BQZ, or MOmark.BQZ with REmark.BQZ). Writes files only; measuring is
+// of another size (REmark.BQZ, or MOmark.BQZ with REmark.BQZ), or chain|chain-reverse COUNT MARK
+// for the rule chain of the forward benchmark (REmark.BQZ and mark.clp). Writes files only; measuring is
 // load_bench.sh's.
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +35,7 @@ void write_model_base(const files::Files& files, const std::string& mark, std::s
 int main(int argc, char** argv)
 {
     if (argc != 2 && argc != 5) {
-        std::fprintf(stderr, "usage: make_load_bases FOLDER [rules|models COUNT MARK]\n");
+        std::fprintf(stderr, "usage: make_load_bases FOLDER [rules|models|chain|chain-reverse COUNT MARK]\n");
         return 2;
     }
     try {
@@ -42,6 +43,13 @@ int main(int argc, char** argv)
         if (argc == 5) {
             const std::string kind = argv[2];
             const std::size_t count = std::strtoull(argv[3], nullptr, 10);
+            if (kind == "chain" || kind == "chain-reverse") {
+                const bool reverse = kind == "chain-reverse";
+                files.write_text(std::string("RE") + argv[4] + ".BQZ", bench::generate_chain(count, reverse),
+                                 text::Encoding::Cp1250);
+                files.write_bytes(std::string(argv[4]) + ".clp", bench::clips_chain(count, reverse));
+                return 0;
+            }
             if (kind == "rules")
                 write_base(files, std::string("RE") + argv[4], bench::generate_rule_base(count), bench::BaseKind::rules);
             else
