@@ -22,7 +22,8 @@ facts::SList kandydaci(const kb::Context& ctx, const std::string& wniosek, const
                        bool tylko_objasniane)
 {
     facts::SList out;
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
+    if (wpisy.empty()) return out;  // nothing attached to anything: no rule need be looked at
+    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
         if (r.wniosek != wniosek || (tylko_objasniane && r.wyswietlanie != 1)) return;
         for (const std::string& n : kb::nazwy_dla_numeru(wpisy, r.numer)) out.push_back(n);
     });
