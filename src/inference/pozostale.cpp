@@ -60,7 +60,7 @@ bool dopytaj_dokladne(kb::Context& ctx, const std::string& w)
     explain::dodaj_linie_sladu(ctx, "jest w liście warunków wykluczających się ");
     explain::dodaj_linie_sladu(ctx, "bazy ograniczeń dokładnych. ");
     explain::dodaj_linie_sladu(ctx, "Pozostałe warunki wykluczające się są następujące:");
-    for (const std::string& x : pozostale) explain::dodaj_linie_sladu(ctx, "    " + x);
+    pokazanie_listy_warunkow_nieukonkretnionych(ctx, pozostale);
     explain::dodaj_linie_sladu(ctx, "i jeden z nich musi mieć CF=1, a pozostałe CF=-1. ");
     explain::dodaj_naglowek(ctx, "CF warunków wykluczających bazy ograniczeń dokładnych");
     windows::pokaz_krok(ctx);
@@ -161,6 +161,19 @@ Zadeklarowane wyznacz_zadeklarowane_p(const kb::Context& ctx, const SList& lista
     return z;
 }
 
+void pokazanie_listy_warunkow_nieukonkretnionych(kb::Context& ctx, const SList& lista)
+{
+    for (const std::string& x : lista) explain::dodaj_linie_sladu(ctx, "    " + x);
+}
+
+void pokazanie_listy_warunkow_wyklu(kb::Context& ctx, const SList& lista)
+{
+    for (const std::string& x : lista) {
+        pisz_wiersz(ctx, "    " + x);
+        explain::dodaj_linie_sladu(ctx, "    " + x);
+    }
+}
+
 void pamietaj_warunki_pozostale_p(kb::Context& ctx, const SList& nazwy, const std::vector<double>& cf,
                                   const SList& reszta)
 {
@@ -176,10 +189,7 @@ void pamietaj_warunki_pozostale_p_dalej(kb::Context& ctx, const SList& reszta)
     const char* const naglowek = "Pozostałe warunki niepewnie wykluczające się są następujące:";
     pisz_wiersz(ctx, naglowek);
     explain::dodaj_linie_sladu(ctx, naglowek);
-    for (const std::string& x : reszta) {
-        pisz_wiersz(ctx, "    " + x);
-        explain::dodaj_linie_sladu(ctx, "    " + x);
-    }
+    pokazanie_listy_warunkow_wyklu(ctx, reszta);
     for (const char* linia : {"Deklarując wartości CF tych warunków pamiętaj, że",
                               "przynajmniej jeden z pośród wszystkich wykluczających się warunków musi mieć CF>0 "}) {
         pisz_wiersz(ctx, linia);

@@ -27,6 +27,11 @@ void pamietaj_dychotomiczne(kb::Context& ctx, const std::string& x, double v);
 // The members without a resultant, each once, the last in the list first.
 facts::SList usun_warunki_o_znanym_cf(const kb::Context& ctx, const facts::SList& lista);
 
+// One trace line per member, four blanks first; nothing written.
+void pokazanie_listy_warunkow_nieukonkretnionych(kb::Context& ctx, const facts::SList& lista);
+// One line per member, four blanks first, written and appended as a trace line.
+void pokazanie_listy_warunkow_wyklu(kb::Context& ctx, const facts::SList& lista);
+
 // The members of the uncertain constraint list that have a resultant, once per record, with
 // their CFs, in step.
 struct Zadeklarowane {

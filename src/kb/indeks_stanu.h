@@ -14,13 +14,15 @@ namespace kb {
 
 struct Dysjunkt;
 
-// Each part mirrors one fact list: for every name its records in stored order, and how many
-// records it mirrors. A part whose count differs from its list's size is out of date (the list
-// was changed without the accessors, as a whole-store clear does) and is built again.
+// Each part mirrors one fact list: for every name its records in stored order, and the list's
+// change count and size when it last mirrored it. A part whose marks differ from its list's is
+// out of date (the list was changed without the accessors, as the clearing of a load or a
+// launch does) and is built again before its next use.
 struct IndeksStanu {
     template <class Rekord>
     struct Czesc {
         std::unordered_map<std::string, std::vector<Rekord>> po_nazwie;
+        std::uint64_t zmiany = 0;
         std::size_t ile = 0;
         bool zbudowana = false;
     };

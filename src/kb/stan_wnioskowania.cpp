@@ -11,18 +11,27 @@ namespace {
 
 using Indeks = IndeksStanu;
 
+// Marks the part as mirroring the list after an accessor changed both alike.
+template <class Rekord, class Fakt>
+Indeks::Czesc<Rekord>& zgodna(Indeks::Czesc<Rekord>& czesc, const FactList<Fakt>& lista)
+{
+    czesc.zmiany = lista.changes();
+    czesc.ile = lista.size();
+    return czesc;
+}
+
 // The part of the index for one list, built anew when it no longer mirrors the list.
 template <class Rekord, class Fakt, class Klucz, class Wartosc>
 Indeks::Czesc<Rekord>& aktualna(Indeks::Czesc<Rekord>& czesc, const FactList<Fakt>& lista, Klucz klucz,
                                 Wartosc wartosc)
 {
-    if (czesc.zbudowana && czesc.ile == lista.size()) return czesc;
+    if (czesc.zbudowana && czesc.zmiany == lista.changes() && czesc.ile == lista.size()) return czesc;
     czesc.po_nazwie.clear();
-    lista.each([&](const Fakt& f) { czesc.po_nazwie[std::string(klucz(f))].push_back(wartosc(f)); });
-    czesc.ile = lista.size();
+    lista.scan([&](const Fakt& f) { czesc.po_nazwie[std::string(klucz(f))].push_back(wartosc(f)); });
     czesc.zbudowana = true;
-    return czesc;
+    return zgodna(czesc, lista);
 }
+
 
 template <class Rekord>
 const std::vector<Rekord>* rekordy(const Indeks::Czesc<Rekord>& czesc, std::string_view nazwa)
@@ -94,7 +103,7 @@ void dodaj_wypadkowa(Context& ctx, std::string_view nazwa, double cf)
     std::vector<double>& rekordy_nazwy = idx.po_nazwie[std::string(nazwa)];
     if (rekordy_nazwy.empty()) ctx.db.stan_ladowania.indeks.nowe_wypadkowe.emplace_back(nazwa);
     rekordy_nazwy.push_back(cf);
-    ++idx.ile;
+    zgodna(idx, ctx.db.stan_ladowania.wypadkowa_prbd);
 }
 
 std::vector<std::string> odbierz_nowe_wypadkowe(Context& ctx)
@@ -111,7 +120,7 @@ bool usun_pierwsza_wypadkowa(Context& ctx, std::string_view nazwa)
     if (it == idx.po_nazwie.end() || it->second.empty()) return false;
     ctx.db.stan_ladowania.wypadkowa_prbd.remove_first([&](const NazwaWartosc& w) { return named(w, nazwa); });
     it->second.erase(it->second.begin());
-    --idx.ile;
+    zgodna(idx, ctx.db.stan_ladowania.wypadkowa_prbd);
     return true;
 }
 
@@ -142,7 +151,7 @@ void dodaj_prbd(Context& ctx, std::int32_t numer, std::string_view wniosek, doub
     auto& idx = prbd_idx(ctx);
     ctx.db.stan_ladowania.prbd.add_last({numer, std::string(wniosek), cf});
     idx.po_nazwie[std::string(wniosek)].push_back({numer, cf});
-    ++idx.ile;
+    zgodna(idx, ctx.db.stan_ladowania.prbd);
 }
 
 void usun_prbd_reguly(Context& ctx, std::int32_t numer)
@@ -153,7 +162,8 @@ void usun_prbd_reguly(Context& ctx, std::int32_t numer)
                                                  auto& wklady = idx.po_nazwie[p.wniosek];
                                                  std::erase_if(wklady, [&](const Indeks::Wklad& w) { return w.numer == numer; });
                                              });
-    idx.ile -= ctx.db.stan_ladowania.prbd.remove_if([&](const Prbd& p) { return p.numer == numer; });
+    ctx.db.stan_ladowania.prbd.remove_if([&](const Prbd& p) { return p.numer == numer; });
+    zgodna(idx, ctx.db.stan_ladowania.prbd);
 }
 
 std::vector<Dysjunkt> dysjunkty(const Context& ctx, std::string_view wniosek)
@@ -169,7 +179,7 @@ void dodaj_dysjunkt(Context& ctx, const Dysjunkt& d)
     auto& idx = dysjunkty_idx(ctx);
     ctx.db.stan_ladowania.dysjunkt.add_last(d);
     idx.po_nazwie[d.wniosek].push_back({d.cf_warunkow, d.cf});
-    ++idx.ile;
+    zgodna(idx, ctx.db.stan_ladowania.dysjunkt);
 }
 
 void kasuj_prbd(Context& ctx)
@@ -194,7 +204,7 @@ void ustal_wartosc(Context& ctx, std::string_view nazwa, double wartosc)
     auto& idx = ustalone_idx(ctx);
     ctx.db.stan.zmienna_ustalona.add_last({std::string(nazwa), wartosc});
     idx.po_nazwie[std::string(nazwa)].push_back(wartosc);
-    ++idx.ile;
+    zgodna(idx, ctx.db.stan.zmienna_ustalona);
 }
 
 }  // namespace kb

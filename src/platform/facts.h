@@ -91,6 +91,9 @@ public:
 
     bool empty() const { return live_ == 0; }
     std::size_t size() const { return live_; }
+    // How many additions and removals the list has seen: an index kept beside the list knows
+    // from it whether it still mirrors the list, whoever changed the list.
+    std::uint64_t changes() const { return changes_; }
 
     std::optional<T> first() const
     {
