@@ -5,6 +5,7 @@
 
 #include "kb/bazy.h"
 #include "kb/bazy_importu.h"
+#include "kb/edycja.h"
 #include "kb/stan_ladowania.h"
 #include "kb/wyniki_diagnoz.h"
 
@@ -25,6 +26,7 @@ struct Store {
     WynikiDiagnoz wyniki_diagnoz;
     BazaOdbc baza_odbc;
     Zaimportowane zaimportowane;
+    BazaEdycji edycja;
 };
 
 }  // namespace kb

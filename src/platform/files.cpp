@@ -264,6 +264,11 @@ PathParts split_path(std::string_view path) {
     return parts;
 }
 
+std::string file_name(std::string_view path) {
+    const PathParts parts = split_path(path);
+    return parts.name + parts.extension;
+}
+
 bool matches_mask(std::string_view file_name, std::string_view mask) {
     if (mask == "*.*") return true;  // "all files", also those without an extension
     return matches_folded(folded(file_name), folded(mask));
@@ -321,6 +326,19 @@ std::string Files::find_case_insensitive(std::string_view path) const {
 void Files::remove(std::string_view path) const {
     const std::string resolved = resolve(path);
     if (::unlink(resolved.c_str()) != 0 && errno != ENOENT) fail("Nie można usunąć pliku", resolved, errno);
+}
+
+void Files::create_directory(std::string_view path) const {
+    const std::string resolved = resolve(path);
+    std::error_code error;
+    fs::create_directories(resolved, error);
+    if (error || !is_directory(resolved))
+        fail("Nie można utworzyć katalogu", resolved, error ? error.value() : ENOTDIR);
+}
+
+void Files::remove_directory(std::string_view path) const {
+    const std::string resolved = resolve(path);
+    if (::rmdir(resolved.c_str()) != 0 && errno != ENOENT) fail("Nie można usunąć katalogu", resolved, errno);
 }
 
 TextFile Files::read_text(std::string_view path) const {

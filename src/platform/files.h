@@ -32,6 +32,8 @@ struct PathParts {
 
 // Splits a path (with "/" or "\" separators) into folder, name and extension.
 PathParts split_path(std::string_view path);
+// The file's name with its extension, without its folder ("C:\\BAZY\\REdom.BQZ" -> "REdom.BQZ").
+std::string file_name(std::string_view path);
 // "..\RADY\" -> "../RADY/": Windows separators become "/".
 std::string to_slashes(std::string_view path);
 // Case-insensitive (Polish letters too) match of a file name against a mask with * and ?.
@@ -66,6 +68,11 @@ public:
     std::string find_case_insensitive(std::string_view path) const;
     // Deletes a file; a missing file counts as deleted.
     void remove(std::string_view path) const;
+    // Makes a folder (its parents too); one that exists already is fine.
+    void create_directory(std::string_view path) const;
+    // Deletes an empty folder; a missing one counts as deleted. A folder that still holds
+    // files raises FileError and keeps them.
+    void remove_directory(std::string_view path) const;
 
     // Whole-file reads and writes. Text files are decoded (CP1250, or UTF-8 when detected)
     // and carriage returns dropped; writing encodes, turns each LF into CR LF, and replaces

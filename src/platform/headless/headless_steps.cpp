@@ -14,8 +14,8 @@ using namespace detail;
 
 namespace {
 
-constexpr std::string_view kModalVerbs[] = {"dialog", "note", "error", "question", "message",
-                                            "prompt", "open", "save", "replace"};
+constexpr std::string_view kModalVerbs[] = {"dialog", "note",  "error",   "question", "message", "prompt",
+                                            "open",   "save",  "replace", "mkdir",    "rmdir"};
 
 bool is_modal_verb(std::string_view verb)
 {
@@ -130,6 +130,7 @@ void HeadlessToolkit::perform_user_step(const Step& step, WindowId dialog)
         echo(step);
         if (verb == "type") {
             w.editor.type(step.args.front().text);
+            life_.deliver(target, Event{EventKind::Control, target, 0, Notification::TextChanged, {}});
         } else if (verb == "caret") {
             const Arg& at = step.args.front();
             if (!at.is_word("end") && !at.is_number()) throw ScriptFailure(describe(step) + ": a position or `end`");
@@ -374,7 +375,17 @@ std::string HeadlessToolkit::file_dialog_text(std::string_view verb, const FileD
 std::string HeadlessToolkit::answer_file_dialog(std::string_view verb, const FileDialogDesc& desc)
 {
     const std::string shown = file_dialog_text(verb, desc);
-    const Step step = take_step(shown, {verb});
+    Step step = take_step(shown, {verb, "mkdir", "rmdir"});
+    // Folders made or removed inside the dialog, as the user of a file dialog can.
+    while (step.verb == "mkdir" || step.verb == "rmdir") {
+        const std::string folder = files_.resolve(step.args.front().text);
+        if (step.verb == "mkdir")
+            files_.create_directory(folder);
+        else
+            files_.remove_directory(folder);
+        transcript_.line(shown + ": " + step.verb + " " + in_quotes(relative(folder)));
+        step = take_step(shown, {verb, "mkdir", "rmdir"});
+    }
     check_title(step, desc.title, shown);
     if (step.answer->is_word("cancel")) {
         transcript_.line(shown + " -> cancelled");

@@ -51,6 +51,8 @@ constexpr VerbRule kVerbs[] = {
     {"open", 0, 1, AnswerRule::Required},
     {"save", 0, 1, AnswerRule::Required},
     {"replace", 0, 0, AnswerRule::Required},
+    {"mkdir", 1, 1, AnswerRule::None},
+    {"rmdir", 1, 1, AnswerRule::None},
 };
 
 const VerbRule* find_rule(std::string_view verb)

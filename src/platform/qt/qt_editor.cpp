@@ -53,11 +53,24 @@ void move_to(QPlainTextEdit& editor, std::size_t from, std::size_t to)
 
 }  // namespace
 
+// Counts an edit of the program while it runs (no text-changed event reaches the handler).
+class QtToolkit::ProgramEdit {
+public:
+    explicit ProgramEdit(State& s) : s_(s) { ++s_.program_edits; }
+    ~ProgramEdit() { --s_.program_edits; }
+    ProgramEdit(const ProgramEdit&) = delete;
+    ProgramEdit& operator=(const ProgramEdit&) = delete;
+
+private:
+    State& s_;
+};
+
 std::string QtToolkit::editor_text(WindowId window) const { return u(qt::raw_text(*text_window(window).editor)); }
 
 void QtToolkit::set_editor_text(WindowId window, std::string_view text)
 {
     QPlainTextEdit& editor = *text_window(window).editor;
+    const ProgramEdit edit(*s_);
     editor.setPlainText(q(text));  // also empties the undo history
     editor.moveCursor(QTextCursor::Start);
 }
@@ -65,6 +78,7 @@ void QtToolkit::set_editor_text(WindowId window, std::string_view text)
 void QtToolkit::editor_append(WindowId window, std::string_view text)
 {
     QPlainTextEdit& editor = *text_window(window).editor;
+    const ProgramEdit edit(*s_);
     QTextDocument& document = *editor.document();
     document.setUndoRedoEnabled(false);
     QTextCursor cursor(&document);
@@ -93,15 +107,28 @@ void QtToolkit::editor_select(WindowId window, std::size_t from, std::size_t to)
 
 bool QtToolkit::editor_can_undo(WindowId window) const { return text_window(window).editor->document()->isUndoAvailable(); }
 bool QtToolkit::editor_can_redo(WindowId window) const { return text_window(window).editor->document()->isRedoAvailable(); }
-void QtToolkit::editor_undo(WindowId window) { text_window(window).editor->undo(); }
-void QtToolkit::editor_redo(WindowId window) { text_window(window).editor->redo(); }
+void QtToolkit::editor_undo(WindowId window)
+{
+    const ProgramEdit edit(*s_);
+    text_window(window).editor->undo();
+}
+void QtToolkit::editor_redo(WindowId window)
+{
+    const ProgramEdit edit(*s_);
+    text_window(window).editor->redo();
+}
 void QtToolkit::editor_copy(WindowId window) { text_window(window).editor->copy(); }
-void QtToolkit::editor_paste(WindowId window) { text_window(window).editor->paste(); }  // nothing when read-only
+void QtToolkit::editor_paste(WindowId window)  // nothing when read-only
+{
+    const ProgramEdit edit(*s_);
+    text_window(window).editor->paste();
+}
 
 // A read-only text is copied, not cut.
 void QtToolkit::editor_cut(WindowId window)
 {
     QPlainTextEdit& editor = *text_window(window).editor;
+    const ProgramEdit edit(*s_);
     if (editor.isReadOnly())
         editor.copy();
     else
@@ -112,6 +139,7 @@ void QtToolkit::editor_delete(WindowId window)
 {
     QPlainTextEdit& editor = *text_window(window).editor;
     if (editor.isReadOnly()) return;
+    const ProgramEdit edit(*s_);
     QTextCursor cursor = editor.textCursor();
     cursor.removeSelectedText();
     editor.setTextCursor(cursor);

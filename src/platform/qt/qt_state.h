@@ -82,6 +82,9 @@ struct QtToolkit::State {
     QPointer<QWidget> aux_frame;
     QPointer<QPlainTextEdit> aux_text;
     int aux_max_lines = 100;
+    // Edits the program makes through the toolkit (set, append, the editor commands) running
+    // now: they send no text-changed event, which tells only of the user's typing.
+    int program_edits = 0;
     // the editors' find and replace
     QString find_text;
     QString replace_text;

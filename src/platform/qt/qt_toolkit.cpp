@@ -244,6 +244,10 @@ void QtToolkit::open_window(WindowRecord& record, const WindowDesc& desc)
         editor->on_resize = [this, id] { at_boundary([&] { s_->life.size_changed(id); }); };
         qt::add_find_and_replace(*editor, [this](const std::function<void()>& work) { at_boundary(work); }, *this,
                                  s_->find_text, s_->replace_text);
+        QObject::connect(editor, &QPlainTextEdit::textChanged, editor, [this, id] {
+            if (s_->program_edits > 0) return;
+            at_boundary([&] { s_->life.deliver(id, Event{EventKind::Control, id, 0, Notification::TextChanged, {}}); });
+        });
         window.editor = editor;
         window.client = editor;
     } else {

@@ -159,6 +159,7 @@ private:
     struct Ctl;
     struct Win;
     struct State;
+    class ProgramEdit;
 
     // ---- windows (qt_toolkit.cpp) ----
     Win* find(WindowId id) const;
