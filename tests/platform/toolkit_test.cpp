@@ -630,6 +630,43 @@ TEST_P(ToolkitTest, MenuItemsGoToTheWindowWhoseMenuHoldsThem)
     EXPECT_EQ(window_heard, (std::vector<int>{200}));
 }
 
+// The user's typing tells the text window that its text changed; the program's own edits
+// through the toolkit (filling it, undoing on a command) do not.
+TEST_P(ToolkitTest, TypingInATextWindowSendsTextChangedAndTheProgramsEditsDoNot)
+{
+    start("menu 100\ntype \"ab\"\nmenu 101\nclose \"Tekst\"\nclose\n");
+    WindowId window = kNoWindow;
+    int changes = 0;
+    int typed = 0;
+    run_menu([&](int item) {
+        if (item == 101) {
+            typed = changes;
+            ui_->set_editor_text(window, "nowy tekst");
+            ui_->editor_append(window, " i dalej");
+            ui_->editor_select(window, 0, 4);
+            ui_->editor_cut(window);
+            ui_->editor_paste(window);
+            ui_->editor_delete(window);
+            return true;
+        }
+        WindowDesc desc;
+        desc.kind = WindowKind::Text;
+        desc.rect = Rect{10, 10, 300, 200};
+        desc.title = "Tekst";
+        desc.style = style::title_bar | style::sizing_border | style::close_box;
+        desc.handler = [&](const Event& e) {
+            if (e.kind == EventKind::Control && e.notification == Notification::TextChanged) ++changes;
+            return e.kind == EventKind::Control;
+        };
+        window = ui_->create_window(desc);
+        ui_->editor_append(window, "start");
+        return true;
+    });
+    EXPECT_GE(typed, 1);  // Qt tells of each typed key, the headless back-end of each step
+    EXPECT_EQ(changes, typed);
+    check_script_finished();
+}
+
 // ---- The auxiliary window and the current output --------------------------------------------------
 
 TEST_P(ToolkitTest, WritesBeforeTheAuxWindowAreLostAndASecondCreateKeepsTheFirst)

@@ -56,7 +56,7 @@ std::string plain_label(const std::string& text)
 bool is_modal_verb(const std::string& verb)
 {
     static const std::set<std::string> verbs{"dialog", "note",  "error", "question", "message",
-                                             "prompt", "open", "save",  "replace"};
+                                             "prompt", "open", "save",  "replace", "mkdir", "rmdir"};
     return verbs.contains(verb);
 }
 
@@ -217,6 +217,18 @@ private:
     void answer(QWidget* modal)
     {
         const std::string kind = kind_of(modal);
+        // Folders made or removed while a file dialog is open, as its user can; the dialog's
+        // view follows the file system.
+        while (qobject_cast<QFileDialog*>(modal) && !script_.done() &&
+               (script_.peek().verb == "mkdir" || script_.peek().verb == "rmdir")) {
+            const Step step = script_.take();
+            const std::string folder = files_.resolve(step.args.front().text);
+            if (step.verb == "mkdir")
+                files_.create_directory(folder);
+            else
+                files_.remove_directory(folder);
+        }
+        if (script_.done()) throw ScriptFailure("the script has ended, but the program shows " + shown(modal));
         const Step step = take(kind, modal);
         if (kind == "note" || kind == "error") {
             press_labelled(modal, "ok", step);
