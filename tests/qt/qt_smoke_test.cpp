@@ -1060,7 +1060,7 @@ TEST_P(QtScenarioTest, PlaysOnTheQtWindows)
 
 INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
                          ::testing::Values("przeglad_regul", "przeglad_modeli", "przeglad_modeli_bez_bazy",
-                                           "przeglad_ograniczen", "media_przeglad", "media_braki", "baza_od_zera"));
+                                           "przeglad_ograniczen", "media_przeglad", "media_braki"));
 
 // ---- File dialogs --------------------------------------------------------------------------------------
 
