@@ -70,6 +70,9 @@ struct StanLadowania {
     FactList<std::int32_t> model_stosowany;
     FactList<std::int32_t> regula_zastosowana;
     FactList<std::string> hipoteza;
+    // The names whose backward evaluation is under way, innermost last: a name met again on its
+    // own path is a cycle of the base, not a question to recurse into.
+    FactList<std::string> w_ocenie;
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
@@ -103,6 +106,7 @@ private:
         v("model_stosowany", s.model_stosowany);
         v("regula_zastosowana", s.regula_zastosowana);
         v("hipoteza", s.hipoteza);
+        v("w_ocenie", s.w_ocenie);
         v("wniosek", s.wniosek);
         v("etykieta", s.etykieta);
         v("blad_wykluczajacych", s.blad_wykluczajacych);
