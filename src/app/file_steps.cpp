@@ -55,4 +55,27 @@ bool same_file(const kb::Context& ctx, const std::string& a, const std::string& 
     return !a.empty() && !b.empty() && ctx.files.resolve(a) == ctx.files.resolve(b);
 }
 
+bool delete_chosen_file(kb::Context& ctx, const FileDeletion& d)
+{
+    const std::string file = open_dialog(ctx, d.form);
+    if (file.empty()) return false;
+    const std::string name = files::file_name(file);
+    if (!confirm_deletion(ctx, d.question_title, d.question + name + " ?")) return false;
+    ctx.files.remove(file);
+    ctx.ui.note("Uwaga!", d.note + name + " został usunięty.");
+    return true;
+}
+
+bool create_and_edit_file(kb::Context& ctx, const FileCreation& c)
+{
+    const std::string file = save_dialog(ctx, c.form);
+    if (file.empty()) return false;
+    create_empty_file(ctx, file);
+    const std::string name = files::file_name(file);
+    ctx.ui.note(c.title, c.note + name + " został utworzony.");
+    if (!edit_new_file(ctx, c.title, c.question + name + " ?")) return false;
+    edit_file(ctx, file, c.form);
+    return true;
+}
+
 }  // namespace app

@@ -36,6 +36,28 @@ bool confirm_deletion(kb::Context& ctx, const std::string& title, const std::str
 // The question, with "&TAK"/"&NIE", whether to edit a file just created; true on "&TAK".
 bool edit_new_file(kb::Context& ctx, const std::string& title, const std::string& text);
 
+// A file command that deletes a chosen file once the user agrees: its dialog, the question's
+// title, the question before the file's name (" ?" after it) and the note before the name
+// (" został usunięty." after it). True once the file is gone.
+struct FileDeletion {
+    FileDialogForm form;
+    const char* question_title;
+    const char* question;
+    const char* note;
+};
+bool delete_chosen_file(kb::Context& ctx, const FileDeletion& d);
+
+// A file command that creates a new empty side file and offers to edit it: its save dialog, the
+// title of both boxes, the note before the file's name (" został utworzony." after it) and the
+// question before the name (" ?" after it). True when the editor opens on the file.
+struct FileCreation {
+    FileDialogForm form;
+    const char* title;
+    const char* note;
+    const char* question;
+};
+bool create_and_edit_file(kb::Context& ctx, const FileCreation& c);
+
 // Whether two names name the same file.
 bool same_file(const kb::Context& ctx, const std::string& a, const std::string& b);
 

@@ -57,56 +57,35 @@ bool media_folders(kb::Context& ctx, const char* label, const char* title)
 
 // ---- Creating and deleting media files ------------------------------------------------------------
 
-bool create_advice_file(kb::Context& ctx)
-{
-    const FileDialogForm form{"*.hlp", "Pliki tekstowe rad (*.hlp)", "*.hlp", "Podaj nazwę nowego pliku tekstowego rady"};
-    const std::string file = save_dialog(ctx, form);
-    if (file.empty()) return false;
-    create_empty_file(ctx, file);
-    const std::string name = files::file_name(file);
-    ctx.ui.note("Tworzenie pliku tekstowego rady", "Nowy plik tekstowy rady " + name + " został utworzony.");
-    if (!edit_new_file(ctx, "Tworzenie pliku tekstowego rady",
-                       "Czy chcesz przejść od razu do edycji\nnowego pliku tekstowego rady " + name + " ?"))
-        return false;
-    edit_file(ctx, file, form);
-    return true;
-}
+const FileCreation kAdviceCreation = {
+    {"*.hlp", "Pliki tekstowe rad (*.hlp)", "*.hlp", "Podaj nazwę nowego pliku tekstowego rady"},
+    "Tworzenie pliku tekstowego rady", "Nowy plik tekstowy rady ",
+    "Czy chcesz przejść od razu do edycji\nnowego pliku tekstowego rady "};
 
 struct MediaDeletion {
     int item;
-    FileDialogForm form;
-    const char* question_title;
-    const char* question;  // before the name; " ?" after it
-    const char* note;      // before the name; " został usunięty." after it
+    FileDeletion deletion;
 };
 
 const std::vector<MediaDeletion> kMediaDeletions = {
-    {10122, {"*.hlp", "Pliki tekstowe rad (*.hlp)", "*.hlp", "Zaznacz plik tekstowy rady do usunięcia"},
-     "Usunięcie pliku tekstowego rady", "Czy jesteś pewien, że chcesz usunąć plik tekstowy rady ",
-     "Plik tekstowy rady "},
-    {10132, {"*.bmp", "Pliki grafiki (*.bmp)", "*.bmp", "Zaznacz plik grafiki do usunięcia"}, "Usunięcie pliku grafiki",
-     "Czy jesteś pewien, że chcesz usunąć plik grafiki ", "Plik grafiki "},
-    {10142, {"*.wav", "Pliki dźwięków (*.wav)", "*.wav", "Zaznacz  plik dźwiękowy do usunięcia"},
-     "Usunięcie pliku melodii", "Czy jesteś pewien, że chcesz usunąć plik melodii ", "Plik melodii "},
+    {10122,
+     {{"*.hlp", "Pliki tekstowe rad (*.hlp)", "*.hlp", "Zaznacz plik tekstowy rady do usunięcia"},
+      "Usunięcie pliku tekstowego rady", "Czy jesteś pewien, że chcesz usunąć plik tekstowy rady ",
+      "Plik tekstowy rady "}},
+    {10132,
+     {{"*.bmp", "Pliki grafiki (*.bmp)", "*.bmp", "Zaznacz plik grafiki do usunięcia"}, "Usunięcie pliku grafiki",
+      "Czy jesteś pewien, że chcesz usunąć plik grafiki ", "Plik grafiki "}},
+    {10142,
+     {{"*.wav", "Pliki dźwięków (*.wav)", "*.wav", "Zaznacz  plik dźwiękowy do usunięcia"},
+      "Usunięcie pliku melodii", "Czy jesteś pewien, że chcesz usunąć plik melodii ", "Plik melodii "}},
 };
-
-bool delete_media_file(kb::Context& ctx, const MediaDeletion& d)
-{
-    const std::string file = open_dialog(ctx, d.form);
-    if (file.empty()) return false;
-    const std::string name = files::file_name(file);
-    if (!confirm_deletion(ctx, d.question_title, d.question + name + " ?")) return false;
-    ctx.files.remove(file);
-    ctx.ui.note("Uwaga!", d.note + name + " został usunięty.");
-    return true;
-}
 
 }  // namespace
 
 bool media_command(kb::Context& ctx, int item)
 {
     for (const MediaDeletion& d : kMediaDeletions)
-        if (d.item == item) return delete_media_file(ctx, d);
+        if (d.item == item) return delete_chosen_file(ctx, d.deletion);
     switch (item) {
     case 10119: return view_advice_file(ctx);
     case 10130: return view_picture_file(ctx);
@@ -118,7 +97,7 @@ bool media_command(kb::Context& ctx, int item)
         return media_folders(ctx, "Podkartoteki plików grafiki", "Tworzenie lub kasowanie podkartoteki plików grafiki : ");
     case 10141:
         return media_folders(ctx, "Podkartoteki plików dżwięków", "Tworzenie lub kasowanie podkartoteki plików dżwięków ");
-    case 10121: return create_advice_file(ctx);
+    case 10121: return create_and_edit_file(ctx, kAdviceCreation);
     default: return false;
     }
 }

@@ -57,39 +57,28 @@ bool view_report(kb::Context& ctx)
 
 // ---- Deleting ----------------------------------------------------------------------------------------
 
-struct Deletion {
+struct SideDeletion {
     int item;
-    FileDialogForm form;
-    const char* question_title;
-    const char* question;  // before the name; " ?" after it
-    const char* note;      // before the name; " został usunięty." after it
+    FileDeletion deletion;
 };
 
-const std::vector<Deletion> kDeletions = {
-    {10152, {"*.rpt", "Pliki raportów (*.rpt)", "*.rpt", "Wybierz raport przeznaczony do usunięcia"},
-     "Usunięcie raportu", "Czy jesteś pewien, że chcesz usunąć raport ", "Raport "},
-    {10156, {"*.opi", "Pliki opisów (*.opi)", "*.opi", "Zaznacz plik opisu do usunięcia"}, "Usunięcie pliku opisu",
-     "Czy jesteś pewien, że chcesz usunąć plik opisu ", "Plik opisu "},
-    {10158, {"*.txt", "Pliki podsumowania (*.txt)", "*.txt", "Zaznacz plik podsumowania do usunięcia"},
-     "Usunięcie pliku podsumowania", "Czy jesteś pewien, że chcesz usunąć plik podsumowania ", "Plik podsumowania "},
+const std::vector<SideDeletion> kDeletions = {
+    {10152,
+     {{"*.rpt", "Pliki raportów (*.rpt)", "*.rpt", "Wybierz raport przeznaczony do usunięcia"}, "Usunięcie raportu",
+      "Czy jesteś pewien, że chcesz usunąć raport ", "Raport "}},
+    {10156,
+     {{"*.opi", "Pliki opisów (*.opi)", "*.opi", "Zaznacz plik opisu do usunięcia"}, "Usunięcie pliku opisu",
+      "Czy jesteś pewien, że chcesz usunąć plik opisu ", "Plik opisu "}},
+    {10158,
+     {{"*.txt", "Pliki podsumowania (*.txt)", "*.txt", "Zaznacz plik podsumowania do usunięcia"},
+      "Usunięcie pliku podsumowania", "Czy jesteś pewien, że chcesz usunąć plik podsumowania ", "Plik podsumowania "}},
     {10162,
-     {"*.txt", "Pliki warunków_i_argumentów_dopytywalnych (*.txt)", "*.txt",
-      "Zaznacz plik warunków i argumentów dopytywalnych do usunięcia"},
-     "Usunięcie pliku warunków i argumentów dopytywalnych",
-     "Czy jesteś pewien, że chcesz usunąć plik warunków i argumentów dopytywalnych ",
-     "Plik warunków i argumentów dopytywalnych "},
+     {{"*.txt", "Pliki warunków_i_argumentów_dopytywalnych (*.txt)", "*.txt",
+       "Zaznacz plik warunków i argumentów dopytywalnych do usunięcia"},
+      "Usunięcie pliku warunków i argumentów dopytywalnych",
+      "Czy jesteś pewien, że chcesz usunąć plik warunków i argumentów dopytywalnych ",
+      "Plik warunków i argumentów dopytywalnych "}},
 };
-
-bool delete_side_file(kb::Context& ctx, const Deletion& d)
-{
-    const std::string file = open_dialog(ctx, d.form);
-    if (file.empty()) return false;
-    const std::string name = files::file_name(file);
-    if (!confirm_deletion(ctx, d.question_title, d.question + name + " ?")) return false;
-    ctx.files.remove(file);
-    ctx.ui.note("Uwaga!", d.note + name + " został usunięty.");
-    return true;
-}
 
 // ---- Descriptions ----------------------------------------------------------------------------------
 
@@ -102,20 +91,9 @@ bool edit_description(kb::Context& ctx)
     return true;
 }
 
-bool create_description(kb::Context& ctx)
-{
-    const FileDialogForm form{"*.opi", "Pliki opisów (*.opi)", "*.opi", "Podaj nazwę nowego pliku opisu"};
-    const std::string file = save_dialog(ctx, form);
-    if (file.empty()) return false;
-    create_empty_file(ctx, file);
-    const std::string name = files::file_name(file);
-    ctx.ui.note("Tworzenie pliku opisu", "Nowy plik opisu " + name + " został utworzony.");
-    if (!edit_new_file(ctx, "Tworzenie pliku opisu",
-                       "Czy chcesz przejść od razu do edycji\nnowego pliku opisu " + name + " ?"))
-        return false;
-    edit_file(ctx, file, form);
-    return true;
-}
+const FileCreation kDescriptionCreation = {
+    {"*.opi", "Pliki opisów (*.opi)", "*.opi", "Podaj nazwę nowego pliku opisu"}, "Tworzenie pliku opisu",
+    "Nowy plik opisu ", "Czy chcesz przejść od razu do edycji\nnowego pliku opisu "};
 
 // ---- The askables file -----------------------------------------------------------------------------
 
@@ -136,12 +114,12 @@ bool side_file_command(kb::Context& ctx, int item)
 {
     for (const PlainView& view : kPlainViews)
         if (view.item == item) return view_plain(ctx, view);
-    for (const Deletion& d : kDeletions)
-        if (d.item == item) return delete_side_file(ctx, d);
+    for (const SideDeletion& d : kDeletions)
+        if (d.item == item) return delete_chosen_file(ctx, d.deletion);
     switch (item) {
     case 10151: return view_report(ctx);
     case 10154: return edit_description(ctx);
-    case 10155: return create_description(ctx);
+    case 10155: return create_and_edit_file(ctx, kDescriptionCreation);
     case 10160: return write_askables_file(ctx);
     default: return false;
     }

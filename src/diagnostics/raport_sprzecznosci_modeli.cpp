@@ -44,6 +44,18 @@ void usun_sprzeczna_baze(Context& ctx)
     ctx.db.stan.jestem_tu.remove_all();
 }
 
+// The two written lines of a model that contradicts itself: its number and what it names, then
+// what that name is the same as.
+void pisz_tozsamy(Context& ctx, std::int32_t numer, const std::string& nazwa, const std::string& tozsamy)
+{
+    pisz_tuto(ctx, " Model ");
+    kb::pisz_tuto_int(ctx, numer);
+    pisz_tuto(ctx, nazwa);
+    piszcr(ctx);
+    pisz_tuto(ctx, tozsamy);
+    piszcr(ctx);
+}
+
 void bezposrednie(Context& ctx)
 {
     pisz_tuto(ctx, " Następujące modele arytmetyczne są bezpośrednio sprzeczne:");
@@ -52,12 +64,7 @@ void bezposrednie(Context& ctx)
     ctx.ui.note("Diagnostyka bezpośredniej sprzeczności modeli arytmetycznych",
                 "Następujące modele arytmetyczne są bezpośrednio sprzeczne:");
     for (const kb::ModelWynik& m : ctx.db.wyniki_diagnoz.model_arytmetyczny_sprzeczny.all()) {
-        pisz_tuto(ctx, " Model ");
-        kb::pisz_tuto_int(ctx, m.numer);
-        pisz_tuto(ctx, " ma wynik '" + m.wynik + "'");
-        piszcr(ctx);
-        pisz_tuto(ctx, " tożsamy ze swym argumentem.");
-        piszcr(ctx);
+        pisz_tozsamy(ctx, m.numer, " ma wynik '" + m.wynik + "'", " tożsamy ze swym argumentem.");
         ctx.ui.note("Sprzeczność modelu", "Model arytmetyczny " + std::to_string(m.numer) + " ma wynik '" + m.wynik +
                                               "' \n tożsamy ze swym argumentem.");
     }
@@ -118,12 +125,7 @@ void pisz_sprzecznosc_modeli_relacyjnych(Context& ctx)
     piszcr(ctx);
     piszcr(ctx);
     for (const kb::ModelWynik& m : ctx.db.wyniki_diagnoz.model_relacyjny_sprzeczny.all()) {
-        pisz_tuto(ctx, " Model ");
-        kb::pisz_tuto_int(ctx, m.numer);
-        pisz_tuto(ctx, " ma wniosek '" + m.wynik + "'");
-        piszcr(ctx);
-        pisz_tuto(ctx, " tożsamy ze swym warunkiem stosowania.");
-        piszcr(ctx);
+        pisz_tozsamy(ctx, m.numer, " ma wniosek '" + m.wynik + "'", " tożsamy ze swym warunkiem stosowania.");
         ctx.ui.note("Sprzeczność modelu relacyjnego", "Model " + std::to_string(m.numer) + "\nma wniosek '" + m.wynik +
                                                           "'  tożsamy ze swym warunkiem stosowania.");
     }

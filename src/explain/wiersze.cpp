@@ -53,6 +53,20 @@ void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek
     pokaz_slad(ctx);
 }
 
+bool wynik_wzoru(kb::Context& ctx, Tekst& t, bool wzor, const std::string& wynik, double wartosc,
+                 std::string_view naglowek)
+{
+    if (!wzor) {
+        t.wypisz(ctx);
+        return false;
+    }
+    t.rozne("Stąd wynika: ", "Stąd wynika:");
+    t.oba("    " + wynik + " = " + sprv(wartosc));
+    t.pisany("");
+    pokaz_wyjasnienie(ctx, t, naglowek);
+    return true;
+}
+
 bool czyta_sie_jako(std::string_view tekst, double x)
 {
     const std::optional<double> v = text::text_to_real(tekst);

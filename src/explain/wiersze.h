@@ -47,6 +47,13 @@ private:
 // its own; pending trace lines stay before its lines.
 void pokaz_wyjasnienie(kb::Context& ctx, Tekst& tekst, std::string_view naglowek);
 
+// The end of the explanation of a model given by a formula (linear, polynomial), once the
+// formula's lines are gathered: what follows from it, then the step dialog under its heading.
+// A formula that could not be written (lists of different lengths) leaves the lines so far
+// written and refuses the model: false.
+bool wynik_wzoru(kb::Context& ctx, Tekst& t, bool wzor, const std::string& wynik, double wartosc,
+                 std::string_view naglowek);
+
 // The text reads as exactly x by the conversion that reads CF texts (blanks around one number;
 // -0 reads as 0); a text that is no number reads as nothing.
 bool czyta_sie_jako(std::string_view tekst, double x);

@@ -45,17 +45,8 @@ bool wyjasnienie_model_matematyczny_liniowy(kb::Context& ctx, std::int32_t numer
     t.oba("    " + m->warunek_stosowania);
     t.oba("zachodzi z współczynnikiem CF = 1");
     t.oba("    " + wynik + " = ");
-    const bool wzor = pisz_model_liniowy(t, m->wspolczynniki, m->zmienne);
-    if (!wzor) {
-        // Only lists of different lengths come here: the lines so far stay, the model is refused.
-        t.wypisz(ctx);
-        return false;
-    }
-    t.rozne("Stąd wynika: ", "Stąd wynika:");
-    t.oba("    " + wynik + " = " + sprv(wartosc));
-    t.pisany("");
-    pokaz_wyjasnienie(ctx, t, "Wyjaśnienie modelu arytmetycznego liniowego");
-    return true;
+    return wynik_wzoru(ctx, t, pisz_model_liniowy(t, m->wspolczynniki, m->zmienne), wynik, wartosc,
+                       "Wyjaśnienie modelu arytmetycznego liniowego");
 }
 
 }  // namespace explain

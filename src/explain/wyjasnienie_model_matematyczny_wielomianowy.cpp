@@ -55,17 +55,8 @@ bool wyjasnienie_model_matematyczny_wielomianowy(kb::Context& ctx, std::int32_t 
     t.oba("    " + m->warunek_stosowania);
     t.rozne("zachodzi ze współczynnikiem CF = 1 ", "zachodzi ze współczynnikiem CF = 1");
     t.oba("    " + wynik + " = ");
-    const bool wzor = pisz_model_wielomianowy(t, m->wspolczynniki, m->zmienna, m->wykladniki);
-    if (!wzor) {
-        // Only lists of different lengths come here: the lines so far stay, the model is refused.
-        t.wypisz(ctx);
-        return false;
-    }
-    t.rozne("Stąd wynika: ", "Stąd wynika:");
-    t.oba("    " + wynik + " = " + sprv(wartosc));
-    t.pisany("");
-    pokaz_wyjasnienie(ctx, t, "Wyjaśnienie modelu arytmetycznego wielomianowego");
-    return true;
+    return wynik_wzoru(ctx, t, pisz_model_wielomianowy(t, m->wspolczynniki, m->zmienna, m->wykladniki), wynik, wartosc,
+                       "Wyjaśnienie modelu arytmetycznego wielomianowego");
 }
 
 }  // namespace explain

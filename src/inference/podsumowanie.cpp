@@ -58,12 +58,10 @@ void wartosci(kb::Context& ctx)
 
 bool podsumowanie_1(kb::Context& ctx)
 {
-    platform::FileDialogDesc desc;
-    desc.title = "Podaj nazwę pliku podsumowania";
-    desc.initial_name = "*.txt";
-    desc.filters = {{"Pliki podsumowania (*.txt)", "*.txt"}};
-    desc.folder = ctx.files.current_dir();
-    const std::string nazwa = ctx.ui.save_file_dialog(desc);
+    const std::string nazwa = ctx.ui.save_file_dialog({.title = "Podaj nazwę pliku podsumowania",
+                                                       .initial_name = "*.txt",
+                                                       .filters = {{"Pliki podsumowania (*.txt)", "*.txt"}},
+                                                       .folder = ctx.files.current_dir()});
 
     if (!nazwa.empty()) {
         ctx.ui.open_output_file(nazwa);

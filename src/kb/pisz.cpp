@@ -76,12 +76,10 @@ bool raport(Context& ctx)
     if (answer != 0) return true;
 
     ctx.ui.write(" Podaj nazwę raportu (*.RPT):\n");
-    platform::FileDialogDesc desc;
-    desc.title = "Podaj nazwę nowego pliku raportu";
-    desc.initial_name = "*.RPT";
-    desc.filters = {{"Pliki raportów (*.RPT)", "*.RPT"}};
-    desc.folder = ctx.files.current_dir();
-    const std::string path = ctx.ui.save_file_dialog(desc);
+    const std::string path = ctx.ui.save_file_dialog({.title = "Podaj nazwę nowego pliku raportu",
+                                                      .initial_name = "*.RPT",
+                                                      .filters = {{"Pliki raportów (*.RPT)", "*.RPT"}},
+                                                      .folder = ctx.files.current_dir()});
     if (path.empty()) return false;
 
     // A file that cannot be written raises files::FileError to the event's error trap.
