@@ -4,6 +4,7 @@
 #include "kb/stan_wnioskowania.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace kb {
 
@@ -41,11 +42,34 @@ const std::vector<Rekord>* rekordy(const Indeks::Czesc<Rekord>& czesc, std::stri
     return &it->second;
 }
 
+bool odzwierciedla(const Indeks::Czesc<double>& czesc, const FactList<NazwaWartosc>& lista)
+{
+    return czesc.zbudowana && czesc.zmiany == lista.changes() && czesc.ile == lista.size();
+}
+
+// A resultant list changed beside the accessors still tells the engines waiting for names which
+// names got their first resultant: the names the rebuilt index holds and the old one did not, in
+// list order.
+void zapisz_nowe_nazwy(const StanLadowania& s, const std::unordered_set<std::string>& byly)
+{
+    std::unordered_set<std::string> zapisane;
+    s.wypadkowa_prbd.scan([&](const NazwaWartosc& w) {
+        if (!byly.contains(w.nazwa) && zapisane.insert(w.nazwa).second) s.indeks.nowe_wypadkowe.push_back(w.nazwa);
+    });
+}
+
 Indeks::Czesc<double>& wypadkowe_idx(const Context& ctx)
 {
     const StanLadowania& s = ctx.db.stan_ladowania;
-    return aktualna(s.indeks.wypadkowe, s.wypadkowa_prbd, [](const NazwaWartosc& w) -> const std::string& { return w.nazwa; },
-                    [](const NazwaWartosc& w) { return w.wartosc; });
+    if (odzwierciedla(s.indeks.wypadkowe, s.wypadkowa_prbd)) return s.indeks.wypadkowe;
+    std::unordered_set<std::string> byly;
+    for (const auto& [nazwa, rekordy] : s.indeks.wypadkowe.po_nazwie)
+        if (!rekordy.empty()) byly.insert(nazwa);
+    auto& czesc = aktualna(s.indeks.wypadkowe, s.wypadkowa_prbd,
+                           [](const NazwaWartosc& w) -> const std::string& { return w.nazwa; },
+                           [](const NazwaWartosc& w) { return w.wartosc; });
+    zapisz_nowe_nazwy(s, byly);
+    return czesc;
 }
 
 Indeks::Czesc<Indeks::Wklad>& prbd_idx(const Context& ctx)

@@ -81,6 +81,30 @@ TEST_F(StanWnioskowania, ListsChangedBesideTheAccessorsAreSeenByTheNextLookup)
     zgodne({"x", "y"}, "after a swap");
 }
 
+// An engine that waits for names learns of every name that got its first resultant, also when
+// the resultant list was changed beside the accessors: the index is rebuilt and the names it did
+// not hold before are told, once each, in list order.
+TEST_F(StanWnioskowania, NamesGettingAFirstResultantAreToldWhoeverWroteThem)
+{
+    dodaj_wypadkowa(ctx, "a", 0.5);
+    dodaj_wypadkowa(ctx, "a", 0.6);
+    EXPECT_EQ(odbierz_nowe_wypadkowe(ctx), std::vector<std::string>{"a"});
+
+    auto& lista = ctx.db.stan_ladowania.wypadkowa_prbd;
+    lista.add_last({"c", 0.1});
+    lista.add_last({"b", 0.2});
+    lista.add_last({"c", 0.3});
+    lista.add_last({"a", 0.4});
+    EXPECT_TRUE(ma_wypadkowa(ctx, "b"));
+    EXPECT_EQ(odbierz_nowe_wypadkowe(ctx), (std::vector<std::string>{"c", "b"}));
+
+    // A name that lost every resultant and gets one again is new again.
+    lista.remove_if([](const NazwaWartosc& w) { return w.nazwa == "b"; });
+    EXPECT_FALSE(ma_wypadkowa(ctx, "b"));
+    dodaj_wypadkowa(ctx, "b", -0.2);
+    EXPECT_EQ(odbierz_nowe_wypadkowe(ctx), std::vector<std::string>{"b"});
+}
+
 // Records removed and added during a walk over the list: the walk follows the enumeration rule
 // and the lookups answer what the list holds at each moment.
 TEST_F(StanWnioskowania, AWalkThatRecordsAndRemovesKeepsTheEnumerationRule)
