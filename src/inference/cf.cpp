@@ -43,6 +43,8 @@ double wypadkowa_kumulatywna(double p, double n)
     return zaokraglenie((p + n) / d);
 }
 
+bool oba_cf_ujemne(double cf_warunkow, double cf_reguly) { return cf_warunkow <= 0.0 && cf_reguly <= 0.0; }
+
 bool wszystkie_dodatnie(const std::vector<double>& lista)
 {
     return std::all_of(lista.begin(), lista.end(), [](double x) { return x > 0.0; });

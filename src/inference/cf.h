@@ -20,6 +20,9 @@ std::optional<double> sumuj(const std::vector<double>& czastkowe);
 // The cumulative resultant of P (the fold of the positive partials) and N (the fold of the others).
 double wypadkowa_kumulatywna(double p, double n);
 
+// A disjunctive rule whose premise CF and own CF are both not positive is passed over.
+bool oba_cf_ujemne(double cf_warunkow, double cf_reguly);
+
 // Every element > 0.0, and every element <= 0.0; both hold for an empty list.
 bool wszystkie_dodatnie(const std::vector<double>& lista);
 bool wszystkie_ujemne(const std::vector<double>& lista);

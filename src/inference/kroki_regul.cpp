@@ -47,8 +47,6 @@ bool do_zapytania(const PrzebiegWPrzod& p, const std::string& w)
 
 double mini(double a, double b) { return a < b ? a : b; }
 
-bool oba_cf_ujemne(double cf_warunkow, double cf_reguly) { return cf_warunkow <= 0.0 && cf_reguly <= 0.0; }
-
 Przeslanka testuj_warunki(kb::Context& ctx, const PrzebiegWPrzod& p, const facts::SList& warunki)
 {
     Przeslanka wynik;

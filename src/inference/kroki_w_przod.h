@@ -30,7 +30,6 @@ struct Przeslanka {
 };
 Przeslanka testuj_warunki(kb::Context& ctx, const PrzebiegWPrzod& p, const facts::SList& warunki);
 double mini(double a, double b);
-bool oba_cf_ujemne(double cf_warunkow, double cf_reguly);
 // Replaces every contribution of the rule by the pair for the conclusion and its negation.
 void aktualizacja_prbd(kb::Context& ctx, PrzebiegWPrzod& p, std::int32_t numer, const std::string& wniosek,
                        double cf);

@@ -23,7 +23,25 @@ bool redukuj(facts::FactList<kb::ListaNumerowRegul>& listy, std::int32_t numer, 
     return true;
 }
 
+std::optional<facts::IList> lista_regul(const facts::FactList<kb::ListaNumerowRegul>& listy, std::string_view wniosek)
+{
+    const std::optional<kb::ListaNumerowRegul> l =
+        listy.first([&](const kb::ListaNumerowRegul& f) { return f.wniosek == wniosek; });
+    if (!l) return std::nullopt;
+    return l->numery;
+}
+
 }  // namespace
+
+std::optional<facts::IList> lista_regul_kumulatywnych(const kb::Context& ctx, std::string_view wniosek)
+{
+    return lista_regul(ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych, wniosek);
+}
+
+std::optional<facts::IList> lista_regul_dysjunktywnych(const kb::Context& ctx, std::string_view wniosek)
+{
+    return lista_regul(ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych, wniosek);
+}
 
 bool redukuj_liste_regul_kumulatywnych(kb::Context& ctx, std::int32_t numer, std::string_view wniosek)
 {

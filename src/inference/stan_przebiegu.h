@@ -4,11 +4,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "kb/context.h"
+#include "platform/facts.h"
 
 namespace inference {
+
+// The conclusion's first list of rules not yet applied; nullopt when it has none.
+std::optional<facts::IList> lista_regul_kumulatywnych(const kb::Context& ctx, std::string_view wniosek);
+std::optional<facts::IList> lista_regul_dysjunktywnych(const kb::Context& ctx, std::string_view wniosek);
 
 // Takes the rule's number out of the first list of the conclusion and moves the shortened list
 // to the end (an emptied list stays). False, changing nothing, when the conclusion has no list

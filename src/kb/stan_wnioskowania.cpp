@@ -178,6 +178,15 @@ void dodaj_prbd(Context& ctx, std::int32_t numer, std::string_view wniosek, doub
     zgodna(idx, ctx.db.stan_ladowania.prbd);
 }
 
+void dodaj_prbd_na_poczatku(Context& ctx, std::int32_t numer, std::string_view wniosek, double cf)
+{
+    auto& idx = prbd_idx(ctx);
+    ctx.db.stan_ladowania.prbd.add_first({numer, std::string(wniosek), cf});
+    auto& wklady = idx.po_nazwie[std::string(wniosek)];
+    wklady.insert(wklady.begin(), {numer, cf});
+    zgodna(idx, ctx.db.stan_ladowania.prbd);
+}
+
 void usun_prbd_reguly(Context& ctx, std::int32_t numer)
 {
     auto& idx = prbd_idx(ctx);

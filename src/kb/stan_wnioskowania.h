@@ -38,6 +38,9 @@ std::vector<double> cf_czastkowe(const Context& ctx, std::string_view wniosek);
 // A contribution with exactly these values is recorded.
 bool jest_prbd(const Context& ctx, std::int32_t numer, std::string_view wniosek, double cf);
 void dodaj_prbd(Context& ctx, std::int32_t numer, std::string_view wniosek, double cf);
+// Adds the contribution before every other: backward inference reads a conclusion's
+// contributions newest first.
+void dodaj_prbd_na_poczatku(Context& ctx, std::int32_t numer, std::string_view wniosek, double cf);
 // Removes every contribution of the rule.
 void usun_prbd_reguly(Context& ctx, std::int32_t numer);
 
