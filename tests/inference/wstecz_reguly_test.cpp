@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "inference/ocena_hipotezy.h"
+#include "inference/wstecz_reguly.h"
 #include "inference_run.h"
 #include "kb/dopytywalne_regul.h"
 #include "kb/listy.h"
@@ -43,6 +44,8 @@ protected:
     std::vector<std::pair<std::string, double>> znane;
     // Run before the evaluation, after the seeding.
     std::function<void(kb::Context&)> przed = [](kb::Context&) {};
+    // The rule alternatives alone, without the rest of the evaluation around them.
+    bool tylko_reguly = false;
 
     // Evaluates the names in turn as a hypothesis test leaves the run before its evaluation: the
     // seed of "bez warunku", the rule-number lists, the askables, the hypothesis (the first
@@ -62,7 +65,8 @@ protected:
                 ctx.db.stan.lista_warunkow_dopytywalnych.add_last(*d);
             ctx.db.stan_ladowania.hipoteza.add_last(nazwy.front());
             przed(ctx);
-            for (const std::string& n : nazwy) wyniki.push_back(ocena_hipotezy_cd(ctx, n));
+            for (const std::string& n : nazwy)
+                wyniki.push_back(tylko_reguly ? alternatywy_regul(ctx, n) : ocena_hipotezy_cd(ctx, n));
         });
     }
     std::optional<double> ocen1(const std::string& nazwa, const std::string& kroki)
@@ -189,29 +193,26 @@ TEST_F(WsteczReguly, ARuleWithoutConditionsLeavesItsCumulativeConclusionUnsettle
     EXPECT_EQ(wklady("H"), (std::vector<std::string>{"2:0.5"}));
 }
 
-TEST_F(WsteczReguly, AStopRecordedWhileTheRulesOfKoniecAreAppliedEndsTheWorkOnThem)
+TEST_F(WsteczReguly, TheRulesOfKoniecCountOnceAndAStopAmongThemEndsTheWorkOnTheRest)
 {
-    // Rule 1 records the stop; rule 2's premise is never evaluated, so b is not asked for.
-    reguly = "reguła(1,\"koniec\",[\"a\"],1,\"1.0\")\nreguła(2,\"koniec\",[\"b\"],1,\"1.0\")\n";
+    tylko_reguly = true;
     znane = {{"a", 0.5}};
-    const std::string t = ocen({"koniec"}, kStop);
-    EXPECT_EQ(wyniki.front(), 0.0);
+    // A negative contribution is no stop: the rules of "koniec" are worked on to their end, each
+    // once however often "koniec" is asked for, and H is evaluated as before.
+    reguly = "reguła(1,\"koniec\",[\"a\"],1,\"-1.0\")\nreguła(2,\"koniec\",[\"a\"],1,\"-0.2\")\n" + regula(3, "H", "a", "1.0");
+    ocen({"koniec", "koniec", "H"}, kPomocnicza + kKrok);
+    EXPECT_EQ(wklady("koniec"), (std::vector<std::string>{"2:-0.1", "1:-0.5"}));
+    EXPECT_EQ(wyniki, (std::vector<std::optional<double>>{std::nullopt, std::nullopt, 0.5}));
+    // Rule 1 records the stop; rule 2's premise is not evaluated, so b is never asked for.
+    reguly = "reguła(1,\"koniec\",[\"a\"],1,\"1.0\")\nreguła(2,\"koniec\",[\"b\"],1,\"1.0\")\n";
+    const std::string t = ocen({"koniec"}, "");
     EXPECT_EQ(wklady("koniec"), (std::vector<std::string>{"1:0.5"}));
     EXPECT_FALSE(zawiera(t, "10003")) << t;
 }
 
-TEST_F(WsteczReguly, ANegativeRuleOfKoniecDoesNotStopAndEachCountsOnce)
-{
-    reguly = "reguła(1,\"koniec\",[\"a\"],1,\"-1.0\")\nreguła(2,\"H\",[\"a\"],0,\"1.0\")\n";
-    znane = {{"a", 0.5}};
-    // A stop record of any CF ends an evaluation that nothing else answers, with the message.
-    ocen({"koniec", "koniec", "H"}, kStop + kStop + kKrok);
-    EXPECT_EQ(wklady("koniec"), (std::vector<std::string>{"1:-0.5"}));
-    EXPECT_EQ(wyniki, (std::vector<std::optional<double>>{0.0, 0.0, 0.5}));
-}
-
 TEST_F(WsteczReguly, AfterAStopOnlyTheNegatedNameOfASettledConclusionGetsItsResultant)
 {
+    tylko_reguly = true;
     reguly = regula(1, "X", "a", "1");
     przed = [](kb::Context& ctx) {
         ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych.remove_all();
@@ -219,8 +220,8 @@ TEST_F(WsteczReguly, AfterAStopOnlyTheNegatedNameOfASettledConclusionGetsItsResu
         kb::dodaj_prbd_na_poczatku(ctx, 1, "nX", 0.3);
         kb::dodaj_prbd(ctx, 9, "koniec", 1.0);
     };
-    ocen({"nX", "X"}, kKrok + kStop);
-    EXPECT_EQ(wyniki, (std::vector<std::optional<double>>{0.3, 0.0}));
+    ocen({"nX", "X"}, kKrok);
+    EXPECT_EQ(wyniki, (std::vector<std::optional<double>>{0.3, std::nullopt}));
     EXPECT_EQ(cf("X"), -0.3);
 }
 
