@@ -4,6 +4,7 @@
 // number wrong.
 #include <gtest/gtest.h>
 
+#include "explain/ramka.h"
 #include "inference/ocena_hipotezy.h"
 #include "inference/wstecz_reguly.h"
 #include "inference_run.h"
@@ -304,6 +305,22 @@ TEST_F(WsteczReguly, TheNegationOfADisjunctiveConclusionRecordsForBothNamesAndAp
     EXPECT_LT(r3, r1);
     EXPECT_NE(r1, std::string::npos);
     EXPECT_TRUE(zawiera(t, "nX(0.4)")) << t;
+}
+
+TEST_F(WsteczReguly, TheResultantOfANegatedDisjunctiveConclusionShowsOnlyItsOwnLines)
+{
+    // Lines and a heading left pending by an earlier writer are not shown under the resultant.
+    reguly = "reguła_dysjunktywna(\"X\")\n" + regula(1, "X", "a", "0.5");
+    znane = {{"a", 0.8}};
+    przed = [](kb::Context& ctx) {
+        explain::dodaj_naglowek(ctx, "Stary nagłówek");
+        explain::dodaj_linie_sladu(ctx, "stara linia");
+    };
+    const std::string t = ocen({"nX"}, kGlowna + kKrok);
+    EXPECT_EQ(wyniki.front(), -0.4);
+    EXPECT_FALSE(zawiera(t, "stara linia")) << t;
+    EXPECT_FALSE(zawiera(t, "Stary nagłówek")) << t;
+    EXPECT_TRUE(zawiera(t, "Wypadkowe CF wniosku reguł dysjunktywnych ")) << t;
 }
 
 }  // namespace
