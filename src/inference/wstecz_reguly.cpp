@@ -124,10 +124,11 @@ void reguly_dysjunktywne(kb::Context& ctx, const std::string& nazwa, const std::
         const double czastkowy = zaokraglenie(cf->reguly * cf->warunkow);
         kb::dodaj_prbd_na_poczatku(ctx, r.numer, wniosek, czastkowy);
         kb::dodaj_prbd_na_poczatku(ctx, numer_negacji(r.numer), kb::negacja(wniosek), 0.0 - czastkowy);
-        const bool zanegowana = nazwa != wniosek;
-        const double wklad = zanegowana ? 0.0 - czastkowy : czastkowy;
-        kb::dodaj_dysjunkt(ctx, {nazwa, zanegowana ? 0.0 - cf->warunkow : cf->warunkow, wklad});
-        pokaz_zastosowanie(ctx, r, nazwa, wklad);
+        // Recorded for both names, as the contributions are: whichever name finishes the list
+        // sees every fired rule's premise.
+        kb::dodaj_dysjunkt(ctx, {wniosek, cf->warunkow, czastkowy});
+        kb::dodaj_dysjunkt(ctx, {kb::negacja(wniosek), 0.0 - cf->warunkow, 0.0 - czastkowy});
+        pokaz_zastosowanie(ctx, r, nazwa, nazwa == wniosek ? czastkowy : 0.0 - czastkowy);
     }
     for (const Pominieta& p : pominiete) {
         if (!zrob_koniec(ctx)) return;

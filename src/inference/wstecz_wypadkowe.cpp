@@ -91,6 +91,31 @@ std::optional<double> wklad_dysjunktywny(const kb::Context& ctx, const std::stri
     return p.negacja ? minimum(wklady) : maksimum(wklady);
 }
 
+// The contributions of a cumulative conclusion's rules to the name, newest first. A name and its
+// negation share their conclusion's list, so when the evaluation of one broke off after some of
+// the rules and the other's applied the rest, the contributions of both count, the other's
+// negated: no rule's contribution is lost.
+std::vector<double> wklady_kumulatywne(const kb::Context& ctx, const std::string& nazwa)
+{
+    const std::string negacja = kb::negacja(nazwa);
+    if (kb::cf_czastkowe(ctx, negacja).empty()) return kb::cf_czastkowe(ctx, nazwa);
+    std::vector<double> wklady;
+    ctx.db.stan_ladowania.prbd.each([&](const kb::Prbd& p) {
+        if (p.wniosek == nazwa) wklady.push_back(p.cf);
+        if (p.wniosek == negacja) wklady.push_back(0.0 - p.cf);
+    });
+    return wklady;
+}
+
+// P and N: the folds of the positive contributions and of the others, 0.0 for none.
+double suma(const std::vector<double>& wklady, bool dodatnie)
+{
+    std::vector<double> wybrane;
+    for (double x : wklady)
+        if ((x > 0.0) == dodatnie) wybrane.push_back(x);
+    return sumuj(wybrane).value_or(0.0);
+}
+
 }  // namespace
 
 // Alternatives 10 and 11 (guarded), 12 and 13 (a negated name, not guarded).
@@ -102,8 +127,9 @@ std::optional<double> wypadkowa_kumulatywna_wstecz(kb::Context& ctx, const std::
     const std::optional<facts::IList> numery = lista_regul_kumulatywnych(ctx, wniosek);
     if (!numery || !numery->empty() || dysjunktywny(ctx, wniosek)) return std::nullopt;
     if (kb::ma_wypadkowa(ctx, nazwa)) return std::nullopt;
-    const double dodatnie = dodatnie_cf(ctx, nazwa);
-    const double ujemne = ujemne_cf(ctx, nazwa);
+    const std::vector<double> wklady = wklady_kumulatywne(ctx, nazwa);
+    const double dodatnie = suma(wklady, true);
+    const double ujemne = suma(wklady, false);
     const bool pelny_konflikt = dodatnie * ujemne == -1.0;
     const double cf = wypadkowa_kumulatywna(dodatnie, ujemne);
     kumulatywna(ctx, nazwa, cf, pelny_konflikt);

@@ -169,6 +169,21 @@ TEST_F(WsteczReguly, ARuleAppliedBeforeItsConclusionFailedIsNotCountedAgainOnThe
     EXPECT_EQ(wklady("H"), (std::vector<std::string>{"2:0.5", "1:0.5"}));
 }
 
+TEST_F(WsteczReguly, TheNegationFinishingTheRulesOfABrokenOffEvaluationCountsThemAll)
+{
+    // H's evaluation applies rule 1 and breaks off at c; nH's applies rule 2 and empties the
+    // shared list: rule 1's 0.5 counts for nH as -0.5 beside rule 2's -0.4.
+    reguly = regula(1, "H", "a", "0.5") + regula(2, "H", "c", "1") + regula(3, "c", "bez warunku", "1");
+    znane = {{"a", 1.0}};
+    przed = [](kb::Context& ctx) {
+        ASSERT_FALSE(ocena_hipotezy_cd(ctx, "H").has_value());
+        kb::dodaj_wypadkowa(ctx, "c", 0.4);
+    };
+    ocen({"nH"}, kPomocnicza + kGlowna + kKrok);
+    EXPECT_EQ(wyniki.front(), -0.7);
+    EXPECT_EQ(cf("H"), 0.7);
+}
+
 TEST_F(WsteczReguly, ARuleWhosePremiseRunsIntoACycleKeepsItsNumberAndCountsOnce)
 {
     // a needs b (rule 1), b needs a (rule 2): both rules are left, their numbers stay, and rule
@@ -296,7 +311,9 @@ TEST_F(WsteczReguly, TheNegationOfADisjunctiveConclusionRecordsForBothNamesAndAp
     EXPECT_EQ(d[0].cf, 0.4);
     EXPECT_EQ(d[1].cf_warunkow, 0.2);
     EXPECT_EQ(d[1].cf, 0.1);
-    EXPECT_TRUE(kb::dysjunkty(ctx(), "X").empty());
+    ASSERT_EQ(kb::dysjunkty(ctx(), "X").size(), 2u);
+    EXPECT_EQ(kb::dysjunkty(ctx(), "X")[1].cf_warunkow, -0.2);
+    EXPECT_EQ(kb::dysjunkty(ctx(), "X")[1].cf, -0.1);
     // Rules 2 and 3 are explained for nX, then rule 1 is said to be passed over.
     const std::size_t r2 = t.find("Stosuję regułę 2 o postaci");
     const std::size_t r3 = t.find("Stosuję regułę 3 o postaci");
@@ -305,6 +322,23 @@ TEST_F(WsteczReguly, TheNegationOfADisjunctiveConclusionRecordsForBothNamesAndAp
     EXPECT_LT(r3, r1);
     EXPECT_NE(r1, std::string::npos);
     EXPECT_TRUE(zawiera(t, "nX(0.4)")) << t;
+}
+
+TEST_F(WsteczReguly, TheNegationFinishingADisjunctiveListSeesThePremisesOfEveryFiredRule)
+{
+    // X's evaluation fires rule 1 (premise 0.8, -0.4) and breaks off at c; nX's fires rule 2
+    // (premise -0.5, -0.1). The signs are mixed, so nX takes rule 1's 0.4, as a whole
+    // evaluation of either name would; rule 2's 0.1 alone were rule 1's premise forgotten.
+    reguly = "reguła_dysjunktywna(\"X\")\n" + regula(1, "X", "a", "-0.5") + regula(2, "X", "c", "0.2") +
+             regula(3, "c", "bez warunku", "1");
+    znane = {{"a", 0.8}};
+    przed = [](kb::Context& ctx) {
+        ASSERT_FALSE(ocena_hipotezy_cd(ctx, "X").has_value());
+        kb::dodaj_wypadkowa(ctx, "c", -0.5);
+    };
+    ocen({"nX"}, kPomocnicza + kGlowna + kKrok);
+    EXPECT_EQ(wyniki.front(), 0.4);
+    EXPECT_EQ(cf("X"), -0.4);
 }
 
 TEST_F(WsteczReguly, TheResultantOfANegatedDisjunctiveConclusionShowsOnlyItsOwnLines)
