@@ -2,14 +2,19 @@
 // one of its own arguments (directly, or through a chain of models feeding each other), and a
 // relational model concluding its own condition. They record findings and flags only; telling
 // the user is the load's entry (testy_ladowania_modeli.cpp) and the report's.
+#include <algorithm>
+#include <cstdint>
 #include <set>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
 #include "kb/widoki_modeli.h"
 #include "kb/zmienne_modeli.h"
+#include "platform/name_table.h"
 
 namespace diagnostics {
 namespace {
@@ -44,16 +49,126 @@ void zbierz_argumenty(Context& ctx)
     });
 }
 
+// The names the arithmetic models mention, numbered, with the models producing each name in
+// file order, and the strongly connected components of the graph "a name leads to the
+// arguments of its producers". A chain back to a start model's result can only pass through
+// names of that result's component: a name outside it cannot lead back to the result. So a
+// model whose arguments all lie outside its result's component has no chain, and the search
+// never needs to descend outside the component; on a large base without cycles that leaves
+// almost nothing to search.
+class GrafNazw {
+public:
+    explicit GrafNazw(const std::vector<ArgumentyModelu>& modele) : numery_(modele.size() * 2)
+    {
+        for (const ArgumentyModelu& m : modele) {
+            nadaj_numer(m.wynik);
+            for (const string& a : m.argumenty) nadaj_numer(a);
+        }
+        producenci_.resize(nazwy_ + 1);
+        for (const ArgumentyModelu& m : modele) ++producenci_[numer(m.wynik) + 1];
+        for (std::size_t i = 1; i < producenci_.size(); ++i) producenci_[i] += producenci_[i - 1];
+        kolejni_.resize(modele.size());
+        std::vector<std::uint32_t> wolne(producenci_.begin(), producenci_.end() - 1);
+        for (std::uint32_t i = 0; i < modele.size(); ++i) kolejni_[wolne[numer(modele[i].wynik)]++] = i;
+        skladowe(modele);
+    }
+
+    // The models producing the name, in file order.
+    std::span<const std::uint32_t> producenci(std::uint32_t nazwa) const
+    {
+        return {kolejni_.data() + producenci_[nazwa], kolejni_.data() + producenci_[nazwa + 1]};
+    }
+    std::uint32_t numer(std::string_view nazwa) const { return *numery_.find(nazwa); }
+    std::uint32_t skladowa(std::uint32_t nazwa) const { return skladowa_[nazwa]; }
+
+private:
+    std::uint32_t nadaj_numer(std::string_view nazwa)
+    {
+        const auto [n, nowa] = numery_.try_emplace(nazwa);
+        if (nowa) *n = nazwy_++;
+        return *n;
+    }
+
+    // Tarjan's algorithm, with an explicit stack so that a long chain of models cannot
+    // overflow the call stack.
+    void skladowe(const std::vector<ArgumentyModelu>& modele)
+    {
+        constexpr std::uint32_t kBrak = UINT32_MAX;
+        std::vector<std::uint32_t> indeks(nazwy_, kBrak), niski(nazwy_), stos;
+        std::vector<char> na_stosie(nazwy_, 0);
+        skladowa_.assign(nazwy_, kBrak);
+        struct Ramka {
+            std::uint32_t nazwa, producent, argument;
+        };
+        std::vector<Ramka> wywolania;
+        std::uint32_t licznik = 0, skladowych = 0;
+        auto wejdz = [&](std::uint32_t v) {
+            indeks[v] = niski[v] = licznik++;
+            stos.push_back(v);
+            na_stosie[v] = 1;
+            wywolania.push_back({v, producenci_[v], 0});
+        };
+        for (std::uint32_t korzen = 0; korzen < nazwy_; ++korzen) {
+            if (indeks[korzen] != kBrak) continue;
+            wejdz(korzen);
+            while (!wywolania.empty()) {
+                Ramka& r = wywolania.back();
+                if (r.producent < producenci_[r.nazwa + 1]) {
+                    const facts::SList& argumenty = modele[kolejni_[r.producent]].argumenty;
+                    if (r.argument == argumenty.size()) {
+                        ++r.producent;
+                        r.argument = 0;
+                        continue;
+                    }
+                    const std::uint32_t w = numer(std::string_view(argumenty[r.argument++]));
+                    if (indeks[w] == kBrak)
+                        wejdz(w);
+                    else if (na_stosie[w])
+                        niski[r.nazwa] = std::min(niski[r.nazwa], indeks[w]);
+                    continue;
+                }
+                const std::uint32_t v = r.nazwa;
+                wywolania.pop_back();
+                if (!wywolania.empty()) niski[wywolania.back().nazwa] = std::min(niski[wywolania.back().nazwa], niski[v]);
+                if (niski[v] != indeks[v]) continue;
+                std::uint32_t w;
+                do {
+                    w = stos.back();
+                    stos.pop_back();
+                    na_stosie[w] = 0;
+                    skladowa_[w] = skladowych;
+                } while (w != v);
+                ++skladowych;
+            }
+        }
+    }
+
+    platform::NameMap<std::uint32_t> numery_;
+    std::uint32_t nazwy_ = 0;
+    std::vector<std::uint32_t> producenci_;  // per name, where its producers begin in kolejni_
+    std::vector<std::uint32_t> kolejni_;     // model positions grouped by the name they produce
+    std::vector<std::uint32_t> skladowa_;
+};
+
 // The chain search from one start model: a depth-first walk from its arguments through the
 // models producing them, looking for a producer that reads the start model's result. Every
 // producer is tried, so a cycle behind any argument is found; a name is descended through at
-// most once, so the walk ends on any model base.
+// most once, so the walk ends on any model base. Names outside the result's component are
+// passed over: nothing behind them leads back (see GrafNazw).
 class Lancuch {
 public:
-    Lancuch(const std::vector<ArgumentyModelu>& modele, const ArgumentyModelu& start)
-        : modele_(modele), start_(start)
+    Lancuch(const std::vector<ArgumentyModelu>& modele, const GrafNazw& graf, const ArgumentyModelu& start)
+        : modele_(modele), graf_(graf), start_(start), skladowa_(graf.skladowa(graf.numer(start.wynik)))
     {
         odwiedzone_.insert(start.wynik);
+    }
+
+    // Whether a chain can exist at all: an argument in the result's component.
+    bool mozliwy() const
+    {
+        for (const string& a : start_.argumenty)
+            if (graf_.skladowa(graf_.numer(a)) == skladowa_) return true;
+        return false;
     }
 
     // The chain, newest first, ending with the start model; empty when there is none.
@@ -61,23 +176,25 @@ public:
 
 private:
     bool czyta_start(const ArgumentyModelu& p) const { return kb::element(start_.wynik, p.argumenty); }
-    bool producent(const ArgumentyModelu& p, const string& h) const
-    {
-        return p.wynik == h && p.numer != start_.numer;
-    }
 
     bool szukaj(const facts::SList& lista, const facts::IList& lancuch)
     {
         for (const string& h : lista) {
+            const std::uint32_t nazwa = graf_.numer(h);
+            if (graf_.skladowa(nazwa) != skladowa_) continue;
             if (!kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h).second)
-                for (const ArgumentyModelu& p : modele_)
-                    if (producent(p, h) && !czyta_start(p) && szukaj(p.argumenty, z_przodu(p.numer, lancuch)))
+                for (const std::uint32_t i : graf_.producenci(nazwa)) {
+                    const ArgumentyModelu& p = modele_[i];
+                    if (p.numer != start_.numer && !czyta_start(p) && szukaj(p.argumenty, z_przodu(p.numer, lancuch)))
                         return true;
-            for (const ArgumentyModelu& p : modele_)
-                if (producent(p, h) && czyta_start(p)) {
+                }
+            for (const std::uint32_t i : graf_.producenci(nazwa)) {
+                const ArgumentyModelu& p = modele_[i];
+                if (p.numer != start_.numer && czyta_start(p)) {
                     znaleziony_ = z_przodu(p.numer, lancuch);
                     return true;
                 }
+            }
         }
         return false;
     }
@@ -90,7 +207,9 @@ private:
     }
 
     const std::vector<ArgumentyModelu>& modele_;
+    const GrafNazw& graf_;
     const ArgumentyModelu& start_;
+    std::uint32_t skladowa_;
     std::set<string> odwiedzone_;
     facts::IList znaleziony_;
 };
@@ -106,11 +225,13 @@ void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyMode
 }
 
 void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const std::vector<ArgumentyModelu>& modele,
-                                               const ArgumentyModelu& m)
+                                               const GrafNazw& graf, const ArgumentyModelu& m)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
+    Lancuch szukanie(modele, graf, m);
+    if (!szukanie.mozliwy()) return;
     if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik})) return;
-    const facts::IList lancuch = Lancuch(modele, m).szukaj();
+    const facts::IList lancuch = szukanie.szukaj();
     if (lancuch.empty()) return;
     w.model_arytmetyczny_sprzeczny_gleboko.add_last({m.numer, lancuch, m.wynik});
     flaga(w.model_sprzeczny_gleboko);
@@ -122,9 +243,10 @@ void badaj_sprzecznosc_modeli_arytmetycznych(Context& ctx)
 {
     zbierz_argumenty(ctx);
     const std::vector<ArgumentyModelu> modele = ctx.db.stan.lista_argumentow_modelu_arytmetycznego.all();
+    const GrafNazw graf(modele);
     for (const ArgumentyModelu& m : modele) {
         badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, m);
-        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, m);
+        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, m);
     }
 }
 
