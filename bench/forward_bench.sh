@@ -8,11 +8,13 @@
 # Usage: bash bench/forward_bench.sh [BUILD_DIR [WORK_DIR]]
 #   BUILD_DIR  a Release build with -DVELK_BENCH=ON (default build/rel)
 #   SIZES="10000 100000"  the chain lengths
+#   CLIPS=clips           the CLIPS program to time beside ours; CLIPS= skips it
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/rel}
 work=${2:-}
 sizes=${SIZES:-"10000 100000"}
+clips=${CLIPS-clips}
 
 runner=$build/tests/scenario_runner
 measure=$build/bench/measure
@@ -71,8 +73,8 @@ for n in $sizes; do
     read -r wall _ _ peak status < <("$measure" "$work/.result" "$runner" "$work/$mark.scn" "$work" >/dev/null 2>&1; cat "$work/.result")
     [ "$status" = 0 ] || { echo "forward_bench: the run of $mark failed" >&2; exit 1; }
     clips_s=-
-    if command -v clips >/dev/null; then
-      read -r clips_s _ < <("$measure" "$work/.result" clips -f2 "$work/$mark.clp" >/dev/null 2>&1; cat "$work/.result")
+    if [ -n "$clips" ] && command -v "$clips" >/dev/null; then
+      read -r clips_s _ < <("$measure" "$work/.result" "$clips" -f2 "$work/$mark.clp" >/dev/null 2>&1; cat "$work/.result")
     fi
     printf '%-22s %10s %10s %10s\n' "$mark" "$wall" "$((peak / 1024))" "$clips_s"
   done

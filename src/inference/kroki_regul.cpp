@@ -123,7 +123,7 @@ Krok regula_kumulatywna(kb::Context& ctx, PrzebiegWPrzod& p)
         aktualizacja_prbd(ctx, p, r.numer, r.wniosek, czastkowy);
         if (!p.redukuj(false, r.numer, r.wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r.numer, r.wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, r.wniosek, r.warunki, czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
@@ -150,7 +150,7 @@ Krok regula_dysjunktywna(kb::Context& ctx, PrzebiegWPrzod& p)
         kb::dodaj_dysjunkt(ctx, {r.wniosek, *warunki, czastkowy});
         if (!p.redukuj(true, r.numer, r.wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r.numer, r.wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, r.wniosek, r.warunki, czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
@@ -170,7 +170,7 @@ Krok pominiecie_dysjunktywnej(kb::Context& ctx, PrzebiegWPrzod& p)
         if (!cf_reguly || !oba_cf_ujemne(*warunki, *cf_reguly)) continue;
         if (!p.redukuj(true, r.numer, r.wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula_dysjunktywna_pomijana(ctx, r.numer, *warunki)) continue;
+        if (!wyjasnienie_regula_dysjunktywna_pomijana(ctx, r, *warunki)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
