@@ -64,7 +64,7 @@ std::optional<Cf> cf_reguly(kb::Context& ctx, const kb::Regula& r)
 void pokaz_zastosowanie(kb::Context& ctx, const kb::Regula& r, const std::string& nazwa, double wklad)
 {
     przedstawienie_faktow(ctx);
-    if (komunikat(ctx, nazwa)) wyjasnienie_regula(ctx, r.numer, nazwa, r.warunki, wklad);
+    if (komunikat(ctx, nazwa)) wyjasnienie_regula(ctx, r, nazwa, r.warunki, wklad);
 }
 
 // A conclusion without a list ("koniec") still has each of its rules counted once: a rule whose
@@ -106,7 +106,7 @@ void reguly_dysjunktywne(kb::Context& ctx, const std::string& nazwa, const std::
 {
     if (!zrob_koniec(ctx) || !dysjunktywny(ctx, wniosek)) return;
     struct Pominieta {
-        std::int32_t numer;
+        kb::Regula regula;
         double cf_warunkow;
     };
     std::vector<Pominieta> pominiete;
@@ -117,7 +117,7 @@ void reguly_dysjunktywne(kb::Context& ctx, const std::string& nazwa, const std::
         if (!zrob_koniec(ctx)) return;
         if (!cf) continue;
         if (oba_cf_ujemne(cf->warunkow, cf->reguly)) {
-            pominiete.push_back({r.numer, cf->warunkow});
+            pominiete.push_back({r, cf->warunkow});
             continue;
         }
         if (!redukuj_liste_regul_dysjunktywnych(ctx, r.numer, wniosek)) continue;
@@ -132,9 +132,9 @@ void reguly_dysjunktywne(kb::Context& ctx, const std::string& nazwa, const std::
     }
     for (const Pominieta& p : pominiete) {
         if (!zrob_koniec(ctx)) return;
-        if (!redukuj_liste_regul_dysjunktywnych(ctx, p.numer, wniosek)) continue;
+        if (!redukuj_liste_regul_dysjunktywnych(ctx, p.regula.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
-        wyjasnienie_regula_dysjunktywna_pomijana(ctx, p.numer, p.cf_warunkow);
+        wyjasnienie_regula_dysjunktywna_pomijana(ctx, p.regula, p.cf_warunkow);
     }
 }
 
