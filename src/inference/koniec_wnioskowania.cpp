@@ -6,6 +6,7 @@
 #include "explain/listy_wartosci.h"
 #include "explain/ramka.h"
 #include "inference/kroki_w_przod.h"
+#include "inference/listowanie_koncowe.h"
 #include "inference/podsumowanie.h"
 #include "inference/przedstawienie_faktow.h"
 #include "inference/stan_przebiegu.h"
@@ -30,11 +31,7 @@ void zamkniecie(kb::Context& ctx, const std::string& wyroznik)
     kb::pisz_tuto(ctx, kBrakMozliwosci);
     kb::piszcr(ctx);
     kb::piszcr(ctx);
-    ctx.db.stan.szczegolowosc.set("duża");
-    przedstawienie_faktow(ctx);
-    kb::piszcr(ctx);
-    explain::przedstawienie_zmiennych(ctx);
-    kb::piszcr(ctx);
+    listowanie_koncowe(ctx);
     kb::pisz_tuto(ctx, kToJuzWszystko + wyroznik + ",");
     kb::piszcr(ctx);
     ctx.ui.note("Uwaga!", kToJuzWszystko + text::to_upper(wyroznik) + ",\n" + kZFaktow + "\n\n" + kKoniecEksperta);
@@ -49,6 +46,15 @@ void zamkniecie(kb::Context& ctx, const std::string& wyroznik)
 Krok raport_na_koniec(kb::Context& ctx) { return kb::raport(ctx) ? Krok::koniec_udany : Krok::koniec_nieudany; }
 
 }  // namespace
+
+void listowanie_koncowe(kb::Context& ctx)
+{
+    ctx.db.stan.szczegolowosc.set("duża");
+    przedstawienie_faktow(ctx);
+    kb::piszcr(ctx);
+    explain::przedstawienie_zmiennych(ctx);
+    kb::piszcr(ctx);
+}
 
 void udziel_rady(kb::Context& ctx)
 {

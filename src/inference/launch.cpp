@@ -38,7 +38,7 @@ std::optional<std::string> przeszkoda(kb::Context& ctx)
     if (load::rozne_numery(ctx)) return "W załadowanej bazie wiedzy powtarzają się numery.";
     if (!diagnostics::testuj_wyniki_wszystkich_modeli_bez_ograniczen(ctx)) return "";
     if (jest_blad_wykluczajacych(ctx))
-        return "Dwa fakty jednego ograniczenia dokładnego mają CF = 1.\nPopraw bazę reguł i załaduj ją ponownie.";
+        return kBladWykluczajacych;
     if (ctx.db.stan.nazwa_re.empty()) return "";
     if (oznaczone(d.sprzecznosc_1z)) return "Baza reguł jest sprzeczna zewnętrznie.";
     if (oznaczone(d.model_aryt_sprzeczny) || oznaczone(d.model_sprzeczny_gleboko) || oznaczone(d.model_rela_sprzeczny))

@@ -7,6 +7,7 @@
 
 #include "inference/etykiety.h"
 #include "kb/bazy_mediow.h"
+#include "kb/listy.h"
 #include "kb/wyroznik.h"
 #include "platform/toolkit.h"
 #include "windows/grafika.h"
@@ -15,11 +16,18 @@ namespace inference {
 
 namespace {
 
-// The media names offered for the conclusion, in order: the rules concluding it (rule order,
-// only those with display flag 1 when `tylko_objasniane`), each with its entries in file order;
-// then the first relational model computing it.
+// The media names offered for the conclusion, in order: those of its rules, then those of the
+// first relational model computing it.
 facts::SList kandydaci(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy,
                        bool tylko_objasniane)
+{
+    return kb::dolaczenie(wpisy_regul(ctx, wniosek, wpisy, tylko_objasniane), wpisy_modelu(ctx, wniosek, wpisy));
+}
+
+}  // namespace
+
+facts::SList wpisy_regul(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy,
+                         bool tylko_objasniane)
 {
     facts::SList out;
     if (wpisy.empty()) return out;  // nothing attached to anything: no rule need be looked at
@@ -27,9 +35,15 @@ facts::SList kandydaci(const kb::Context& ctx, const std::string& wniosek, const
         if (r.wniosek != wniosek || (tylko_objasniane && r.wyswietlanie != 1)) return;
         for (const std::string& n : kb::nazwy_dla_numeru(wpisy, r.numer)) out.push_back(n);
     });
-    if (const std::optional<std::int32_t> model = jest_model_relacyjny(ctx, wniosek))
-        for (const std::string& n : kb::nazwy_dla_numeru(wpisy, *model)) out.push_back(n);
     return out;
+}
+
+facts::SList wpisy_modelu(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy)
+{
+    if (wpisy.empty()) return {};
+    if (const std::optional<std::int32_t> model = jest_model_relacyjny(ctx, wniosek))
+        return kb::nazwy_dla_numeru(wpisy, *model);
+    return {};
 }
 
 bool chce(kb::Context& ctx, const char* pytanie)
@@ -37,8 +51,6 @@ bool chce(kb::Context& ctx, const char* pytanie)
     return ctx.ui.message_box("Wybierz:", pytanie, platform::MessageIcon::Question, platform::MessageButtons::YesNo) ==
            platform::kAnswerYes;
 }
-
-}  // namespace
 
 void wyswietl_grafike(kb::Context& ctx, const std::string& wniosek, double cf)
 {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "kb/context.h"
+#include "platform/facts.h"
 
 namespace inference {
 
@@ -14,6 +15,15 @@ namespace inference {
 void wyswietl_grafike(kb::Context& ctx, const std::string& wniosek, double cf);
 // Sounds of every rule whatever its flag.
 void przesluchaj_melodie(kb::Context& ctx, const std::string& wniosek, double cf);
+// The media names of the rules concluding the name (only those with display flag 1 when
+// `tylko_objasniane`), rule order, each rule's entries in file order.
+facts::SList wpisy_regul(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy,
+                         bool tylko_objasniane);
+// The media names of the first relational model concluding the name.
+facts::SList wpisy_modelu(const kb::Context& ctx, const std::string& wniosek, const facts::FactList<kb::Medium>& wpisy);
+// The question "Wybierz:" with Yes and No; true for Yes.
+bool chce(kb::Context& ctx, const char* pytanie);
+
 // Plays the wave file and returns when it has ended; a file that cannot be played is silence.
 void przesluchaj(kb::Context& ctx, const std::string& sciezka);
 

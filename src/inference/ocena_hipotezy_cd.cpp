@@ -1,5 +1,7 @@
 // The goal-driven evaluation of one name: its alternatives in order (a known resultant, a
-// question, its rules, its models, the stop), the first that answers gives the CF.
+// question, its rules, its models, the stop), the first that answers gives the CF. A name met
+// again on its own path is a cycle of the base: it is told and gets no answer there, so no
+// base can make the evaluation recurse without end.
 #include "inference/ocena_hipotezy.h"
 
 #include "inference/stan_przebiegu.h"
@@ -10,13 +12,10 @@
 #include "kb/listy.h"
 #include "kb/pisz.h"
 #include "kb/stan_wnioskowania.h"
-#include "platform/toolkit.h"
 
 namespace inference {
 
 namespace {
-
-constexpr const char* kStop = "Reguła z wnioskiem 'koniec' kończy wnioskowanie.";
 
 bool dopytywalny(const kb::Context& ctx, const std::string& w)
 {
@@ -31,19 +30,17 @@ bool do_zapytania(const kb::Context& ctx, const std::string& nazwa)
     return dopytywalny(ctx, nazwa);
 }
 
-bool jest_rekord_stopu(const kb::Context& ctx)
-{
-    return ctx.db.stan_ladowania.prbd.any([](const kb::Prbd& p) { return p.wniosek == "koniec"; });
-}
-
-// The last alternative: any stop record ends the test, with the message every time it is met.
+// Once a stop rule has ended inference every evaluation unwinds without an answer. The message
+// comes with the first call that meets the stop, which takes the tested hypothesis away; later
+// calls find none and stay silent.
 std::optional<double> stop(kb::Context& ctx)
 {
-    if (!jest_rekord_stopu(ctx)) return std::nullopt;
-    ctx.db.stan_ladowania.hipoteza.remove_all();
-    ctx.ui.write(kStop);
-    ctx.ui.note("Uwaga - koniec!", kStop);
-    return 0.0;
+    auto& hipotezy = ctx.db.stan_ladowania.hipoteza;
+    if (!hipotezy.empty()) {
+        hipotezy.remove_all();
+        komunikat_stopu(ctx);
+    }
+    return std::nullopt;
 }
 
 // Marks the name as under evaluation for as long as this object lives, unwinding included.
@@ -62,28 +59,47 @@ private:
     std::string nazwa_;
 };
 
+// The path of the cycle, from the name's own evaluation back to it: "a -> b -> a".
+std::string droga_cyklu(const kb::Context& ctx, const std::string& nazwa)
+{
+    const facts::SList w_ocenie = ctx.db.stan_ladowania.w_ocenie.all();
+    std::string droga;
+    bool na_drodze = false;
+    for (const std::string& w : w_ocenie) {
+        na_drodze = na_drodze || w == nazwa;
+        if (na_drodze) droga += w + " -> ";
+    }
+    return droga + nazwa;
+}
+
 void zglos_cykl(kb::Context& ctx, const std::string& nazwa)
 {
-    kb::pisz_tuto(ctx, "Wykryto cykl w bazie wiedzy: ocena " + nazwa + " prowadzi z powrotem do " + nazwa +
-                           ", ta droga nie daje odpowiedzi.");
+    const std::string droga = droga_cyklu(ctx, nazwa);
+    kb::pisz_tuto(ctx, "Cykl w bazie wiedzy: " + droga);
     kb::piszcr(ctx);
+    kb::pisz_tuto(ctx, "Ocena " + nazwa + " prowadzi z powrotem do " + nazwa + ": ta droga nie daje odpowiedzi.");
+    kb::piszcr(ctx);
+    auto& cykle = ctx.db.stan_ladowania.cykle_oceny;
+    if (!cykle.contains(droga)) cykle.add_last(droga);
 }
 
 std::optional<double> alternatywy(kb::Context& ctx, const std::string& nazwa)
 {
-    if (zrob_koniec(ctx)) {
-        if (std::optional<double> cf = kb::wypadkowa(ctx, nazwa)) return cf;
-        if (do_zapytania(ctx, nazwa)) return pytaj_0(ctx, nazwa);
-    }
+    if (std::optional<double> cf = kb::wypadkowa(ctx, nazwa)) return cf;
+    if (do_zapytania(ctx, nazwa)) return pytaj_0(ctx, nazwa);
+    // The rules of a name may still answer after a stop met on their way (the resultant of a
+    // negated name is not guarded); the test run sees the stop record all the same.
     if (std::optional<double> cf = alternatywy_regul(ctx, nazwa)) return cf;
-    if (std::optional<double> cf = alternatywy_modeli(ctx, nazwa)) return cf;
-    return stop(ctx);
+    if (zrob_koniec(ctx))
+        if (std::optional<double> cf = alternatywy_modeli(ctx, nazwa)) return cf;
+    return zrob_koniec(ctx) ? std::nullopt : stop(ctx);
 }
 
 }  // namespace
 
 std::optional<double> ocena_hipotezy_cd(kb::Context& ctx, const std::string& nazwa)
 {
+    if (!zrob_koniec(ctx)) return stop(ctx);
     if (ctx.db.stan_ladowania.w_ocenie.contains(nazwa)) {
         zglos_cykl(ctx, nazwa);
         return std::nullopt;

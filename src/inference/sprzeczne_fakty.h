@@ -10,6 +10,10 @@
 
 namespace inference {
 
+// Why inference cannot start while a conflict stands.
+inline constexpr const char* kBladWykluczajacych =
+    "Dwa fakty jednego ograniczenia dokładnego mają CF = 1.\nPopraw bazę reguł i załaduj ją ponownie.";
+
 // True when the given fact of the rule base (name, CF text) may be listed: no conflict found for
 // it and no conflict recorded before. A conflict with another given fact whose CF reads as 1.0
 // too (1 and 1.0 alike) is reported, recorded, and answers false.

@@ -6,6 +6,7 @@
 
 #include "kb/listy.h"
 #include "kb/stan_wnioskowania.h"
+#include "platform/toolkit.h"
 
 namespace inference {
 
@@ -67,6 +68,13 @@ bool zrob_koniec(const kb::Context& ctx)
     for (double cf : kb::cf_czastkowe(ctx, "koniec"))
         if (cf >= 0.0) return false;
     return true;
+}
+
+void komunikat_stopu(kb::Context& ctx)
+{
+    constexpr const char* kStop = "Reguła z wnioskiem 'koniec' kończy wnioskowanie.";
+    ctx.ui.write(kStop);
+    ctx.ui.note("Uwaga - koniec!", kStop);
 }
 
 }  // namespace inference

@@ -1,6 +1,6 @@
 // The services that keep an inference run's state: the rule-number lists of the conclusions
-// (the rules not yet applied), the re-enabling of applied rules, and the stop test of "koniec".
-// Building and clearing the lists belongs to the loads and launches; this file only changes them.
+// (the rules not yet applied), the re-enabling of applied rules, the stop test of "koniec" and
+// the backward stop message. Building and clearing the lists belongs to the loads and launches.
 #pragma once
 
 #include <cstdint>
@@ -29,5 +29,8 @@ void skasuj_zastosowane_reguly(kb::Context& ctx, std::int32_t numer, std::string
 
 // True while no contribution to "koniec" of CF >= 0 is recorded.
 bool zrob_koniec(const kb::Context& ctx);
+
+// The stop's message: written to the auxiliary window only (not the report), and shown.
+void komunikat_stopu(kb::Context& ctx);
 
 }  // namespace inference

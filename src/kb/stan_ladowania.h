@@ -73,6 +73,8 @@ struct StanLadowania {
     // The names whose backward evaluation is under way, innermost last: a name met again on its
     // own path is a cycle of the base, not a question to recurse into.
     FactList<std::string> w_ocenie;
+    // The cycles the evaluation of the tested hypothesis met, each as its path ("a -> b -> a").
+    FactList<std::string> cykle_oceny;
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
@@ -107,6 +109,7 @@ private:
         v("regula_zastosowana", s.regula_zastosowana);
         v("hipoteza", s.hipoteza);
         v("w_ocenie", s.w_ocenie);
+        v("cykle_oceny", s.cykle_oceny);
         v("wniosek", s.wniosek);
         v("etykieta", s.etykieta);
         v("blad_wykluczajacych", s.blad_wykluczajacych);

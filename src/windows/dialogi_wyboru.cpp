@@ -114,6 +114,7 @@ bool dlg_wybierz_liste_faktow_eh(kb::Context& ctx, const Event& e)
 
 bool dlg_poziom_szczegolowosci_eh(kb::Context& ctx, const Event& e) { return radio_eh(ctx, e, 10017); }
 bool dlg_wnioskowanie_wybor_eh(kb::Context& ctx, const Event& e) { return radio_eh(ctx, e, 10018); }
+bool dlg_hipoteza_wybor_eh(kb::Context& ctx, const Event& e) { return radio_eh(ctx, e, 10017); }
 
 bool wybierz_fakt(kb::Context& ctx)
 {
@@ -139,6 +140,11 @@ void poziom_szczegolowosci(kb::Context& ctx)
 void wnioskowanie_wybor(kb::Context& ctx)
 {
     sprawdz_odpowiedz_dialogu(dlg_wnioskowanie_wybor_Create(ctx, ctx.ui.main_window(), dlg_wnioskowanie_wybor_eh));
+}
+
+void hipoteza_wybor(kb::Context& ctx)
+{
+    sprawdz_odpowiedz_dialogu(dlg_hipoteza_wybor_Create(ctx, ctx.ui.main_window(), dlg_hipoteza_wybor_eh));
 }
 
 }  // namespace windows

@@ -1,6 +1,7 @@
 // The choice dialogs of inference: 10029 "Wybierz fakt" (one entry) and 10028 "Wybierz listę
-// faktów" (several), whose prompt and entries come from the dialog data channel, and the two
-// radio dialogs of the launch, 10031 "Poziom szczegółowości" and 10032 "Menu wyboru faktów".
+// faktów" (several), whose prompt and entries come from the dialog data channel, and the
+// radio dialogs of the launch, 10031 "Poziom szczegółowości", 10032 "Menu wyboru faktów" and 10016
+// "Hipoteza wybór".
 // Every answer goes back through the channel (`dane_int`, `dane_lista_int`); nothing is written.
 #pragma once
 
@@ -23,6 +24,9 @@ bool dlg_wybierz_liste_faktow_eh(kb::Context& ctx, const platform::Event& event)
 bool dlg_poziom_szczegolowosci_eh(kb::Context& ctx, const platform::Event& event);
 // 10032: `dane_int` 1 ("Menu wyboru faktów") or 2 ("Interfejs zadający pytania", chosen at first).
 bool dlg_wnioskowanie_wybor_eh(kb::Context& ctx, const platform::Event& event);
+// 10016: `dane_int` 1 ("Hipoteza w sensie wąskim", chosen at first) or 2 ("Hipoteza w sensie
+// szerokim"); however it is closed, the kind clicked last stays.
+bool dlg_hipoteza_wybor_eh(kb::Context& ctx, const platform::Event& event);
 
 // Open the dialogs over the main window with their handlers and wait. The list dialogs need a
 // `tytul` (their window title): false, with nothing opened, without one.
@@ -30,5 +34,6 @@ bool wybierz_fakt(kb::Context& ctx);
 bool wybierz_liste_faktow(kb::Context& ctx);
 void poziom_szczegolowosci(kb::Context& ctx);
 void wnioskowanie_wybor(kb::Context& ctx);
+void hipoteza_wybor(kb::Context& ctx);
 
 }  // namespace windows
