@@ -1062,6 +1062,13 @@ INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
                          ::testing::Values("przeglad_regul", "przeglad_modeli", "przeglad_modeli_bez_bazy",
                                            "przeglad_ograniczen", "media_przeglad", "media_braki"));
 
+// Forward inference from the menu on the Qt windows: the description, detail level, labels and
+// fact-entry dialogs, every step dialog and CF question, the summary file's save dialog; a run
+// stopped by "koniec"; and the whole road on the example base, with its pictures, sounds and
+// advice.
+INSTANTIATE_TEST_SUITE_P(ForwardInference, QtScenarioTest,
+                         ::testing::Values("wnioskowanie_lancuch", "wnioskowanie_koniec", "wnioskowanie_dom"));
+
 // ---- File dialogs --------------------------------------------------------------------------------------
 
 TEST_F(QtSmokeTest, SaveDialogAsksBeforeReplacingAFileAndNoGoesBackToTheDialog)
