@@ -1037,8 +1037,9 @@ TEST_F(QtSmokeTest, HelpViewerShowsTheTopicByItsNumber)
 }
 
 // The whole program on Qt, the user played from the scenarios of the browse windows, the viewer,
-// the media choosers and viewers, the picture window and the help viewer: every step the
-// scenario takes must fit what the Qt windows show.
+// the media choosers and viewers, the picture window and the help viewer, and of hypothesis
+// tests from the menu to their report: every step the scenario takes must fit what the Qt
+// windows show.
 class QtScenarioTest : public QtSmokeTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(QtScenarioTest, PlaysOnTheQtWindows)
@@ -1061,6 +1062,7 @@ TEST_P(QtScenarioTest, PlaysOnTheQtWindows)
 INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
                          ::testing::Values("przeglad_regul", "przeglad_modeli", "przeglad_modeli_bez_bazy",
                                            "przeglad_ograniczen", "media_przeglad", "media_braki"));
+INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest, ::testing::Values("wstecz_hipotezy"));
 
 // Forward inference from the menu on the Qt windows: the description, detail level, labels and
 // fact-entry dialogs, every step dialog and CF question, the summary file's save dialog; a run
