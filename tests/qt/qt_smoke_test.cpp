@@ -1062,7 +1062,6 @@ TEST_P(QtScenarioTest, PlaysOnTheQtWindows)
 INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
                          ::testing::Values("przeglad_regul", "przeglad_modeli", "przeglad_modeli_bez_bazy",
                                            "przeglad_ograniczen", "media_przeglad", "media_braki"));
-INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest, ::testing::Values("wstecz_hipotezy"));
 
 // Forward inference from the menu on the Qt windows: the description, detail level, labels and
 // fact-entry dialogs, every step dialog and CF question, the summary file's save dialog; a run
@@ -1070,6 +1069,10 @@ INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest, ::testing::Values("wste
 // advice.
 INSTANTIATE_TEST_SUITE_P(ForwardInference, QtScenarioTest,
                          ::testing::Values("wnioskowanie_lancuch", "wnioskowanie_koniec", "wnioskowanie_dom"));
+
+// Hypothesis tests from the menu on the Qt windows: the kind and the hypothesis chosen, the
+// questions, the result, the closing listings, the summary and the report saved.
+INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest, ::testing::Values("wstecz_hipotezy"));
 
 // ---- File dialogs --------------------------------------------------------------------------------------
 
