@@ -1065,10 +1065,11 @@ INSTANTIATE_TEST_SUITE_P(BrowseAndMedia, QtScenarioTest,
 
 // Forward inference from the menu on the Qt windows: the description, detail level, labels and
 // fact-entry dialogs, every step dialog and CF question, the summary file's save dialog; a run
-// stopped by "koniec"; and the whole road on the example base, with its pictures, sounds and
-// advice.
+// stopped by "koniec"; the whole road on the example base, with its pictures, sounds and
+// advice; and the models' explanations with argument values and CFs typed in.
 INSTANTIATE_TEST_SUITE_P(ForwardInference, QtScenarioTest,
-                         ::testing::Values("wnioskowanie_lancuch", "wnioskowanie_koniec", "wnioskowanie_dom"));
+                         ::testing::Values("wnioskowanie_lancuch", "wnioskowanie_koniec", "wnioskowanie_dom",
+                                           "wyjasnienia_modeli"));
 
 // Hypothesis tests from the menu on the Qt windows: the kind and the hypothesis chosen, the
 // questions, the result, the closing listings, the summary and the report saved.
