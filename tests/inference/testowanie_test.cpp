@@ -194,6 +194,38 @@ TEST_F(Testowanie, AHypothesisWithoutAnswerIsToldSoAndTheReportOffered)
     EXPECT_TRUE(ctx().db.stan_ladowania.hipoteza.empty());
 }
 
+TEST_F(Testowanie, NoHypothesisChosenEndsTheTestWithoutAWord)
+{
+    struct Przypadek {
+        const char* opis;
+        std::string reguly, kroki;
+    };
+    const Przypadek przypadki[] = {
+        {"10029 left by \"Zakończ\" answered No", "reguła(1,\"nh\",[\"b\"],1,\"0.5\")\n",
+         "dialog 10029\npress 2\nmessage \"Uwaga!\" -> Nie\n"},
+        // Every conclusion stands in a premise: the narrow list is empty.
+        {"an empty list", "reguła(1,\"x\",[\"y\"],1,\"0.5\")\nreguła(2,\"y\",[\"x\"],1,\"0.5\")\n",
+         "dialog 10029\npress 1\n"},
+    };
+    for (const Przypadek& p : przypadki) {
+        reguly = p.reguly;
+        std::string t;
+        EXPECT_FALSE(testuj(p.kroki, 1, &t)) << p.opis;
+        EXPECT_TRUE(wiersze_z(t, "aux").empty()) << p.opis << t;
+        EXPECT_TRUE(ctx().db.stan_ladowania.hipoteza.empty()) << p.opis;
+    }
+}
+
+TEST_F(Testowanie, TheKindClickedLastInDialog10016IsTestedHoweverTheDialogCloses)
+{
+    reguly = "reguła(1,\"nh\",[\"b\"],1,\"0.5\")\n";
+    const std::string t = przygotuj("dialog 10016\ncheck 10018\nesc\n"
+                                    "dialog 10029\npress 2\nmessage \"Uwaga!\" -> Nie\n",
+                                    [&](kb::Context& ctx) { testowanie_hipotezy(ctx); });
+    EXPECT_TRUE(zawiera(t, "dialog 10029 \"Hipoteza w sensie szerokim\" opened")) << t;
+    EXPECT_TRUE(ctx().db.dane.dane_int.empty());
+}
+
 class RadaWstecz : public test::InferenceRun {
 protected:
     std::string doradz(const std::string& kroki, const std::string& rady)
