@@ -1072,8 +1072,10 @@ INSTANTIATE_TEST_SUITE_P(ForwardInference, QtScenarioTest,
                                            "wyjasnienia_modeli"));
 
 // Hypothesis tests from the menu on the Qt windows: the kind and the hypothesis chosen, the
-// questions, the result, the closing listings, the summary and the report saved.
-INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest, ::testing::Values("wstecz_hipotezy"));
+// questions, the result, the closing listings, the summary and the report saved; a chain with an
+// auxiliary hypothesis; a stop rule; a cyclic base.
+INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest,
+                         ::testing::Values("wstecz_hipotezy", "wstecz_akumulator", "wstecz_koniec", "wstecz_cykl"));
 
 // ---- File dialogs --------------------------------------------------------------------------------------
 
