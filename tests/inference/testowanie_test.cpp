@@ -138,6 +138,24 @@ TEST_F(Testowanie, AStopRuleThatDoesNotFireLetsTheTestGoOn)
     }
 }
 
+TEST_F(Testowanie, ARuleAppliedWhileAStopPremiseIsSettledCountsOnce)
+{
+    // The stop rule's premise needs c, which a rule concludes; c's contribution -0.25 does not
+    // stop the test, and h, which needs c too, finds c settled instead of applying its rule again.
+    reguly = "reguła(1,\"koniec\",[\"c\"],1,\"1.0\")\nreguła(2,\"c\",[\"a\"],1,\"-0.5\")\n"
+             "reguła(3,\"h\",[\"c\"],1,\"0.8\")\n";
+    std::optional<double> h;
+    przygotuj(odpowiedz("0.5") + "note \"Hipoteza pomocnicza\"\ndialog 10026\npress 1\ndialog 10026\npress 1\n"
+                                 "note \"Hipoteza główna\"\ndialog 10026\npress 1\ndialog 10026\npress 1\n",
+              [&](kb::Context& ctx) {
+                  ctx.db.stan_ladowania.hipoteza.add_last("h");
+                  h = ocena_hipotezy(ctx, "h");
+              });
+    EXPECT_EQ(kb::wypadkowa(ctx(), "c"), -0.25);
+    EXPECT_EQ(kb::cf_czastkowe(ctx(), "c"), std::vector<double>{-0.25});
+    EXPECT_EQ(h, -0.2);
+}
+
 TEST_F(Testowanie, OnlyAStopRecordOfCfZeroOrMoreStopsTheEvaluation)
 {
     reguly = "reguła(1,\"nh\",[\"b\"],1,\"0.5\")\nreguła(2,\"x\",[\"h\"],1,\"0.5\")\n";
