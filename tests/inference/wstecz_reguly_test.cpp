@@ -198,6 +198,15 @@ TEST_F(WsteczReguly, ARuleWhosePremiseRunsIntoACycleKeepsItsNumberAndCountsOnce)
     EXPECT_TRUE(wklady("b").empty());
     EXPECT_FALSE(cf("a").has_value());
     EXPECT_FALSE(cf("b").has_value());
+
+    // a needs its own negation (rule 1): na's evaluation meets rule 1 again and leaves it, but
+    // applies rule 2, which then counts for na alone, once.
+    reguly = regula(1, "a", "na", "1") + regula(2, "a", "c", "0.8");
+    ocen({"a", "a", "na"}, kPomocnicza);
+    EXPECT_EQ(wyniki, (std::vector<std::optional<double>>{std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(lista_kumulatywna("a"), facts::IList{1});
+    EXPECT_EQ(wklady("na"), (std::vector<std::string>{"2:-0.8"}));
+    EXPECT_TRUE(wklady("a").empty());
 }
 
 TEST_F(WsteczReguly, ARuleWithoutConditionsLeavesItsCumulativeConclusionUnsettled)
