@@ -58,7 +58,12 @@ protected:
     bool testuj(const std::string& kroki, int rodzaj, std::string* transcript = nullptr)
     {
         bool wynik = false;
-        const std::string t = przygotuj(kroki, [&](kb::Context& ctx) { wynik = opcja_z_menu_testowania(ctx, rodzaj); });
+        std::string t;
+        try {
+            t = przygotuj(kroki, [&](kb::Context& ctx) { wynik = opcja_z_menu_testowania(ctx, rodzaj); });
+        } catch (const platform::headless::ScriptFailure& f) {
+            ADD_FAILURE() << ui_->transcript() << f.message();  // where the test's steps part from the program
+        }
         if (transcript) *transcript = t;
         return wynik;
     }
@@ -199,6 +204,18 @@ TEST_F(Testowanie, ATestThatCannotStartSaysWhyAndOtherKindsDoNothing)
     EXPECT_EQ(nic, "");
     EXPECT_FALSE(testuj("", 4, &nic));
     EXPECT_EQ(nic, "");
+}
+
+TEST_F(Testowanie, GivenFactsContradictingAnExactConstraintEndTheTestAfterTheirNote)
+{
+    dokladne = "ograniczenie(1,[\"a\",\"b\"])\n";
+    reguly = "fakt(\"a\",\"1\")\nfakt(\"b\",\"1.0\")\nreguła(1,\"nh\",[\"a\",\"b\"],1,\"0.5\")\n"
+             "reguła(2,\"x\",[\"h\"],1,\"0.5\")\n";
+    std::string t;
+    EXPECT_FALSE(testuj(kWybor + "note \"Błąd bazy reguł! \"\ndialog 10026\npress 1\n", 1, &t));
+    EXPECT_FALSE(zawiera(t, "nie daje odpowiedzi")) << t;
+    EXPECT_FALSE(zawiera(t, "question")) << t;
+    EXPECT_TRUE(ctx().db.stan_ladowania.hipoteza.empty());
 }
 
 TEST_F(Testowanie, AHypothesisWithoutAnswerIsToldSoAndTheReportOffered)
