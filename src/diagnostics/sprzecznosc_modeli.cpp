@@ -81,6 +81,16 @@ public:
     std::uint32_t numer(std::string_view nazwa) const { return *numery_.find(nazwa); }
     std::uint32_t skladowa(std::uint32_t nazwa) const { return skladowa_[nazwa]; }
 
+    // Whether a chain back to the model's result can exist at all: an argument in the
+    // result's component.
+    bool moze_wrocic(const ArgumentyModelu& m) const
+    {
+        const std::uint32_t wynik = skladowa(numer(m.wynik));
+        for (const string& a : m.argumenty)
+            if (skladowa(numer(a)) == wynik) return true;
+        return false;
+    }
+
 private:
     std::uint32_t nadaj_numer(std::string_view nazwa)
     {
@@ -163,14 +173,6 @@ public:
         odwiedzone_.insert(start.wynik);
     }
 
-    // Whether a chain can exist at all: an argument in the result's component.
-    bool mozliwy() const
-    {
-        for (const string& a : start_.argumenty)
-            if (graf_.skladowa(graf_.numer(a)) == skladowa_) return true;
-        return false;
-    }
-
     // The chain, newest first, ending with the start model; empty when there is none.
     facts::IList szukaj() { return szukaj(start_.argumenty, {start_.numer}) ? znaleziony_ : facts::IList{}; }
 
@@ -228,10 +230,9 @@ void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const std::vector<A
                                                const GrafNazw& graf, const ArgumentyModelu& m)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
-    Lancuch szukanie(modele, graf, m);
-    if (!szukanie.mozliwy()) return;
+    if (!graf.moze_wrocic(m)) return;
     if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik})) return;
-    const facts::IList lancuch = szukanie.szukaj();
+    const facts::IList lancuch = Lancuch(modele, graf, m).szukaj();
     if (lancuch.empty()) return;
     w.model_arytmetyczny_sprzeczny_gleboko.add_last({m.numer, lancuch, m.wynik});
     flaga(w.model_sprzeczny_gleboko);

@@ -2,7 +2,11 @@
 // interval model whose condition of application is concluded by rules that, flattened, need
 // the result of a chain of relational models leading back to that same condition. It records
 // the findings (modele_i_reguly_sprzeczne) and tells only what it had to leave out.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <string_view>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -11,6 +15,7 @@
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
 #include "kb/widoki_modeli.h"
+#include "platform/name_table.h"
 
 namespace diagnostics {
 namespace {
@@ -28,9 +33,76 @@ struct Droga {
 
 constexpr std::uint64_t kMaxDrog = 200'000;
 
+// What the walk looks up, each list in store order: the rules by conclusion, the relational
+// and the interval models by result, the other simple models by result (with their places in
+// the store, to merge two results in store order), and whether any model has a result. Built
+// once per search, as the bases do not change under it: looking through a whole base at every
+// step made a large base's search quadratic. Names view into the facts.
+class Indeks {
+public:
+    explicit Indeks(const Context& ctx)
+    {
+        ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { reguly_.try_emplace(r.wniosek).first->push_back(&r); });
+        std::size_t miejsce = 0;
+        ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
+            wyniki_.insert(m.wynik);
+            if (kb::jest_relacja(m.operacja))
+                relacyjne_.try_emplace(m.wynik).first->push_back(&m);
+            else
+                proste_.try_emplace(m.wynik).first->push_back({miejsce, &m});
+            ++miejsce;
+        });
+        ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
+            wyniki_.insert(m.wynik);
+            if (kb::jest_relacja_przedzialowa(m.operacja)) przedzialowe_.try_emplace(m.wynik).first->push_back(&m);
+        });
+    }
+
+    const std::vector<const kb::Regula*>& reguly(std::string_view wniosek) const { return znajdz(reguly_, wniosek); }
+    const std::vector<const kb::Model*>& relacyjne(std::string_view wynik) const { return znajdz(relacyjne_, wynik); }
+    const std::vector<const kb::ModelR*>& przedzialowe(std::string_view wynik) const
+    {
+        return znajdz(przedzialowe_, wynik);
+    }
+    bool testowalny(std::string_view x) const { return wyniki_.contains(x); }
+
+    // The simple models whose result is a or b, in store order.
+    std::vector<const kb::Model*> proste(std::string_view a, std::string_view b) const
+    {
+        const std::vector<Miejsce>& pa = znajdz(proste_, a);
+        static const std::vector<Miejsce> brak;
+        const std::vector<Miejsce>& pb = a == b ? brak : znajdz(proste_, b);
+        std::vector<Miejsce> razem;
+        razem.reserve(pa.size() + pb.size());
+        std::merge(pa.begin(), pa.end(), pb.begin(), pb.end(), std::back_inserter(razem),
+                   [](const Miejsce& x, const Miejsce& y) { return x.first < y.first; });
+        std::vector<const kb::Model*> out;
+        out.reserve(razem.size());
+        for (const Miejsce& m : razem) out.push_back(m.second);
+        return out;
+    }
+
+private:
+    using Miejsce = std::pair<std::size_t, const kb::Model*>;
+
+    template <class V>
+    static const V& znajdz(const platform::NameMap<V>& mapa, std::string_view nazwa)
+    {
+        static const V pusta;
+        const V* v = mapa.find(nazwa);
+        return v ? *v : pusta;
+    }
+
+    platform::NameMap<std::vector<const kb::Regula*>> reguly_;
+    platform::NameMap<std::vector<const kb::Model*>> relacyjne_;
+    platform::NameMap<std::vector<const kb::ModelR*>> przedzialowe_;
+    platform::NameMap<std::vector<Miejsce>> proste_;
+    platform::NameSet wyniki_;
+};
+
 class Szukanie {
 public:
-    explicit Szukanie(Context& ctx) : ctx_(ctx), b_(ctx.db.baza_modeli), flattener_(ctx) {}
+    explicit Szukanie(Context& ctx) : ctx_(ctx), b_(ctx.db.baza_modeli), indeks_(ctx), flattener_(ctx) {}
 
     void szukaj()
     {
@@ -48,7 +120,8 @@ private:
     void model(std::int32_t n, const string& warunek)
     {
         const string a(kb::bez_negacji(warunek));
-        for (const kb::Regula& r : ctx_.db.baza_regul.regula.collect([&](const kb::Regula& r) { return r.wniosek == a; })) {
+        for (const kb::Regula* regula : indeks_.reguly(a)) {
+            const kb::Regula& r = *regula;
             const Flattening& s = flattener_.splaszcz(r.warunki);
             pominiecia_.note(r.numer, r.wniosek, s);
             for (const FlatForm& f : s.postacie)
@@ -59,11 +132,7 @@ private:
     }
 
     // Some model of any kind or operation has this result.
-    bool testowalny(const string& x) const
-    {
-        return b_.model.any([&](const kb::Model& m) { return m.wynik == x; }) ||
-               b_.model_r.any([&](const kb::ModelR& m) { return m.wynik == x; });
-    }
+    bool testowalny(const string& x) const { return indeks_.testowalny(x); }
 
     // Every way through the models of the conditions from position i on, the later
     // conditions' chains first; none when a testable condition has no way.
@@ -115,25 +184,21 @@ private:
             }
             idz(warunek, dodaj(d, warunek, std::move(numery)), out);
         };
-        const std::vector<kb::Model> relacyjne =
-            b_.model.collect([&](const kb::Model& m) { return m.wynik == x && kb::jest_relacja(m.operacja); });
-        for (const kb::Model& m : relacyjne) krok(m.numer, m.warunek_stosowania, {m.numer});
-        for (const kb::ModelR& m : b_.model_r.collect(
-                 [&](const kb::ModelR& m) { return m.wynik == x && kb::jest_relacja_przedzialowa(m.operacja); }))
-            krok(m.numer, m.warunek_stosowania, {m.numer});
-        for (const kb::Model& m : relacyjne)
-            for (const kb::Model& m2 : b_.model.collect([&](const kb::Model& m2) {
-                     return !kb::jest_relacja(m2.operacja) && m2.numer != m.numer &&
-                            (m2.wynik == m.argument1 || m2.wynik == m.argument2);
-                 })) {
-                if (kb::element(m.numer, d.modele)) continue;  // closed above
-                krok(m2.numer, m2.warunek_stosowania, {m2.numer, m.numer});
+        const std::vector<const kb::Model*>& relacyjne = indeks_.relacyjne(x);
+        for (const kb::Model* m : relacyjne) krok(m->numer, m->warunek_stosowania, {m->numer});
+        for (const kb::ModelR* m : indeks_.przedzialowe(x)) krok(m->numer, m->warunek_stosowania, {m->numer});
+        for (const kb::Model* m : relacyjne)
+            for (const kb::Model* m2 : indeks_.proste(m->argument1, m->argument2)) {
+                if (m2->numer == m->numer) continue;
+                if (kb::element(m->numer, d.modele)) continue;  // closed above
+                krok(m2->numer, m2->warunek_stosowania, {m2->numer, m->numer});
             }
         if (!ma_model && !testowalny(x)) out.push_back(d);
     }
 
     Context& ctx_;
     const kb::BazaModeli& b_;
+    Indeks indeks_;
     Flattener flattener_;
     Omissions pominiecia_;
     std::uint64_t drogi_ = 0;

@@ -111,7 +111,7 @@ bool testowanie_dopytywalnosci_faktow(Context& ctx)
 bool testowanie_dopytywalnosci_faktow(Context& ctx, const SList& dopytywalne)
 {
     SList fakty;
-    ctx.db.baza_regul.fakt.each([&](const Fakt& f) { fakty.push_back(f.warunek); });
+    ctx.db.baza_regul.fakt.scan([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 
     const SList bledne = roznica_zbiorow(fakty, dopytywalne);

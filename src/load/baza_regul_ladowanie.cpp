@@ -91,11 +91,13 @@ std::optional<facts::SList> pamietaj_dopytywalne(kb::Context& ctx)
     return dopytywalne;
 }
 
-// The numbers of the rules of each conclusion, in rule-base order, and the conclusions in the
-// order of their first rule: one pass, however large the base. Names view into the rules.
+// The numbers of the rules of each conclusion, in rule-base order, the conclusions in the
+// order of their first rule, and which conclusions are disjunctive: one pass, however large
+// the base. Names view into the rules.
 struct NumeryWnioskow {
     std::vector<std::string_view> wnioski;
     platform::NameMap<facts::IList> numery;
+    platform::NameSet dysjunktywne;
 };
 
 NumeryWnioskow numery_regul(const kb::Context& ctx)
@@ -114,23 +116,33 @@ NumeryWnioskow numery_regul(const kb::Context& ctx)
         }
         numery_poprzedniego->push_back(r.numer);
     });
+    ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) { out.dysjunktywne.insert(w); });
     return out;
 }
 
+bool dysjunktywny(std::string_view, bool dysjunktywny) { return dysjunktywny; }
+bool kumulatywny(std::string_view wniosek, bool dysjunktywny) { return wniosek != "koniec" && !dysjunktywny; }
+
 // A list of rule numbers for each conclusion of the kind that has none yet, in the order of the
-// conclusions' first rules. The conclusions are distinct, so only lists made before count.
-void tworz_listy(kb::Context& ctx, facts::FactList<kb::ListaNumerowRegul>& listy,
-                 bool (*rodzaju)(std::string_view wniosek, bool dysjunktywny))
+// conclusions' first rules. The conclusions are distinct, so only lists made before count. The
+// numbers of a conclusion move into its list: the two kinds share no conclusion.
+void tworz_listy(facts::FactList<kb::ListaNumerowRegul>& listy,
+                 bool (*rodzaju)(std::string_view wniosek, bool dysjunktywny), NumeryWnioskow& n)
 {
-    NumeryWnioskow n = numery_regul(ctx);
-    platform::NameSet dysjunktywne;
-    ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) { dysjunktywne.insert(w); });
     std::unordered_set<std::string> z_lista;
     listy.scan([&](const kb::ListaNumerowRegul& l) { z_lista.insert(l.wniosek); });
     for (std::string_view w : n.wnioski) {
-        if (!rodzaju(w, dysjunktywne.contains(w)) || (!z_lista.empty() && z_lista.contains(std::string(w)))) continue;
+        if (!rodzaju(w, n.dysjunktywne.contains(w)) || (!z_lista.empty() && z_lista.contains(std::string(w)))) continue;
         listy.add_last({std::string(w), std::move(*n.numery.find(w))});
     }
+}
+
+// Both kinds of lists of a rule base just loaded, from one pass over its rules.
+void tworz_listy_numerow_regul(kb::Context& ctx)
+{
+    NumeryWnioskow n = numery_regul(ctx);
+    tworz_listy(ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych, dysjunktywny, n);
+    tworz_listy(ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych, kumulatywny, n);
 }
 
 }  // namespace
@@ -174,14 +186,14 @@ bool wyznacz_nazwe_opisu(kb::Context& ctx)
 
 void tworz_listy_numerow_regul_dysjunktywnych(kb::Context& ctx)
 {
-    tworz_listy(ctx, ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych,
-                [](std::string_view, bool dysjunktywny) { return dysjunktywny; });
+    NumeryWnioskow n = numery_regul(ctx);
+    tworz_listy(ctx.db.stan_ladowania.lista_numerow_regul_dysjunktywnych, dysjunktywny, n);
 }
 
 void tworz_listy_numerow_regul_kumulatywnych(kb::Context& ctx)
 {
-    tworz_listy(ctx, ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych,
-                [](std::string_view w, bool dysjunktywny) { return w != "koniec" && !dysjunktywny; });
+    NumeryWnioskow n = numery_regul(ctx);
+    tworz_listy(ctx.db.stan_ladowania.lista_numerow_regul_kumulatywnych, kumulatywny, n);
 }
 
 LoadResult laduj_baze_regul(kb::Context& ctx)
@@ -216,8 +228,7 @@ LoadResult laduj_baze_regul(kb::Context& ctx)
     if (!diagnostics::testuj_nadmiar_p(ctx)) return call.fail();
     if (!kb::testowanie_dopytywalnosci_faktow(ctx, *dopytywalne)) return call.fail();
     wykrywanie_warunkow_pojedynczych(ctx);
-    tworz_listy_numerow_regul_dysjunktywnych(ctx);
-    tworz_listy_numerow_regul_kumulatywnych(ctx);
+    tworz_listy_numerow_regul(ctx);
     return call.finish(plik);
 }
 

@@ -54,6 +54,13 @@ TEST_F(SprzecznoscMrTest, Findings)
         {"and through an arithmetic model", {"5|c|x"},
          rel(1, "c", "x") + "model(2,\"c\",\"a\",\"u\",\"+\",\"1\",1,\"1\")\n",
          {{1, 5, {0}, {1}}, {1, 5, {0}, {2, 1}}}},
+        {"arithmetic models of either argument, in base order", {"5|c|x"},
+         rel(1, "c", "x") + "model(2,\"c\",\"b\",\"u\",\"+\",\"1\",1,\"1\")\n" +
+             "model(3,\"c\",\"a\",\"u\",\"+\",\"1\",1,\"1\")\n" + "model(4,\"c\",\"b\",\"v\",\"-\",\"1\",1,\"1\")\n",
+         {{1, 5, {0}, {1}}, {1, 5, {0}, {2, 1}}, {1, 5, {0}, {3, 1}}, {1, 5, {0}, {4, 1}}}},
+        {"both arguments one name", {"5|c|x"},
+         rel(1, "c", "x", ">", "a", "a") + "model(2,\"c\",\"a\",\"u\",\"+\",\"1\",1,\"1\")\n",
+         {{1, 5, {0}, {1}}, {1, 5, {0}, {2, 1}}}},
         {"only an arithmetic model's result", {"5|c|y"}, rel(1, "c", "x") + "model(2,\"w\",\"y\",\"u\",\"+\",\"1\",1,\"1\")\n",
          {}},
         {"an interval model", {"5|c|x"}, "model_r(3,\"c\",\"x\",\"<,<=\",[\"a\",\"u\",\"b\"],1,\"1\")\n",
