@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <unordered_set>
 
+#include "platform/cp1250_key.h"
 #include "platform/name_table.h"
 #include "platform/text.h"
 
@@ -102,8 +103,6 @@ L difference(const L& a, const L& b) { return filtered_by_membership(a, b, false
 template <class L>
 L intersection(const L& a, const L& b) { return filtered_by_membership(a, b, true); }
 
-bool less(const std::string& a, const std::string& b) { return text::cp1250_compare(a, b) < 0; }
-
 }  // namespace
 
 bool element(std::string_view x, const SList& list) { return contains(list, x); }
@@ -154,17 +153,39 @@ IList iloczyn_zbiorow(const IList& a, const IList& b) { return intersection(a, b
 
 SList suma_zbiorow(const SList& p, const SList& q) { return joined(difference(p, q), q); }
 
-// Equal names are indistinguishable, so any sort by this order gives the same list; the names
-// are ordered through pointers and copied once.
+// Equal names are indistinguishable, so any sort by this order gives the same list. The names'
+// keys stand together in one buffer, and each entry carries the first eight key bytes: most
+// comparisons end there, the rest compare keys byte for byte. The names are copied once.
 SList sortuj(const SList& list)
 {
-    std::vector<const std::string*> order;
+    std::size_t bytes = 0;
+    for (const std::string& s : list) bytes += s.size();
+    std::string keys;
+    keys.reserve(bytes + bytes / 8);
+    struct Keyed {
+        std::uint64_t head;
+        std::size_t from;
+        std::size_t size;
+        const std::string* name;
+    };
+    std::vector<Keyed> order;
     order.reserve(list.size());
-    for (const std::string& s : list) order.push_back(&s);
-    std::sort(order.begin(), order.end(), [](const std::string* a, const std::string* b) { return less(*a, *b); });
+    for (const std::string& s : list) {
+        const std::size_t from = keys.size();
+        text::append_cp1250_key(s, keys);
+        std::uint64_t head = 0;
+        for (std::size_t i = 0; i < 8; ++i)
+            head = head << 8 | (from + i < keys.size() ? static_cast<unsigned char>(keys[from + i]) : 0u);
+        order.push_back({head, from, keys.size() - from, &s});
+    }
+    const std::string_view all = keys;
+    std::sort(order.begin(), order.end(), [all](const Keyed& a, const Keyed& b) {
+        if (a.head != b.head) return a.head < b.head;
+        return all.substr(a.from, a.size) < all.substr(b.from, b.size);
+    });
     SList out;
     out.reserve(list.size());
-    for (const std::string* s : order) out.push_back(*s);
+    for (const Keyed& k : order) out.push_back(*k.name);
     return out;
 }
 

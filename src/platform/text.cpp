@@ -1,6 +1,7 @@
 // Encodings and character-wise helpers: CP1250 <-> UTF-8, code-point lengths and slices,
 // Polish-aware letter case, and the CP1250 byte order of strings.
 // Pure functions on strings; no locale, no I/O. Number texts live in numbers.cpp.
+#include "platform/cp1250_key.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -428,6 +429,27 @@ int cp1250_compare(std::string_view a, std::string_view b) {
     if (i < a.size()) return 1;
     if (j < b.size()) return -1;
     return 0;
+}
+
+void append_cp1250_key(std::string_view utf8, std::string& out) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        // A run of ASCII is its own key.
+        std::size_t run = i;
+        while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+        out.append(utf8.data() + i, run - i);
+        i = run;
+        if (i == utf8.size()) break;
+        const Decoded d = decode_at(utf8, i);
+        i += d.length;
+        const unsigned key = order_key(d);
+        if (key < 0xFF) {
+            out += static_cast<char>(key);
+        } else {
+            const char escaped[] = {'\xFF', static_cast<char>(key >> 16), static_cast<char>(key >> 8),
+                                    static_cast<char>(key)};
+            out.append(escaped, sizeof escaped);
+        }
+    }
 }
 
 }  // namespace text

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "platform/cp1250_key.h"
 #include "platform/text.h"
 
 namespace {
@@ -229,6 +232,39 @@ TEST(Characters, OrdersByCp1250Bytes) {
             EXPECT_EQ((bytes > 0) - (bytes < 0), c.sign) << c.a << " " << c.b;
         }
     }
+}
+
+// Sort keys order texts exactly as cp1250_compare does: texts sharing long starts, ending
+// inside one another, holding characters beyond CP1250, the last CP1250 byte, stray bytes and
+// byte 0, and random texts of a small alphabet.
+TEST(Characters, SortKeysOrderAsTheComparison) {
+    std::vector<std::string> texts = {"", "a", "ab", "abc", "B", "Z", "ą", "ó", "Ś", "Ł", "ż", "中", "中a", "\xFF",
+                                      "˙", "˙a", "˙b", "a\xC4", "aą", "a\x85", "a\x86", "\x01", "a\x01",
+                                      "wartość_ciśnienie_0", "wartość_ciśnienie_1", "wartość_ciśnienia",
+                                      "wartość_ciśnien", "wartość_ciśnienie_0_długi", "utrata_węchu_nawracający_187",
+                                      "utrata_węchu_nawracający_20", "abcdefghijklmnop", "abcdefghijklmnopq",
+                                      "abcdefghijklmnoą", "abcdefghijklmno"};
+    const std::string alphabet[] = {"a", "b", "ą", "ź", "Z", "中", "\x85", "_"};
+    std::uint32_t seed = 12345;
+    auto next = [&] { return seed = seed * 1103515245u + 12345u; };
+    for (int i = 0; i < 300; ++i) {
+        std::string t;
+        for (std::uint32_t n = next() % 20; n > 0; --n) t += alphabet[(next() >> 8) % std::size(alphabet)];
+        texts.push_back(t);
+    }
+    texts.push_back(std::string("a\0", 2));
+    texts.push_back(std::string("a\0b", 3));
+    auto key = [](const std::string& t) {
+        std::string k;
+        text::append_cp1250_key(t, k);
+        return k;
+    };
+    for (const std::string& a : texts)
+        for (const std::string& b : texts) {
+            const int by_keys = key(a).compare(key(b));
+            const int compared = text::cp1250_compare(a, b);
+            EXPECT_EQ((by_keys > 0) - (by_keys < 0), (compared > 0) - (compared < 0)) << a << " | " << b;
+        }
 }
 
 // ---- Real to text ----
