@@ -254,6 +254,8 @@ public:
     {
     }
 
+    void set_encoding(text::Encoding encoding) { encoding_ = encoding; }
+
     // `ended`: an LF ended the line. Text of nothing but carriage returns after the last line
     // feed is no line.
     void load(std::string_view bytes, bool ended)
@@ -292,29 +294,40 @@ void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex
     }
 }
 
-// The encoding is decided as for the whole file: no valid UTF-8 sequence holds a line feed, so
-// the lines are judged one by one, and the first that is no UTF-8 decides (mostly early on).
+// The encoding is decided as for the whole file, in one reading of it as a rule. No valid
+// UTF-8 sequence holds a line feed, so the lines are judged one by one, and lines of ASCII read
+// the same in either encoding: they are loaded as they come while the encoding is open. The
+// first other line decides it when it is no UTF-8 (mostly early on in a CP1250 base). A UTF-8
+// line leaves the decision to the rest of the file: it is looked through, and read again from
+// the first line not yet loaded.
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots)
 {
+    LineLoader loader(text::Encoding::Utf8, names, slots);  // ASCII is viewed in place
+    std::size_t loaded = 0;
+    std::optional<files::FileLines::Line> line;
     text::Utf8Form form = text::Utf8Form::ascii;
-    while (auto line = file.next()) {
-        const text::Utf8Form f = text::utf8_form(line->bytes);
-        if (f == text::Utf8Form::invalid) {
-            form = f;
-            break;
-        }
-        if (f == text::Utf8Form::utf8) form = f;
+    while ((line = file.next())) {
+        form = text::utf8_form(line->bytes);
+        if (form != text::Utf8Form::ascii) break;
+        loader.load(line->bytes, line->ended);
+        ++loaded;
+    }
+    if (!line) return;
+    if (form == text::Utf8Form::utf8) {
+        while (auto rest = file.next())
+            if (text::utf8_form(rest->bytes) == text::Utf8Form::invalid) {
+                form = text::Utf8Form::invalid;
+                break;
+            }
+        file.rewind();
+        for (std::size_t i = 0; i <= loaded; ++i) line = file.next();
     }
     const text::Encoding encoding = form == text::Utf8Form::utf8 ? text::Encoding::Utf8 : text::Encoding::Cp1250;
-    file.rewind();
-    LineLoader loader(encoding, names, slots);
-    bool first = true;
-    while (auto line = file.next()) {
-        std::string_view bytes = line->bytes;
-        if (first && encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
-        first = false;
-        loader.load(bytes, line->ended);
-    }
+    loader.set_encoding(encoding);
+    std::string_view bytes = line->bytes;
+    if (loaded == 0 && encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
+    loader.load(bytes, line->ended);
+    while ((line = file.next())) loader.load(line->bytes, line->ended);
 }
 
 // ---- Writing ---------------------------------------------------------------------------------

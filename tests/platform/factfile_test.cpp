@@ -583,8 +583,8 @@ TEST_F(FactFileOnDisk, PositionsCountCharactersOfCp1250AndUtf8Files)
 
 TEST_F(FactFileOnDisk, AFileLoadsAsItsBytesDo)
 {
-    // A file is read line by line, its encoding decided before the first line is read into
-    // the facts: by a line far down in the file too.
+    // A file is read line by line, its encoding decided as for its whole bytes: by a line far
+    // down in the file too, after lines already read into the facts.
     const std::string ascii_lines = [] {
         std::string out;
         for (int i = 0; i < 50000; ++i) out += "fakt(\"warunek_" + std::to_string(i) + "\",\"1\")\r\n";
@@ -594,6 +594,11 @@ TEST_F(FactFileOnDisk, AFileLoadsAsItsBytesDo)
         ascii_lines + "fakt(\"\xBF\xF3\xB3w\",\"1\")\r\n",                 // CP1250 only at the end
         ascii_lines + "fakt(\"żółw\",\"1\")\r\n",                             // UTF-8 only at the end
         "fakt(\"żółw\",\"1\")\n" + ascii_lines + "fakt(\"\xBF\",\"1\")",      // UTF-8 until the last line
+        ascii_lines + "fakt(\"żółw\",\"1\")\n" + ascii_lines + "fakt(\"\xBF\",\"1\")",  // ASCII, UTF-8, then CP1250
+        ascii_lines + "fakt(\"żółw\",\"1\")\n" + ascii_lines,                  // ASCII around UTF-8
+        ascii_lines + "fakt(\"a\",1)\n" + "fakt(\"\xBF\",\"1\")",               // an error before CP1250
+        ascii_lines + "fakt(\"żółw\",\"1\")\nfakt(\"a\",1)\nfakt(\"\xBF\",\"1\")",  // one after UTF-8
+        "fakt(\"a\",\"1\")\n\xEF\xBB\xBF" "fakt(\"żółw\",\"1\")\n",                 // a mark on a later line
         "\xEF\xBB\xBF" "fakt(\"żółw\",\"1\")\r\n\r",                          // a mark, a CR after the last LF
         "fakt(\"" + std::string(3 << 20, 'x') + "\",\"1\")\nfakt(\"a\",\"1\")",  // a line longer than the buffer
         "fakt(\"a\",\"1\")\r\n\r\nfakt(\"b\",\"1\")",                        // an empty line stops the load
