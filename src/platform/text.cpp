@@ -230,24 +230,14 @@ std::string cp1250_to_utf8(std::string_view bytes) {
 
 // Two passes: the exact size first, so that the text is allocated once, then the bytes. Runs
 // of ASCII, most of any base, are measured and copied eight bytes at a time.
+// One pass into room for the longest result (three bytes a character), cut to what was
+// written: counting the result's size first cost as much as the decoding itself.
 void cp1250_to_utf8(std::string_view bytes, std::string& out) {
     const std::size_t n = bytes.size();
     const char* from = bytes.data();
-    std::size_t size = n;
-    for (std::size_t i = 0; i < n;) {
-        if (i + 8 <= n && !any_high_bit(from + i)) {
-            i += 8;
-            continue;
-        }
-        size += kUtf8Forms[static_cast<unsigned char>(from[i])].length - 1u;
-        ++i;
-    }
-    out.resize(size);
-    if (size == n) {
-        std::memcpy(out.data(), from, n);
-        return;
-    }
-    char* to = out.data();
+    if (out.size() < 3 * n) out.resize(3 * n);
+    char* const start = out.data();
+    char* to = start;
     for (std::size_t i = 0; i < n;) {
         if (i + 8 <= n && !any_high_bit(from + i)) {
             std::memcpy(to, from + i, 8);
@@ -256,13 +246,10 @@ void cp1250_to_utf8(std::string_view bytes, std::string& out) {
             continue;
         }
         const Utf8Bytes& f = kUtf8Forms[static_cast<unsigned char>(from[i++])];
-        to[0] = f.bytes[0];
-        if (f.length > 1) {
-            to[1] = f.bytes[1];
-            if (f.length > 2) to[2] = f.bytes[2];
-        }
+        std::memcpy(to, f.bytes.data(), 3);
         to += f.length;
     }
+    out.resize(static_cast<std::size_t>(to - start));
 }
 
 std::string utf8_to_cp1250(std::string_view utf8) {
