@@ -151,6 +151,8 @@ bool testuj_dlugosc_p(kb::Context& ctx, const kb::Ograniczenie& o)
 void wykrywanie_warunkow_pojedynczych(kb::Context& ctx)
 {
     ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
+        // Only a rule of one condition is recorded: the CF text of the others is never read.
+        if (r.warunki.size() != 1) return;
         std::optional<double> cf = text::text_to_real(r.cf);
         if (cf && *cf == 1.0) testuj_liczbe_warunkow(ctx, r.numer, r.wniosek, r.warunki);
     });
