@@ -49,6 +49,8 @@ void zbierz_argumenty(Context& ctx)
     });
 }
 
+using Modele = std::vector<const ArgumentyModelu*>;  // in file order
+
 // The names the arithmetic models mention, numbered, with the models producing each name in
 // file order, and the strongly connected components of the graph "a name leads to the
 // arguments of its producers". A chain back to a start model's result can only pass through
@@ -58,18 +60,18 @@ void zbierz_argumenty(Context& ctx)
 // almost nothing to search.
 class GrafNazw {
 public:
-    explicit GrafNazw(const std::vector<ArgumentyModelu>& modele) : numery_(modele.size() * 2)
+    explicit GrafNazw(const Modele& modele) : numery_(modele.size() * 2)
     {
-        for (const ArgumentyModelu& m : modele) {
-            nadaj_numer(m.wynik);
-            for (const string& a : m.argumenty) nadaj_numer(a);
+        for (const ArgumentyModelu* m : modele) {
+            nadaj_numer(m->wynik);
+            for (const string& a : m->argumenty) nadaj_numer(a);
         }
         producenci_.resize(nazwy_ + 1);
-        for (const ArgumentyModelu& m : modele) ++producenci_[numer(m.wynik) + 1];
+        for (const ArgumentyModelu* m : modele) ++producenci_[numer(m->wynik) + 1];
         for (std::size_t i = 1; i < producenci_.size(); ++i) producenci_[i] += producenci_[i - 1];
         kolejni_.resize(modele.size());
         std::vector<std::uint32_t> wolne(producenci_.begin(), producenci_.end() - 1);
-        for (std::uint32_t i = 0; i < modele.size(); ++i) kolejni_[wolne[numer(modele[i].wynik)]++] = i;
+        for (std::uint32_t i = 0; i < modele.size(); ++i) kolejni_[wolne[numer(modele[i]->wynik)]++] = i;
         skladowe(modele);
     }
 
@@ -101,7 +103,7 @@ private:
 
     // Tarjan's algorithm, with an explicit stack so that a long chain of models cannot
     // overflow the call stack.
-    void skladowe(const std::vector<ArgumentyModelu>& modele)
+    void skladowe(const Modele& modele)
     {
         constexpr std::uint32_t kBrak = UINT32_MAX;
         std::vector<std::uint32_t> indeks(nazwy_, kBrak), niski(nazwy_), stos;
@@ -124,7 +126,7 @@ private:
             while (!wywolania.empty()) {
                 Ramka& r = wywolania.back();
                 if (r.producent < producenci_[r.nazwa + 1]) {
-                    const facts::SList& argumenty = modele[kolejni_[r.producent]].argumenty;
+                    const facts::SList& argumenty = modele[kolejni_[r.producent]]->argumenty;
                     if (r.argument == argumenty.size()) {
                         ++r.producent;
                         r.argument = 0;
@@ -167,7 +169,7 @@ private:
 // passed over: nothing behind them leads back (see GrafNazw).
 class Lancuch {
 public:
-    Lancuch(const std::vector<ArgumentyModelu>& modele, const GrafNazw& graf, const ArgumentyModelu& start)
+    Lancuch(const Modele& modele, const GrafNazw& graf, const ArgumentyModelu& start)
         : modele_(modele), graf_(graf), start_(start), skladowa_(graf.skladowa(graf.numer(start.wynik)))
     {
         odwiedzone_.insert(start.wynik);
@@ -186,12 +188,12 @@ private:
             if (graf_.skladowa(nazwa) != skladowa_) continue;
             if (!kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h).second)
                 for (const std::uint32_t i : graf_.producenci(nazwa)) {
-                    const ArgumentyModelu& p = modele_[i];
+                    const ArgumentyModelu& p = *modele_[i];
                     if (p.numer != start_.numer && !czyta_start(p) && szukaj(p.argumenty, z_przodu(p.numer, lancuch)))
                         return true;
                 }
             for (const std::uint32_t i : graf_.producenci(nazwa)) {
-                const ArgumentyModelu& p = modele_[i];
+                const ArgumentyModelu& p = *modele_[i];
                 if (p.numer != start_.numer && czyta_start(p)) {
                     znaleziony_ = z_przodu(p.numer, lancuch);
                     return true;
@@ -208,7 +210,7 @@ private:
         return out;
     }
 
-    const std::vector<ArgumentyModelu>& modele_;
+    const Modele& modele_;
     const GrafNazw& graf_;
     const ArgumentyModelu& start_;
     std::uint32_t skladowa_;
@@ -226,7 +228,7 @@ void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyMode
         }
 }
 
-void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const std::vector<ArgumentyModelu>& modele,
+void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const Modele& modele,
                                                const GrafNazw& graf, const ArgumentyModelu& m)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
@@ -243,9 +245,12 @@ void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const std::vector<A
 void badaj_sprzecznosc_modeli_arytmetycznych(Context& ctx)
 {
     zbierz_argumenty(ctx);
-    const std::vector<ArgumentyModelu> modele = ctx.db.stan.lista_argumentow_modelu_arytmetycznego.all();
+    // Views of the stored list, which the searches below leave unchanged.
+    Modele modele;
+    ctx.db.stan.lista_argumentow_modelu_arytmetycznego.scan([&](const ArgumentyModelu& m) { modele.push_back(&m); });
     const GrafNazw graf(modele);
-    for (const ArgumentyModelu& m : modele) {
+    for (const ArgumentyModelu* wskazany : modele) {
+        const ArgumentyModelu& m = *wskazany;
         badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, m);
         badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, m);
     }
