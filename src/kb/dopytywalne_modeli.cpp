@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kb/baza_modeli.h"
@@ -93,14 +94,19 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     zmienne_z_modelu_lin(ctx);
     zmienne_z_modelu_wiel(ctx);
 
-    const SList zmienne = redukuj(polaczone(s.zmienne));
-    s.argumenty_zredukowane.set(zmienne);
-    const SList wyniki = redukuj(polaczone(s.wyniki));
-    s.wyniki_zredukowane.set(wyniki);
-
-    const auto wnioski_regul = s.lista_wnioskow_regul.first();
+    SList zmienne = redukuj(polaczone(s.zmienne));
+    SList wyniki = redukuj(polaczone(s.wyniki));
+    // The rules' conclusions are read in place (the first list of its name), and the reduced
+    // lists move into the store once the difference is taken: each holds every model name.
+    const SList* wnioski_regul = nullptr;
+    s.lista_wnioskow_regul.scan([&](const SList& l) {
+        wnioski_regul = &l;
+        return true;
+    });
+    const SList bez_wynikow = wnioski_regul ? roznica_zbiorow(zmienne, wyniki) : SList{};
+    s.argumenty_zredukowane.set(std::move(zmienne));
+    s.wyniki_zredukowane.set(std::move(wyniki));
     if (!wnioski_regul) return false;
-    const SList bez_wynikow = roznica_zbiorow(zmienne, wyniki);
     s.lista_argumentow_dopytywalnych.set(sortuj(usun_zanegowane(roznica_zbiorow(bez_wynikow, *wnioski_regul))));
     return true;
 }
