@@ -60,19 +60,24 @@ using Modele = std::vector<const ArgumentyModelu*>;  // in file order
 // almost nothing to search.
 class GrafNazw {
 public:
+    // Each name is looked up once: the models' results and arguments are kept as numbers.
     explicit GrafNazw(const Modele& modele) : numery_(modele.size() * 2)
     {
+        wyniki_.reserve(modele.size());
+        argumenty_od_.reserve(modele.size() + 1);
         for (const ArgumentyModelu* m : modele) {
-            nadaj_numer(m->wynik);
-            for (const string& a : m->argumenty) nadaj_numer(a);
+            wyniki_.push_back(nadaj_numer(m->wynik));
+            argumenty_od_.push_back(static_cast<std::uint32_t>(argumenty_.size()));
+            for (const string& a : m->argumenty) argumenty_.push_back(nadaj_numer(a));
         }
+        argumenty_od_.push_back(static_cast<std::uint32_t>(argumenty_.size()));
         producenci_.resize(nazwy_ + 1);
-        for (const ArgumentyModelu* m : modele) ++producenci_[numer(m->wynik) + 1];
+        for (const std::uint32_t w : wyniki_) ++producenci_[w + 1];
         for (std::size_t i = 1; i < producenci_.size(); ++i) producenci_[i] += producenci_[i - 1];
         kolejni_.resize(modele.size());
         std::vector<std::uint32_t> wolne(producenci_.begin(), producenci_.end() - 1);
-        for (std::uint32_t i = 0; i < modele.size(); ++i) kolejni_[wolne[numer(modele[i]->wynik)]++] = i;
-        skladowe(modele);
+        for (std::uint32_t i = 0; i < modele.size(); ++i) kolejni_[wolne[wyniki_[i]]++] = i;
+        skladowe();
     }
 
     // The models producing the name, in file order.
@@ -83,17 +88,22 @@ public:
     std::uint32_t numer(std::string_view nazwa) const { return *numery_.find(nazwa); }
     std::uint32_t skladowa(std::uint32_t nazwa) const { return skladowa_[nazwa]; }
 
-    // Whether a chain back to the model's result can exist at all: an argument in the
-    // result's component.
-    bool moze_wrocic(const ArgumentyModelu& m) const
+    // Whether a chain back to the result of the i-th model can exist at all: an argument in
+    // the result's component.
+    bool moze_wrocic(std::size_t i) const
     {
-        const std::uint32_t wynik = skladowa(numer(m.wynik));
-        for (const string& a : m.argumenty)
-            if (skladowa(numer(a)) == wynik) return true;
+        const std::uint32_t wynik = skladowa(wyniki_[i]);
+        for (const std::uint32_t a : argumenty(i))
+            if (skladowa(a) == wynik) return true;
         return false;
     }
 
 private:
+    std::span<const std::uint32_t> argumenty(std::size_t i) const
+    {
+        return {argumenty_.data() + argumenty_od_[i], argumenty_.data() + argumenty_od_[i + 1]};
+    }
+
     std::uint32_t nadaj_numer(std::string_view nazwa)
     {
         const auto [n, nowa] = numery_.try_emplace(nazwa);
@@ -103,7 +113,7 @@ private:
 
     // Tarjan's algorithm, with an explicit stack so that a long chain of models cannot
     // overflow the call stack.
-    void skladowe(const Modele& modele)
+    void skladowe()
     {
         constexpr std::uint32_t kBrak = UINT32_MAX;
         std::vector<std::uint32_t> indeks(nazwy_, kBrak), niski(nazwy_), stos;
@@ -126,13 +136,13 @@ private:
             while (!wywolania.empty()) {
                 Ramka& r = wywolania.back();
                 if (r.producent < producenci_[r.nazwa + 1]) {
-                    const facts::SList& argumenty = modele[kolejni_[r.producent]]->argumenty;
-                    if (r.argument == argumenty.size()) {
+                    const std::span<const std::uint32_t> nastepne = argumenty(kolejni_[r.producent]);
+                    if (r.argument == nastepne.size()) {
                         ++r.producent;
                         r.argument = 0;
                         continue;
                     }
-                    const std::uint32_t w = numer(std::string_view(argumenty[r.argument++]));
+                    const std::uint32_t w = nastepne[r.argument++];
                     if (indeks[w] == kBrak)
                         wejdz(w);
                     else if (na_stosie[w])
@@ -157,6 +167,9 @@ private:
 
     platform::NameMap<std::uint32_t> numery_;
     std::uint32_t nazwy_ = 0;
+    std::vector<std::uint32_t> wyniki_;       // per model, its result
+    std::vector<std::uint32_t> argumenty_od_;  // per model, where its arguments begin in argumenty_
+    std::vector<std::uint32_t> argumenty_;
     std::vector<std::uint32_t> producenci_;  // per name, where its producers begin in kolejni_
     std::vector<std::uint32_t> kolejni_;     // model positions grouped by the name they produce
     std::vector<std::uint32_t> skladowa_;
@@ -229,10 +242,11 @@ void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyMode
 }
 
 void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const Modele& modele,
-                                               const GrafNazw& graf, const ArgumentyModelu& m)
+                                               const GrafNazw& graf, std::size_t i)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
-    if (!graf.moze_wrocic(m)) return;
+    if (!graf.moze_wrocic(i)) return;
+    const ArgumentyModelu& m = *modele[i];
     if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik})) return;
     const facts::IList lancuch = Lancuch(modele, graf, m).szukaj();
     if (lancuch.empty()) return;
@@ -249,10 +263,9 @@ void badaj_sprzecznosc_modeli_arytmetycznych(Context& ctx)
     Modele modele;
     ctx.db.stan.lista_argumentow_modelu_arytmetycznego.scan([&](const ArgumentyModelu& m) { modele.push_back(&m); });
     const GrafNazw graf(modele);
-    for (const ArgumentyModelu* wskazany : modele) {
-        const ArgumentyModelu& m = *wskazany;
-        badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, m);
-        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, m);
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+        badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, *modele[i]);
+        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, i);
     }
 }
 
