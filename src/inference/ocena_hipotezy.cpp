@@ -76,6 +76,7 @@ void fakty_dane(kb::Context& ctx, const facts::FactList<kb::Fakt>& fakty)
 std::optional<double> ocena_hipotezy(kb::Context& ctx, const std::string& hipoteza)
 {
     ctx.db.stan_ladowania.cykle_oceny.remove_all();
+    ctx.db.stan_ladowania.zbyt_glebokie_oceny.remove_all();
     listy_numerow_regul(ctx);
     if (zrob_koniec(ctx) && regula_stopu_dziala(ctx)) return std::nullopt;
     // Given facts that contradict an exact constraint make inference impossible: the listing

@@ -1,8 +1,11 @@
 // The goal-driven evaluation of one name: its alternatives in order (a known resultant, a
 // question, its rules, its models, the stop), the first that answers gives the CF. A name met
 // again on its own path is a cycle of the base: it is told and gets no answer there, so no
-// base can make the evaluation recurse without end.
+// base can make the evaluation recurse without end; a chain of conclusions too long for the
+// program's stack is told the same way instead of overflowing it.
 #include "inference/ocena_hipotezy.h"
+
+#include <cstdint>
 
 #include "inference/stan_przebiegu.h"
 #include "inference/wstecz.h"
@@ -16,6 +19,19 @@
 namespace inference {
 
 namespace {
+
+// The stack one evaluation may take, counted from where the hypothesis's own evaluation began:
+// half the 8 MB the platform gives the main thread, so that the dialogs opened at the deepest
+// point and the frames of the event and the test below it have room.
+constexpr std::uintptr_t kStosOceny = std::uintptr_t{4} << 20;
+
+std::uintptr_t miejsce_na_stosie()
+{
+    volatile char znacznik = 0;
+    return reinterpret_cast<std::uintptr_t>(&znacznik);
+}
+
+std::uintptr_t odleglosc(std::uintptr_t a, std::uintptr_t b) { return a > b ? a - b : b - a; }
 
 bool dopytywalny(const kb::Context& ctx, const std::string& w)
 {
@@ -83,6 +99,15 @@ void zglos_cykl(kb::Context& ctx, const std::string& nazwa)
     if (!cykle.contains(droga)) cykle.add_last(droga);
 }
 
+void zglos_glebokosc(kb::Context& ctx, const std::string& nazwa)
+{
+    kb::pisz_tuto(ctx, "Łańcuch wniosków prowadzący do " + nazwa +
+                           " jest zbyt długi, by go ocenić: ta droga nie daje odpowiedzi.");
+    kb::piszcr(ctx);
+    auto& glebokie = ctx.db.stan_ladowania.zbyt_glebokie_oceny;
+    if (glebokie.empty()) glebokie.add_last(nazwa);
+}
+
 std::optional<double> alternatywy(kb::Context& ctx, const std::string& nazwa)
 {
     if (std::optional<double> cf = kb::wypadkowa(ctx, nazwa)) return cf;
@@ -100,8 +125,16 @@ std::optional<double> alternatywy(kb::Context& ctx, const std::string& nazwa)
 std::optional<double> ocena_hipotezy_cd(kb::Context& ctx, const std::string& nazwa)
 {
     if (!zrob_koniec(ctx)) return stop(ctx);
-    if (ctx.db.stan_ladowania.w_ocenie.contains(nazwa)) {
+    kb::StanLadowania& s = ctx.db.stan_ladowania;
+    if (s.w_ocenie.contains(nazwa)) {
         zglos_cykl(ctx, nazwa);
+        return std::nullopt;
+    }
+    const std::uintptr_t tutaj = miejsce_na_stosie();
+    if (s.w_ocenie.empty()) {
+        s.poczatek_stosu_oceny = tutaj;
+    } else if (odleglosc(tutaj, s.poczatek_stosu_oceny) > kStosOceny) {
+        zglos_glebokosc(ctx, nazwa);
         return std::nullopt;
     }
     WOcenie w_ocenie(ctx, nazwa);

@@ -118,8 +118,8 @@ void zamkniecie(kb::Context& ctx, const std::string& wyroznik, const std::string
                     hipoteza);
 }
 
-// The base gave the hypothesis no answer: said so, the cycles met on the way named; then the
-// report is offered.
+// The base gave the hypothesis no answer: said so, the cycles met on the way named, and a chain
+// too long to follow; then the report is offered.
 bool bez_odpowiedzi(kb::Context& ctx, const std::string& hipoteza)
 {
     std::string powod = "Baza wiedzy nie daje odpowiedzi dla hipotezy\n   " + hipoteza;
@@ -128,6 +128,8 @@ bool bez_odpowiedzi(kb::Context& ctx, const std::string& hipoteza)
     kb::piszcr(ctx);
     if (!cykle.empty()) powod += "\n\nW bazie wiedzy jest cykl:";
     for (const std::string& cykl : cykle) powod += "\n   " + cykl;
+    if (const std::optional<std::string> gleboko = ctx.db.stan_ladowania.zbyt_glebokie_oceny.first())
+        powod += "\n\nŁańcuch wniosków prowadzący do " + *gleboko + " jest zbyt długi, by go ocenić.";
     ctx.ui.note("Uwaga!", powod);
     ctx.db.stan_ladowania.hipoteza.remove_all();
     return kb::raport(ctx);

@@ -75,6 +75,8 @@ struct StanLadowania {
     FactList<std::string> w_ocenie;
     // The cycles the evaluation of the tested hypothesis met, each as its path ("a -> b -> a").
     FactList<std::string> cykle_oceny;
+    // The names at which that evaluation ran out of depth (a chain too long to follow).
+    FactList<std::string> zbyt_glebokie_oceny;
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
@@ -85,6 +87,8 @@ struct StanLadowania {
 
     // No fact: the index of the run's records that kb/stan_wnioskowania.h keeps in step.
     mutable IndeksStanu indeks;
+    // No fact: where on the program's stack the outermost backward evaluation began.
+    std::uintptr_t poczatek_stosu_oceny = 0;
 
     DATABASE_VISITORS
 
@@ -110,6 +114,7 @@ private:
         v("hipoteza", s.hipoteza);
         v("w_ocenie", s.w_ocenie);
         v("cykle_oceny", s.cykle_oceny);
+        v("zbyt_glebokie_oceny", s.zbyt_glebokie_oceny);
         v("wniosek", s.wniosek);
         v("etykieta", s.etykieta);
         v("blad_wykluczajacych", s.blad_wykluczajacych);

@@ -206,6 +206,22 @@ TEST_F(Testowanie, ATestThatCannotStartSaysWhyAndOtherKindsDoNothing)
     EXPECT_EQ(nic, "");
 }
 
+TEST_F(Testowanie, AChainTooLongForTheStackIsToldInsteadOfOverflowingIt)
+{
+    // x0 <- x1 <- ... <- x20000 <- a: far deeper than the evaluation's share of the stack.
+    constexpr int kDlugosc = 20000;
+    reguly.clear();
+    for (int i = 0; i < kDlugosc; ++i)
+        reguly += "reguła(" + std::to_string(i + 1) + ",\"x" + std::to_string(i) + "\",[\"x" + std::to_string(i + 1) +
+                  "\"],0,\"0.9\")\n";
+    reguly += "reguła(" + std::to_string(kDlugosc + 1) + ",\"x" + std::to_string(kDlugosc) + "\",[\"a\"],0,\"0.9\")\n";
+    std::string t;
+    EXPECT_TRUE(testuj(kWybor + "note \"Uwaga!\"\nquestion \"Raport wnioskowania/diagnostyki\" -> \"&Nie\"\n", 1, &t));
+    EXPECT_EQ(wiersze_z(t, "jest zbyt długi, by go ocenić: ta droga nie daje odpowiedzi.").size(), 1u);
+    EXPECT_TRUE(zawiera(t, "\\n\\nŁańcuch wniosków prowadzący do x")) << t.substr(t.size() - 2000);
+    EXPECT_TRUE(ctx().db.stan_ladowania.w_ocenie.empty());
+}
+
 TEST_F(Testowanie, GivenFactsContradictingAnExactConstraintEndTheTestAfterTheirNote)
 {
     dokladne = "ograniczenie(1,[\"a\",\"b\"])\n";
