@@ -16,9 +16,9 @@
 #include "inference/kroki_w_przod.h"
 #include "inference/media_wnioskow.h"
 #include "inference/oblicz.h"
-#include "inference/operacje.h"
 #include "inference/przedstawienie_faktow.h"
 #include "inference/sprawdz.h"
+#include "inference/wartosc_modelu.h"
 #include "inference/stan_przebiegu.h"
 #include "kb/listy.h"
 #include "kb/stan_wnioskowania.h"
@@ -35,20 +35,19 @@ bool zastosowany(const kb::Context& ctx, std::int32_t numer)
     return ctx.db.stan_ladowania.model_stosowany.contains(numer);
 }
 
-// The steps an arithmetic model of any kind goes through; `wartosc` obtains its inputs and
-// computes its value.
-bool zastosuj_arytmetyczny(kb::Context& ctx, std::int32_t numer, const std::string& warunek, const std::string& wynik,
-                           const std::string& cf, const std::function<Wartosc()>& wartosc, Wyjasnienie wyjasnienie)
+// The steps an arithmetic model of any kind goes through.
+template <class M>
+bool zastosuj_arytmetyczny(kb::Context& ctx, const M& m)
 {
-    if (!cf_arytmetyczny(cf)) return false;
-    if (!sprawdz(ctx, warunek)) return false;
-    if (zastosowany(ctx, numer) || kb::wartosc_ustalona(ctx, wynik)) return false;
-    const Wartosc v = w_modelu(numer, wynik, wartosc);
+    if (!cf_arytmetyczny(m.cf)) return false;
+    if (!sprawdz(ctx, m.warunek_stosowania)) return false;
+    if (zastosowany(ctx, m.numer) || kb::wartosc_ustalona(ctx, m.wynik)) return false;
+    const Wartosc v = w_modelu(m.numer, m.wynik, [&] { return wartosc_modelu(ctx, m); });
     if (!v) return false;
     explain::przedstawienie_zmiennych(ctx);
-    if (!wyjasnienie(ctx, numer, wynik, *v)) return false;
-    kb::ustal_wartosc(ctx, wynik, *v);
-    ctx.db.stan_ladowania.model_stosowany.add_last(numer);
+    if (!wyjasnij_model(ctx, m, m.wynik, *v)) return false;
+    kb::ustal_wartosc(ctx, m.wynik, *v);
+    ctx.db.stan_ladowania.model_stosowany.add_last(m.numer);
     return true;
 }
 
@@ -64,54 +63,10 @@ bool pierwszy(const facts::FactList<Model>& modele, Zastosuj&& zastosuj)
     return zastosowano;
 }
 
-bool podstawowy(kb::Context& ctx)
+template <class Model>
+bool arytmetyczny(kb::Context& ctx, const facts::FactList<Model>& modele)
 {
-    return pierwszy(ctx.db.baza_modeli.model, [&](const kb::Model& m) {
-        return zastosuj_arytmetyczny(ctx, m.numer, m.warunek_stosowania, m.wynik, m.cf, [&]() -> Wartosc {
-            const Wartosc a = oblicz(ctx, m.argument1);
-            if (!a) return std::nullopt;
-            const Wartosc b = oblicz(ctx, m.argument2);
-            if (!b) return std::nullopt;
-            return wykonaj(ctx, *a, *b, m.operacja);
-        }, explain::wyjasnienie_model_matematyczny);
-    });
-}
-
-bool rozwiniety(kb::Context& ctx)
-{
-    return pierwszy(ctx.db.baza_modeli.model_r, [&](const kb::ModelR& m) {
-        return zastosuj_arytmetyczny(ctx, m.numer, m.warunek_stosowania, m.wynik, m.cf, [&]() -> Wartosc {
-            const auto wartosci = wyznacz_liste(ctx, m.argumenty);
-            if (!wartosci) return std::nullopt;
-            return wykonaj_r(*wartosci, m.operacja);
-        }, explain::wyjasnienie_model_matematyczny_2);
-    });
-}
-
-bool liniowy(kb::Context& ctx)
-{
-    return pierwszy(ctx.db.baza_modeli.model_liniowy, [&](const kb::ModelLiniowy& m) {
-        return zastosuj_arytmetyczny(ctx, m.numer, m.warunek_stosowania, m.wynik, m.cf, [&]() -> Wartosc {
-            const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki);
-            if (!wspolczynniki) return std::nullopt;
-            const auto wartosci = wyznacz_liste(ctx, m.zmienne);
-            if (!wartosci) return std::nullopt;
-            return wykonaj_liniowy(0.0, *wspolczynniki, *wartosci);
-        }, explain::wyjasnienie_model_matematyczny_liniowy);
-    });
-}
-
-bool wielomianowy(kb::Context& ctx)
-{
-    return pierwszy(ctx.db.baza_modeli.model_wielomianowy, [&](const kb::ModelWielomianowy& m) {
-        return zastosuj_arytmetyczny(ctx, m.numer, m.warunek_stosowania, m.wynik, m.cf, [&]() -> Wartosc {
-            const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki);
-            if (!wspolczynniki) return std::nullopt;
-            const Wartosc x = oblicz(ctx, m.zmienna);
-            if (!x) return std::nullopt;
-            return wykonaj_wielomianowy(0.0, *x, odwracanie_r(*wspolczynniki), m.wykladniki);
-        }, explain::wyjasnienie_model_matematyczny_wielomianowy);
-    });
+    return pierwszy(modele, [&](const Model& m) { return zastosuj_arytmetyczny(ctx, m); });
 }
 
 // ---- Relational models -------------------------------------------------------------------------
@@ -219,7 +174,10 @@ bool relacyjny_rozwiniety(kb::Context& ctx, bool zachodzi)
 Krok modele_arytmetyczne(kb::Context& ctx)
 {
     if (!zrob_koniec(ctx)) return Krok::nie_dotyczy;
-    if (podstawowy(ctx) || rozwiniety(ctx) || liniowy(ctx) || wielomianowy(ctx)) return Krok::dalej;
+    const kb::BazaModeli& b = ctx.db.baza_modeli;
+    if (arytmetyczny(ctx, b.model) || arytmetyczny(ctx, b.model_r) || arytmetyczny(ctx, b.model_liniowy) ||
+        arytmetyczny(ctx, b.model_wielomianowy))
+        return Krok::dalej;
     return Krok::nie_dotyczy;
 }
 

@@ -4,12 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "explain/listy_wartosci.h"
-#include "explain/wyjasnienia_modeli.h"
 #include "inference/blad_obliczen.h"
-#include "inference/operacje.h"
+#include "inference/model_w_ocenie.h"
+#include "inference/wartosc_modelu.h"
 #include "inference/sprawdz.h"
 #include "kb/pisz.h"
 #include "kb/stan_wnioskowania.h"
@@ -73,101 +72,49 @@ bool zastosowany(const kb::Context& ctx, std::int32_t numer)
     return ctx.db.stan_ladowania.model_stosowany.contains(numer);
 }
 
-using Wyjasnienie = bool (*)(kb::Context&, std::int32_t, const std::string&, double);
-
-// The common steps of a model with number `numer` giving the value of `n`: its CF marks it
-// arithmetic, its condition holds, neither the value nor the model is known yet; then the
-// inputs and the value (`oblicz_wartosc`), the listing, the explanation and the records.
-bool zastosuj_model(kb::Context& ctx, const std::string& n, std::int32_t numer, const std::string& cf,
-                    const std::string& warunek, bool relacyjny, const std::function<Wartosc()>& oblicz_wartosc,
-                    Wyjasnienie wyjasnienie, bool zapis_przed_wyjasnieniem)
+// A relational model's operation: such a model has no value to give.
+template <class M>
+bool relacyjny(const M& m)
 {
-    if (!cf_arytmetyczny(cf) || relacyjny) return false;
-    if (!sprawdz(ctx, warunek)) return false;
-    if (kb::wartosc_ustalona(ctx, n) || zastosowany(ctx, numer)) return false;
-    const Wartosc wartosc = w_modelu(numer, n, oblicz_wartosc);
+    if constexpr (requires { m.operacja; })
+        return jest_relacja(m.operacja);
+    else
+        return false;
+}
+
+// The common steps of a model giving the value of `n`: its CF marks it arithmetic, it is not
+// already being applied further up (a cycle), its condition holds, neither the value nor the
+// model is known yet; then the inputs and the value, the listing, the explanation and the
+// records.
+template <class M>
+bool zastosuj_model(kb::Context& ctx, const std::string& n, const M& m, bool zapis_przed_wyjasnieniem)
+{
+    if (!cf_arytmetyczny(m.cf) || relacyjny(m)) return false;
+    const ModelWOcenie w_ocenie(ctx, m.numer, n);
+    if (w_ocenie.cykl()) return false;
+    if (!sprawdz(ctx, m.warunek_stosowania)) return false;
+    if (kb::wartosc_ustalona(ctx, n) || zastosowany(ctx, m.numer)) return false;
+    const Wartosc wartosc = w_modelu(m.numer, n, [&] { return wartosc_modelu(ctx, m); });
     if (!wartosc) return false;
     kb::piszcr(ctx);
     explain::przedstawienie_zmiennych(ctx);
-    if (zapis_przed_wyjasnieniem) ctx.db.stan_ladowania.model_stosowany.add_last(numer);
-    if (!wyjasnienie(ctx, numer, n, *wartosc)) return false;
-    if (!zapis_przed_wyjasnieniem) ctx.db.stan_ladowania.model_stosowany.add_last(numer);
+    if (zapis_przed_wyjasnieniem) ctx.db.stan_ladowania.model_stosowany.add_last(m.numer);
+    if (!wyjasnij_model(ctx, m, n, *wartosc)) return false;
+    if (!zapis_przed_wyjasnieniem) ctx.db.stan_ladowania.model_stosowany.add_last(m.numer);
     kb::ustal_wartosc(ctx, n, *wartosc);
     return true;
 }
 
-bool model_podstawowy(kb::Context& ctx, const std::string& n)
+// The first model of the kind with result `n` that gives its value.
+template <class M>
+bool pierwszy_model(kb::Context& ctx, const facts::FactList<M>& modele, const std::string& n,
+                    bool zapis_przed_wyjasnieniem = false)
 {
     bool dal = false;
-    ctx.db.baza_modeli.model.each_matching([&](const kb::Model& m) { return m.wynik == n; }, [&](const kb::Model& m) {
-        dal = zastosuj_model(ctx, n, m.numer, m.cf, m.warunek_stosowania, jest_relacja(m.operacja),
-                             [&]() -> Wartosc {
-                                 const Wartosc a = oblicz(ctx, m.argument1);
-                                 if (!a) return std::nullopt;
-                                 const Wartosc b = oblicz(ctx, m.argument2);
-                                 if (!b) return std::nullopt;
-                                 return wykonaj(ctx, *a, *b, m.operacja);
-                             },
-                             explain::wyjasnienie_model_matematyczny, false);
+    modele.each_matching([&](const M& m) { return m.wynik == n; }, [&](const M& m) {
+        dal = zastosuj_model(ctx, n, m, zapis_przed_wyjasnieniem);
         return dal;
     });
-    return dal;
-}
-
-bool model_rozwiniety(kb::Context& ctx, const std::string& n)
-{
-    bool dal = false;
-    ctx.db.baza_modeli.model_r.each_matching([&](const kb::ModelR& m) { return m.wynik == n; }, [&](const kb::ModelR& m) {
-        dal = zastosuj_model(ctx, n, m.numer, m.cf, m.warunek_stosowania, jest_relacja(m.operacja),
-                             [&]() -> Wartosc {
-                                 const auto wartosci = wyznacz_liste(ctx, m.argumenty);
-                                 if (!wartosci) return std::nullopt;
-                                 return wykonaj_r(*wartosci, m.operacja);
-                             },
-                             explain::wyjasnienie_model_matematyczny_2, false);
-        return dal;
-    });
-    return dal;
-}
-
-bool model_liniowy(kb::Context& ctx, const std::string& n)
-{
-    bool dal = false;
-    ctx.db.baza_modeli.model_liniowy.each_matching(
-        [&](const kb::ModelLiniowy& m) { return m.wynik == n; },
-        [&](const kb::ModelLiniowy& m) {
-            dal = zastosuj_model(ctx, n, m.numer, m.cf, m.warunek_stosowania, false,
-                                 [&]() -> Wartosc {
-                                     const auto k = wyznacz_liste(ctx, m.wspolczynniki);
-                                     if (!k) return std::nullopt;
-                                     const auto v = wyznacz_liste(ctx, m.zmienne);
-                                     if (!v) return std::nullopt;
-                                     return wykonaj_liniowy(0.0, *k, *v);
-                                 },
-                                 explain::wyjasnienie_model_matematyczny_liniowy, false);
-            return dal;
-        });
-    return dal;
-}
-
-bool model_wielomianowy(kb::Context& ctx, const std::string& n)
-{
-    bool dal = false;
-    ctx.db.baza_modeli.model_wielomianowy.each_matching(
-        [&](const kb::ModelWielomianowy& m) { return m.wynik == n; },
-        [&](const kb::ModelWielomianowy& m) {
-            dal = zastosuj_model(ctx, n, m.numer, m.cf, m.warunek_stosowania, false,
-                                 [&]() -> Wartosc {
-                                     const auto k = wyznacz_liste(ctx, m.wspolczynniki);
-                                     if (!k) return std::nullopt;
-                                     const std::vector<double> w_kolejnosci = odwracanie_r(*k);
-                                     const Wartosc x = oblicz(ctx, m.zmienna);
-                                     if (!x) return std::nullopt;
-                                     return wykonaj_wielomianowy(0.0, *x, w_kolejnosci, m.wykladniki);
-                                 },
-                                 explain::wyjasnienie_model_matematyczny_wielomianowy, true);
-            return dal;
-        });
     return dal;
 }
 
@@ -191,7 +138,9 @@ std::optional<double> oblicz(kb::Context& ctx, const std::string& n)
         return zapytaj_o_wartosc(ctx, n);
     }
     if (const std::optional<double> v = kb::wartosc_ustalona(ctx, n)) return v;
-    if (model_podstawowy(ctx, n) || model_rozwiniety(ctx, n) || model_liniowy(ctx, n) || model_wielomianowy(ctx, n))
+    const kb::BazaModeli& b = ctx.db.baza_modeli;
+    if (pierwszy_model(ctx, b.model, n) || pierwszy_model(ctx, b.model_r, n) || pierwszy_model(ctx, b.model_liniowy, n) ||
+        pierwszy_model(ctx, b.model_wielomianowy, n, true))
         return kb::wartosc_ustalona(ctx, n);
     return std::nullopt;
 }

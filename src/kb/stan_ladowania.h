@@ -77,6 +77,8 @@ struct StanLadowania {
     FactList<std::string> cykle_oceny;
     // The names at which that evaluation ran out of depth (a chain too long to follow).
     FactList<std::string> zbyt_glebokie_oceny;
+    // The same for models being applied: a model met again on its own path is a cycle too.
+    FactList<std::int32_t> modele_w_ocenie;
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
@@ -115,6 +117,7 @@ private:
         v("w_ocenie", s.w_ocenie);
         v("cykle_oceny", s.cykle_oceny);
         v("zbyt_glebokie_oceny", s.zbyt_glebokie_oceny);
+        v("modele_w_ocenie", s.modele_w_ocenie);
         v("wniosek", s.wniosek);
         v("etykieta", s.etykieta);
         v("blad_wykluczajacych", s.blad_wykluczajacych);
