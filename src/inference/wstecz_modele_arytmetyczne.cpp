@@ -31,7 +31,8 @@ std::optional<double> zastosuj(kb::Context& ctx, const std::string& h, const M& 
     if (w_ocenie.cykl()) return std::nullopt;
     if (!sprawdz(ctx, m.warunek_stosowania)) return std::nullopt;
     const std::optional<double> v = w_modelu(m.numer, h, [&] { return wartosc_modelu(ctx, m); });
-    if (!v) return std::nullopt;
+    // A stop reached while the condition or the inputs were sought ends the work here.
+    if (!v || !zrob_koniec(ctx)) return std::nullopt;
     // Another model with the same result may have given it on the way: its value stands.
     if (kb::wartosc_ustalona(ctx, h)) return 1.0;
     explain::przedstawienie_zmiennych(ctx);

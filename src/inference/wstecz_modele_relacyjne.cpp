@@ -161,7 +161,8 @@ std::optional<double> sprobuj(kb::Context& ctx, const Alternatywa& a, const Kand
         if (w_ocenie->cykl()) return std::nullopt;
     }
     const std::optional<std::vector<double>> v = testy(ctx, a, k);
-    if (!v) return std::nullopt;
+    // A stop reached while the condition or the values were sought ends the work here.
+    if (!v || !zrob_koniec(ctx)) return std::nullopt;
     return zastosuj(ctx, a, k, *v);
 }
 
