@@ -12,7 +12,8 @@ namespace inference {
 
 class ModelWOcenie {
 public:
-    // Marks the model unless it is already marked; then the cycle is written and cykl() is true.
+    // Marks the model unless it is already marked; then the cycle is written with its path, kept
+    // among the cycles of the test, and cykl() is true.
     ModelWOcenie(kb::Context& ctx, std::int32_t numer, const std::string& wynik);
     ~ModelWOcenie();
     ModelWOcenie(const ModelWOcenie&) = delete;
@@ -22,7 +23,7 @@ public:
 
 private:
     kb::Context& ctx_;
-    std::int32_t numer_;
+    std::string model_;
     bool cykl_ = false;
 };
 

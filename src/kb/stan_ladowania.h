@@ -78,7 +78,7 @@ struct StanLadowania {
     // The names at which that evaluation ran out of depth (a chain too long to follow).
     FactList<std::string> zbyt_glebokie_oceny;
     // The same for models being applied: a model met again on its own path is a cycle too.
-    FactList<std::int32_t> modele_w_ocenie;
+    FactList<std::string> modele_w_ocenie;  // "model 7 (y)", innermost last
     FactList<std::string> wniosek;
     FactList<std::string> etykieta;
     FactList<std::string> blad_wykluczajacych;
