@@ -1073,9 +1073,11 @@ INSTANTIATE_TEST_SUITE_P(ForwardInference, QtScenarioTest,
 
 // Hypothesis tests from the menu on the Qt windows: the kind and the hypothesis chosen, the
 // questions, the result, the closing listings, the summary and the report saved; a chain with an
-// auxiliary hypothesis; a stop rule; a cyclic base.
+// auxiliary hypothesis; a disjunctive conclusion reached through its negation; models applied
+// backwards; a stop rule; a cyclic base.
 INSTANTIATE_TEST_SUITE_P(HypothesisTest, QtScenarioTest,
-                         ::testing::Values("wstecz_hipotezy", "wstecz_akumulator", "wstecz_koniec", "wstecz_cykl"));
+                         ::testing::Values("wstecz_hipotezy", "wstecz_akumulator", "wstecz_dysjunktywne",
+                                           "wstecz_modele", "wstecz_koniec", "wstecz_cykl"));
 
 // ---- File dialogs --------------------------------------------------------------------------------------
 
