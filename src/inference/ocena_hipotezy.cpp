@@ -63,12 +63,7 @@ void fakty_dane(kb::Context& ctx, const facts::FactList<kb::Fakt>& fakty)
         const std::string negacja = kb::negacja(f.warunek);
         if (!kb::ma_wypadkowa(ctx, negacja)) kb::dodaj_wypadkowa(ctx, negacja, 0.0 - *cf);
     });
-    fakty.each([&](const kb::Fakt& f) {
-        const std::optional<double> cf = text::text_to_real(f.cf);
-        if (!cf) return;
-        for (double zapisany : kb::wypadkowe(ctx, f.warunek))
-            if (zapisany == *cf) uzupelnienie_wykluczajacych(ctx, f.warunek, *cf);
-    });
+    uzupelnienie_wykluczajacych_faktow(ctx, fakty);
 }
 
 }  // namespace

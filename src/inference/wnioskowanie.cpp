@@ -43,12 +43,7 @@ void fakty_dane(kb::Context& ctx, const facts::FactList<kb::Fakt>& fakty)
         const std::optional<double> cf = text::text_to_real(f.cf);
         if (cf && !kb::ma_wypadkowa(ctx, f.warunek)) kb::dodaj_wypadkowa(ctx, f.warunek, *cf);
     });
-    fakty.each([&](const kb::Fakt& f) {
-        const std::optional<double> cf = text::text_to_real(f.cf);
-        if (!cf) return;
-        for (double zapisany : kb::wypadkowe(ctx, f.warunek))
-            if (zapisany == *cf) uzupelnienie_wykluczajacych(ctx, f.warunek, *cf);
-    });
+    uzupelnienie_wykluczajacych_faktow(ctx, fakty);
 }
 
 }  // namespace

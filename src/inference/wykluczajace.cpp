@@ -247,4 +247,14 @@ bool uzupelnienie_wykluczajacych(kb::Context& ctx, const std::string& w, double 
     return true;
 }
 
+void uzupelnienie_wykluczajacych_faktow(kb::Context& ctx, const facts::FactList<kb::Fakt>& fakty)
+{
+    fakty.each([&](const kb::Fakt& f) {
+        const std::optional<double> cf = text::text_to_real(f.cf);
+        if (!cf) return;
+        for (double zapisany : kb::wypadkowe(ctx, f.warunek))
+            if (zapisany == *cf) uzupelnienie_wykluczajacych(ctx, f.warunek, *cf);
+    });
+}
+
 }  // namespace inference

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "kb/bazy.h"
 #include "kb/context.h"
 #include "platform/facts.h"
 
@@ -23,6 +24,10 @@ bool pamietaj(kb::Context& ctx, const std::string& w, double v);
 // recorded. False for a v outside [-1, 1], and when a given -1 in a larger exact constraint finds
 // no member at 1 (nothing is recorded then; the members are asked when inference needs them).
 bool uzupelnienie_wykluczajacych(kb::Context& ctx, const std::string& w, double v);
+
+// Each given fact whose name still holds the fact's own CF completes the other members of its
+// constraint, in the base's order.
+void uzupelnienie_wykluczajacych_faktow(kb::Context& ctx, const facts::FactList<kb::Fakt>& fakty);
 
 // After a given -1 for w in the exact constraint list: when another member holds exactly 1, the
 // members without a resultant get -1 and the answer is true.
