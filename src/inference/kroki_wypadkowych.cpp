@@ -31,12 +31,6 @@ constexpr Teksty kKumulatywne{"Z wszystkich reguł kumulatywnych (z pojedynczej 
 constexpr Teksty kDysjunktywne{"Z wszystkich reguł dysjunktywnych dla wniosku: ",
                                "Wypadkowe CF wniosku reguł dysjunktywnych "};
 
-void linia(kb::Context& ctx, const std::string& tekst)
-{
-    kb::pisz_tuto(ctx, tekst);
-    kb::piszcr(ctx);
-}
-
 // Stores R for W and 0.0 - R for its negation, as two successive stores of a resultant would
 // leave them (the negation's record first), each store followed by its listings.
 void zapamietaj(kb::Context& ctx, const std::string& w, double r)
@@ -52,22 +46,8 @@ void zapamietaj(kb::Context& ctx, const std::string& w, double r)
 void wypadkowa(kb::Context& ctx, PrzebiegWPrzod& p, bool dysjunktywna, const std::string& w, double r)
 {
     const Teksty& t = dysjunktywna ? kDysjunktywne : kKumulatywne;
-    linia(ctx, t.otwarcie);
-    linia(ctx, "    " + w);
-    linia(ctx, "wynika:");
-    kb::pisz_tuto(ctx, "    " + w + "(");
-    kb::pisz_tuto_real(ctx, r);
-    kb::pisz_tuto(ctx, ")");
-    kb::piszcr(ctx);
-    kb::piszcr(ctx);
-
-    explain::wyczysc_slad(ctx);
-    explain::dodaj_linie_sladu(ctx, t.otwarcie);
-    explain::dodaj_linie_sladu(ctx, "    " + w);
-    explain::dodaj_linie_sladu(ctx, "wynika: ");
-    explain::dodaj_linie_sladu(ctx, "    " + w + "(" + explain::sprv(r) + ")");
-    explain::ustaw_naglowek(ctx, t.naglowek);
-    explain::pokaz_slad(ctx);
+    pisz_wypadkowa(ctx, t.otwarcie, w, r);
+    pokaz_wypadkowa(ctx, t.otwarcie, w, r, t.naglowek);
 
     zapamietaj(ctx, w, r);
     wyswietl_grafike(ctx, w, r);

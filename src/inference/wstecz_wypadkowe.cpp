@@ -24,19 +24,6 @@ void linia(kb::Context& ctx, const std::string& tekst)
     kb::piszcr(ctx);
 }
 
-// The four lines of the step dialog under its heading, shown over any lines left pending.
-void pokaz(kb::Context& ctx, const std::string& otwarcie, const std::string& nazwa, double cf,
-           const std::string& naglowek)
-{
-    explain::wyczysc_slad(ctx);
-    explain::dodaj_linie_sladu(ctx, otwarcie);
-    explain::dodaj_linie_sladu(ctx, "    " + nazwa);
-    explain::dodaj_linie_sladu(ctx, "wynika: ");
-    explain::dodaj_linie_sladu(ctx, "    " + nazwa + "(" + explain::sprv(cf) + ")");
-    explain::ustaw_naglowek(ctx, naglowek);
-    explain::pokaz_slad(ctx);
-}
-
 bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
 {
     return ctx.db.baza_regul.regula_dysjunktywna.contains(wniosek);
@@ -44,15 +31,8 @@ bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
 
 void kumulatywna(kb::Context& ctx, const std::string& nazwa, double cf, bool pelny_konflikt)
 {
-    linia(ctx, "Z wszystkich reguł kumulatywnych (z pojedynczej reguły) dla hipotezy:");
-    linia(ctx, "    " + nazwa);
-    linia(ctx, "wynika:");
-    kb::pisz_tuto(ctx, "    " + nazwa + "(");
-    kb::pisz_tuto_real(ctx, cf);
-    kb::pisz_tuto(ctx, ")");
-    kb::piszcr(ctx);
-    kb::piszcr(ctx);
-    pokaz(ctx,
+    pisz_wypadkowa(ctx, "Z wszystkich reguł kumulatywnych (z pojedynczej reguły) dla hipotezy:", nazwa, cf);
+    pokaz_wypadkowa(ctx,
           pelny_konflikt ? "Z wszystkich reguł kumulatywnych (z pojedynczej reguły) dla hipotezy: "
                          : "Z wszystkich reguł kumulatywnych  (z pojedynczej reguły) dla hipotezy: ",
           nazwa, cf, "Wypadkowe CF wniosku reguł kumulatywnych (pojedynczej reguły)");
@@ -76,7 +56,7 @@ void dysjunktywna(kb::Context& ctx, const std::string& nazwa, double cf, Przypad
     kb::pisz_tuto_real(ctx, cf);
     kb::piszcr(ctx);
     if (!p.negacja) kb::piszcr(ctx);
-    pokaz(ctx, "Z wszystkich reguł dysjunktywnych dla hipotezy: ", nazwa, cf,
+    pokaz_wypadkowa(ctx, "Z wszystkich reguł dysjunktywnych dla hipotezy: ", nazwa, cf,
           "Wypadkowe CF wniosku reguł dysjunktywnych ");
 }
 

@@ -2,10 +2,12 @@
 #include "inference/wypadkowe.h"
 
 #include "explain/listy_wartosci.h"
+#include "explain/ramka.h"
 #include "inference/cf.h"
 #include "inference/operacje.h"
 #include "inference/przedstawienie_faktow.h"
 #include "kb/listy.h"
+#include "kb/pisz.h"
 #include "kb/stan_wnioskowania.h"
 
 namespace inference {
@@ -102,6 +104,31 @@ void zapisz_warunek(kb::Context& ctx, const std::string& nazwa, double v)
 {
     kb::dodaj_wypadkowa(ctx, nazwa, v);
     kb::dodaj_wypadkowa(ctx, kb::negacja(nazwa), 0.0 - v);
+}
+
+void pisz_wypadkowa(kb::Context& ctx, const std::string& otwarcie, const std::string& nazwa, double cf)
+{
+    for (const std::string& w : {otwarcie, "    " + nazwa, std::string("wynika:")}) {
+        kb::pisz_tuto(ctx, w);
+        kb::piszcr(ctx);
+    }
+    kb::pisz_tuto(ctx, "    " + nazwa + "(");
+    kb::pisz_tuto_real(ctx, cf);
+    kb::pisz_tuto(ctx, ")");
+    kb::piszcr(ctx);
+    kb::piszcr(ctx);
+}
+
+void pokaz_wypadkowa(kb::Context& ctx, const std::string& otwarcie, const std::string& nazwa, double cf,
+                     const std::string& naglowek)
+{
+    explain::wyczysc_slad(ctx);
+    explain::dodaj_linie_sladu(ctx, otwarcie);
+    explain::dodaj_linie_sladu(ctx, "    " + nazwa);
+    explain::dodaj_linie_sladu(ctx, "wynika: ");
+    explain::dodaj_linie_sladu(ctx, "    " + nazwa + "(" + explain::sprv(cf) + ")");
+    explain::ustaw_naglowek(ctx, naglowek);
+    explain::pokaz_slad(ctx);
 }
 
 }  // namespace inference

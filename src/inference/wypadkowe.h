@@ -35,6 +35,14 @@ std::optional<double> wypadkowa_dysjunktywna(const kb::Context& ctx, std::string
 // appending both when the name has none; then lists the facts and the established values.
 void pamietaj_wniosek_wypadkowy(kb::Context& ctx, const std::string& nazwa, double x);
 
+// Writes a resultant settled for the name: the opening line, the name, "wynika:", the name with
+// its CF and an empty line.
+void pisz_wypadkowa(kb::Context& ctx, const std::string& otwarcie, const std::string& nazwa, double cf);
+// The step dialog of a resultant under its heading: the opening, the name, "wynika: " and the
+// name with its CF, shown over any lines left pending.
+void pokaz_wypadkowa(kb::Context& ctx, const std::string& otwarcie, const std::string& nazwa, double cf,
+                     const std::string& naglowek);
+
 // Records v for a condition and 0.0 - v for its negation, both appended: a settled condition is
 // settled under either name.
 void zapisz_warunek(kb::Context& ctx, const std::string& nazwa, double v);
