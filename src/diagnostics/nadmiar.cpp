@@ -31,7 +31,7 @@ public:
         : ctx_(ctx), omissions_(omissions), flattener_(ctx, limits), max_steps_(max_steps)
     {
         ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-            by_conclusion_[r.wniosek].push_back(rules_.size());
+            by_conclusion_[r.wniosek.str()].push_back(rules_.size());
             rules_.push_back(r);
         });
         ctx.db.wyniki_diagnoz.reguly_nadmiarowe_n1.each(
@@ -42,7 +42,7 @@ public:
     bool run()
     {
         for (const kb::Regula& r1 : rules_)
-            for (std::size_t j : by_conclusion_[r1.wniosek]) {
+            for (std::size_t j : by_conclusion_[r1.wniosek.str()]) {
                 const kb::Regula& r2 = rules_[j];
                 if (r1.numer == r2.numer || recorded_.contains({r1.numer, r2.numer}) ||
                     recorded_.contains({r2.numer, r1.numer}))
@@ -97,7 +97,7 @@ private:
         w.reguly_nadmiarowe_n1.add_last({r1.numer, r2.numer});
         recorded_.insert({r1.numer, r2.numer});
         pamietaj_nadmiar(ctx_);
-        w.para_splaszczona_n1.add_last({r1.numer, r1.wniosek, form1.warunki, uzyte_reguly(form1), r2.numer,
+        w.para_splaszczona_n1.add_last({r1.numer, r1.wniosek.str(), form1.warunki, uzyte_reguly(form1), r2.numer,
                                         form2.warunki, uzyte_reguly(form2)});
     }
 

@@ -28,7 +28,7 @@ std::vector<SplaszczonaRegula> splaszcz_reguly(kb::Context& ctx, Omissions& omis
     Flattener flattener(ctx);
     std::vector<SplaszczonaRegula> out;
     ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-        if (ctx.db.baza_regul.regula_dysjunktywna.contains(r.wniosek)) return;
+        if (ctx.db.baza_regul.regula_dysjunktywna.contains(r.wniosek.str())) return;
         const Flattening& s = flattener.splaszcz(r.warunki);
         omissions.note(r.numer, r.wniosek, s);
         SplaszczonaRegula sr{r, {}};
@@ -46,7 +46,7 @@ facts::SList wnioski(const std::vector<SplaszczonaRegula>& reguly)
 {
     facts::SList out;
     for (const SplaszczonaRegula& r : reguly)
-        if (!kb::element(r.regula.wniosek, out)) out.push_back(r.regula.wniosek);
+        if (!kb::element(r.regula.wniosek, out)) out.push_back(r.regula.wniosek.str());
     return out;
 }
 

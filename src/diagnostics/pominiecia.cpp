@@ -35,13 +35,13 @@ void tell_rules(kb::Context& ctx, const std::vector<Omissions::Rule>& rules, con
 
 }  // namespace
 
-void Omissions::note(std::int32_t numer, const std::string& wniosek, const Flattening& splaszczenie)
+void Omissions::note(std::int32_t numer, std::string_view wniosek, const Flattening& splaszczenie)
 {
     std::vector<Rule>* list = nullptr;
     if (splaszczenie.koniec == FlatteningEnd::self_dependent) list = &self_dependent_;
     if (splaszczenie.koniec == FlatteningEnd::cut) list = &cut_;
     if (!list) return;
-    Rule rule{numer, wniosek};
+    Rule rule{numer, std::string(wniosek)};
     if (std::find(list->begin(), list->end(), rule) == list->end()) list->push_back(std::move(rule));
 }
 

@@ -16,7 +16,7 @@ namespace diagnostics {
 class Omissions {
 public:
     // Remembers the rule unless its flattening was complete; a rule is remembered once.
-    void note(std::int32_t numer, const std::string& wniosek, const Flattening& splaszczenie);
+    void note(std::int32_t numer, std::string_view wniosek, const Flattening& splaszczenie);
     // The search itself stopped at its limit of work: what it found is all it found.
     void stop_search() { search_stopped_ = true; }
     bool search_stopped() const { return search_stopped_; }

@@ -262,7 +262,7 @@ Flattener::Flattener(const kb::Context& ctx, FlatteningLimits limits) : impl_(st
     ctx.db.stan.dopytywalny.each([&](const std::string& name) { impl_->askables.insert(name); });
     std::size_t rules = 0;
     ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-        impl_->rules_by_conclusion[r.wniosek].push_back({r.numer, impl_->intern_all(r.warunki)});
+        impl_->rules_by_conclusion[r.wniosek.str()].push_back({r.numer, impl_->intern_all(r.warunki)});
         ++rules;
     });
     impl_->max_passes = rules + 1;

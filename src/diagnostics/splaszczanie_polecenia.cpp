@@ -47,7 +47,7 @@ bool pokaz_postacie(kb::Context& ctx, Flattener& flattener, Omissions& omissions
     const Flattening& s = flattener.splaszcz(r.warunki);
     omissions.note(r.numer, r.wniosek, s);
     for (const FlatForm& form : s.postacie)
-        if (!pokaz_postac(ctx, r.numer, r.wniosek, form)) return false;
+        if (!pokaz_postac(ctx, r.numer, r.wniosek.str(), form)) return false;
     return true;
 }
 

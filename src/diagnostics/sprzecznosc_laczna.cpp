@@ -68,7 +68,7 @@ bool wyznacz_sprzecznosc_laczna(kb::Context& ctx, const SprzecznoscLaczna& kind)
             if (spotkane.empty()) continue;
             for (std::int32_t k : spotkane)
                 if (pary.insert({r.numer, k}).second) kind.sprzecznosci.add_last({r.numer, k});
-            const kb::RegulaSplaszczona f{r.numer, r.wniosek, form.warunki, uzyte_reguly(form)};
+            const kb::RegulaSplaszczona f{r.numer, r.wniosek.str(), form.warunki, uzyte_reguly(form)};
             if (zapisane.insert(flattened_rule_key(f)).second) kind.splaszczone.add_last(f);
         }
     });

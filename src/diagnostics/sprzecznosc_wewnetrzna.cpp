@@ -46,7 +46,7 @@ Omissions wyznacz_sprzecznosc_1w(kb::Context& ctx, FlatteningLimits limits)
         for (const FlatForm& form : s.postacie) {
             const std::size_t pary = pary_sprzeczne(form.warunki);
             if (pary == 0) continue;
-            kb::RegulaSplaszczona r{rule.numer, rule.wniosek, form.warunki, uzyte_reguly(form)};
+            kb::RegulaSplaszczona r{rule.numer, rule.wniosek.str(), form.warunki, uzyte_reguly(form)};
             if (!recorded.insert(flattened_rule_key(r)).second) continue;
             w.regula_splaszczona_1w.add_last(r);
             for (std::size_t i = 0; i < pary; ++i) w.sprzecznosc_1w.add_last(r);

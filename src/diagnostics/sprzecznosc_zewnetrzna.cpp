@@ -39,8 +39,8 @@ public:
     explicit RuleGraph(const kb::Context& ctx)
     {
         ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-            by_conclusion_[r.wniosek].push_back(rules_.size());
-            rules_.push_back({r.numer, r.wniosek, r.warunki});
+            by_conclusion_[r.wniosek.str()].push_back(rules_.size());
+            rules_.push_back({r.numer, r.wniosek.str(), r.warunki});
         });
         for (const RuleCopy& r : rules_) {
             stem(r.wniosek);

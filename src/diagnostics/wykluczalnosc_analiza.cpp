@@ -69,7 +69,7 @@ bool wyznacz_reguly(kb::Context& ctx, const facts::SList& wybrane)
             omissions.tell(ctx);
             return false;
         }
-        w.regula_do_testowania.add_last({r->numer, r->wniosek, s.postacie.front().warunki});
+        w.regula_do_testowania.add_last({r->numer, r->wniosek.str(), s.postacie.front().warunki});
         w.regula_do_generowania_prawdy.add_last(s.postacie.front().warunki);
     }
     omissions.tell(ctx);

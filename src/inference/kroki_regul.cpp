@@ -84,7 +84,7 @@ Krok reguly_koniec(kb::Context& ctx, PrzebiegWPrzod& p)
         }
         const std::optional<double> warunki = przeslanka(ctx, p, Rodzaj::koniec, *pozycja);
         if (!warunki) continue;
-        const double iloczyn = *warunki * wyznacz_cf(ctx, kKoniec, r.cf);
+        const double iloczyn = *warunki * wyznacz_cf(ctx, kKoniec, r.cf.str());
         p.skasuj_zastosowane_reguly(r.numer, kKoniec, iloczyn);
         const double czastkowy = zaokraglenie(iloczyn);
         // Its conditions are settled for the rest of the run: the rule would say the same again.
@@ -109,21 +109,22 @@ Krok regula_kumulatywna(kb::Context& ctx, PrzebiegWPrzod& p)
     for (auto pozycja = p.nastepna(Rodzaj::kumulatywna, std::nullopt); pozycja;
          pozycja = p.nastepna(Rodzaj::kumulatywna, pozycja)) {
         const kb::Regula& r = p.reguly()[*pozycja];
+        const std::string wniosek = r.wniosek.str();
         // A rule "bez warunku" fires too: its premise is the resultant 1.0 of that name.
-        if (!p.lista_niepusta(false, r.wniosek)) {
+        if (!p.lista_niepusta(false, wniosek)) {
             p.odpada(Rodzaj::kumulatywna, *pozycja);
             continue;
         }
         if (p.zastosowana(*pozycja)) continue;
         const std::optional<double> warunki = przeslanka(ctx, p, Rodzaj::kumulatywna, *pozycja);
         if (!warunki) continue;
-        const double iloczyn = *warunki * wyznacz_cf(ctx, r.wniosek, r.cf);
-        p.skasuj_zastosowane_reguly(r.numer, r.wniosek, iloczyn);
+        const double iloczyn = *warunki * wyznacz_cf(ctx, wniosek, r.cf.str());
+        p.skasuj_zastosowane_reguly(r.numer, wniosek, iloczyn);
         const double czastkowy = zaokraglenie(iloczyn);
-        aktualizacja_prbd(ctx, p, r.numer, r.wniosek, czastkowy);
-        if (!p.redukuj(false, r.numer, r.wniosek)) continue;
+        aktualizacja_prbd(ctx, p, r.numer, wniosek, czastkowy);
+        if (!p.redukuj(false, r.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r, r.wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki, czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
@@ -136,21 +137,22 @@ Krok regula_dysjunktywna(kb::Context& ctx, PrzebiegWPrzod& p)
     for (auto pozycja = p.nastepna(Rodzaj::dysjunktywna, std::nullopt); pozycja;
          pozycja = p.nastepna(Rodzaj::dysjunktywna, pozycja)) {
         const kb::Regula& r = p.reguly()[*pozycja];
+        const std::string wniosek = r.wniosek.str();
         if (p.zastosowana(*pozycja)) continue;
-        if (!p.lista_niepusta(true, r.wniosek)) {
+        if (!p.lista_niepusta(true, wniosek)) {
             p.odpada(Rodzaj::dysjunktywna, *pozycja);
             continue;
         }
         const std::optional<double> warunki = przeslanka(ctx, p, Rodzaj::dysjunktywna, *pozycja);
         if (!warunki) continue;
-        const double cf_reguly = wyznacz_cf(ctx, r.wniosek, r.cf);
+        const double cf_reguly = wyznacz_cf(ctx, wniosek, r.cf.str());
         if (oba_cf_ujemne(*warunki, cf_reguly)) continue;  // skipped by the next alternative
         const double czastkowy = zaokraglenie(*warunki * cf_reguly);
-        aktualizacja_prbd(ctx, p, r.numer, r.wniosek, czastkowy);
-        kb::dodaj_dysjunkt(ctx, {r.wniosek, *warunki, czastkowy});
-        if (!p.redukuj(true, r.numer, r.wniosek)) continue;
+        aktualizacja_prbd(ctx, p, r.numer, wniosek, czastkowy);
+        kb::dodaj_dysjunkt(ctx, {wniosek, *warunki, czastkowy});
+        if (!p.redukuj(true, r.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r, r.wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki, czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
@@ -163,12 +165,13 @@ Krok pominiecie_dysjunktywnej(kb::Context& ctx, PrzebiegWPrzod& p)
     for (auto pozycja = p.nastepna(Rodzaj::dysjunktywna, std::nullopt); pozycja;
          pozycja = p.nastepna(Rodzaj::dysjunktywna, pozycja)) {
         const kb::Regula& r = p.reguly()[*pozycja];
-        if (p.zastosowana(*pozycja) || !p.lista_niepusta(true, r.wniosek)) continue;
+        const std::string wniosek = r.wniosek.str();
+        if (p.zastosowana(*pozycja) || !p.lista_niepusta(true, wniosek)) continue;
         const std::optional<double> warunki = przeslanka(ctx, p, Rodzaj::dysjunktywna, *pozycja);
         if (!warunki) continue;
-        const std::optional<double> cf_reguly = text::text_to_real(r.cf);
+        const std::optional<double> cf_reguly = text::text_to_real(r.cf.view());
         if (!cf_reguly || !oba_cf_ujemne(*warunki, *cf_reguly)) continue;
-        if (!p.redukuj(true, r.numer, r.wniosek)) continue;
+        if (!p.redukuj(true, r.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
         if (!wyjasnienie_regula_dysjunktywna_pomijana(ctx, r, *warunki)) continue;
         p.zastosuj(*pozycja);

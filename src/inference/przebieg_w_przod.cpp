@@ -77,7 +77,7 @@ void PrzebiegWPrzod::zapisz_listy(facts::FactList<kb::ListaNumerowRegul>& fakty,
 PrzebiegWPrzod::Rodzaj PrzebiegWPrzod::rodzaj_reguly(std::size_t pozycja) const
 {
     const kb::Regula& r = reguly_[pozycja];
-    if (dysjunktywny(r.wniosek)) return Rodzaj::dysjunktywna;
+    if (dysjunktywny(r.wniosek.str())) return Rodzaj::dysjunktywna;
     if (r.wniosek == kKoniec) return Rodzaj::koniec;
     return Rodzaj::kumulatywna;
 }

@@ -56,7 +56,7 @@ std::optional<Cf> cf_reguly(kb::Context& ctx, const kb::Regula& r)
 {
     const std::optional<double> warunki = testowanie_listy_warunkow(ctx, r.warunki);
     if (!warunki) return std::nullopt;
-    return Cf{*warunki, wyznacz_cf(ctx, r.wniosek, r.cf)};
+    return Cf{*warunki, wyznacz_cf(ctx, r.wniosek.str(), r.cf.str())};
 }
 
 // What the user sees of an applied rule: the known facts, the hypothesis message and, when that

@@ -42,7 +42,7 @@ bool wyjasnienie_regula(kb::Context& ctx, const kb::Regula& r, const std::string
         explain::pokazanie_listy_warunkow(ctx, warunki);
         kb::piszcr(ctx);
         wiersz(ctx, "to z współczynnikiem CF = " + r.cf, "to z współczynnikiem CF = " + r.cf);
-        wiersz(ctx, r.wniosek, "    " + r.wniosek);
+        wiersz(ctx, r.wniosek.str(), "    " + r.wniosek);
         wiersz(ctx, "Stąd wynika wniosek: ", "Stąd wynika wniosek:");
         const std::string koncowy = "    " + wniosek + "(" + explain::sprv(cf) + ")";
         wiersz(ctx, koncowy, koncowy);

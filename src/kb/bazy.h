@@ -7,12 +7,15 @@
 #include <string>
 
 #include "platform/facts.h"
+#include "platform/names.h"
 
 namespace kb {
 
 using facts::FactList;
 using facts::IList;
 using facts::ListaList;
+using facts::Name;
+using facts::NameList;
 using facts::SList;
 
 // ---- Fact structs shared by several names ------------------------------------------------
@@ -40,12 +43,13 @@ struct NazwaWartosc {
 
 // ---- baza_regul: the rule base "RE*.BQZ" ---------------------------------------------------
 
+// The names of rules are interned: a base holds many rules and repeats its names over them.
 struct Regula {
     std::int32_t numer = 0;
-    std::string wniosek;
-    SList warunki;
+    Name wniosek;
+    NameList warunki;
     std::int32_t wyswietlanie = 0;
-    std::string cf;
+    Name cf;
     FACT_FIELDS(Regula, numer, wniosek, warunki, wyswietlanie, cf)
 };
 

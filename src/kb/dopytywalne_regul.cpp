@@ -37,7 +37,7 @@ ListyRegul listy_regul(const Context& ctx)
     warunki.reserve(liczba_warunkow);
     wnioski.reserve(ctx.db.baza_regul.regula.size());
     ctx.db.baza_regul.regula.scan([&](const Regula& r) {
-        for (const std::string& w : r.warunki) warunki.push_back(bez_negacji(w));
+        for (Name w : r.warunki) warunki.push_back(bez_negacji(w));
         wnioski.push_back(r.wniosek);
     });
     ListyRegul l;

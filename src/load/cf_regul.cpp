@@ -120,7 +120,7 @@ void testuj_cf_regul(kb::Context& ctx)
         poprawne.insert(r.cf);
         return false;
     };
-    if (auto r = ctx.db.baza_regul.regula.first(bledny)) testuj_cf(ctx, r->numer, r->cf);
+    if (auto r = ctx.db.baza_regul.regula.first(bledny)) testuj_cf(ctx, r->numer, r->cf.str());
 }
 
 void testuj_cf_faktow(kb::Context& ctx)

@@ -50,7 +50,7 @@ struct Konflikty {
             if (!dysjunktywny && (w == "koniec" || rw.size() < 2)) continue;
             auto& pierwsze = dysjunktywny ? dysjunktywne : kumulatywne;
             for (const kb::Regula* r : rw)
-                for (const std::string& warunek : r->warunki) pierwsze.try_emplace(warunek, r->numer);
+                for (facts::Name warunek : r->warunki) pierwsze.try_emplace(warunek, r->numer);
         }
     }
 

@@ -86,6 +86,16 @@ void LineReader::close_field(bool last)
 
 void LineReader::read_field(std::string& out)
 {
+    out.assign(read_string());
+}
+
+void LineReader::read_field(facts::Name& out)
+{
+    out = facts::Name(read_string());
+}
+
+std::string_view LineReader::read_string()
+{
     skip_blanks();
     if (take() != '"') fail(string_without_quote);
     const std::size_t from = pos_;
@@ -101,23 +111,19 @@ void LineReader::read_field(std::string& out)
         length = static_cast<std::size_t>(static_cast<const char*>(zero) - text);
     pos_ = from + length;
     if (quote && text + length == quote) {
-        out.assign(text, length);
         ++pos_;
-        return;
+        return {text, length};
     }
-    read_escaped_tail(from, out);
+    return read_escaped_tail(from);
 }
 
 // The rest of a string from its first backslash on (or the line end inside the string).
-void LineReader::read_escaped_tail(std::size_t from, std::string& out)
+std::string_view LineReader::read_escaped_tail(std::size_t from)
 {
     scratch_text_.assign(line_.substr(from, pos_ - from));
     while (!at_end()) {
         char c = line_[pos_++];
-        if (c == '"') {
-            out = std::string(scratch_text_);
-            return;
-        }
+        if (c == '"') return scratch_text_;
         if (c != '\\') {
             scratch_text_ += c;
             continue;
@@ -197,6 +203,18 @@ void LineReader::read_field(facts::SList& out)
         read_field(scratch_strings_.back());
     } while (next_element());
     out = exact_copy(scratch_strings_);
+}
+
+void LineReader::read_field(facts::NameList& out)
+{
+    open_list();
+    out.clear();
+    if (empty_list()) return;
+    scratch_names_.clear();
+    do {
+        scratch_names_.emplace_back(read_string());
+    } while (next_element());
+    out.assign(scratch_names_.begin(), scratch_names_.end());
 }
 
 void LineReader::read_field(facts::IList& out)
@@ -378,6 +396,7 @@ void write_list(std::string& out, const std::vector<E>& list)
 }  // namespace
 
 void write_value(std::string& out, const facts::SList& l) { write_list(out, l); }
+void write_value(std::string& out, const facts::NameList& l) { write_list(out, l); }
 void write_value(std::string& out, const facts::IList& l) { write_list(out, l); }
 void write_value(std::string& out, const facts::ListaList& l) { write_list(out, l); }
 

@@ -3,9 +3,10 @@
 // numbered LoadError; it never clears the database. Knows nothing of what any fact means.
 //
 // A database is any struct with visit(v) calling v(fact name, facts::FactList<T>&) for each of
-// its fact names in declaration order (see kb/bazy.h). Field types: std::string, std::int32_t,
-// double, facts::SList, facts::IList, facts::ListaList, and void* (an opaque handle: written
-// as its address for messages, never read: a handle field raises 1401).
+// its fact names in declaration order (see kb/bazy.h). Field types: std::string, facts::Name
+// (a string kept interned), std::int32_t, double, facts::SList, facts::NameList, facts::IList,
+// facts::ListaList, and void* (an opaque handle: written as its address for messages, never
+// read: a handle field raises 1401).
 //
 // Decisions of our own:
 // - A line that ends inside a string raises 1409 with the whole line consumed, as any field
@@ -30,6 +31,7 @@
 
 #include "platform/facts.h"
 #include "platform/files.h"
+#include "platform/names.h"
 #include "platform/text.h"
 
 namespace factfile {
@@ -72,9 +74,11 @@ public:
     [[noreturn]] void fail(int number) const;
 
     void read_field(std::string& out);
+    void read_field(facts::Name& out);
     void read_field(std::int32_t& out);
     void read_field(double& out);
     void read_field(facts::SList& out);
+    void read_field(facts::NameList& out);
     void read_field(facts::IList& out);
     void read_field(facts::ListaList& out);
     void read_field(void*& out);
@@ -86,13 +90,16 @@ private:
     void open_list();
     bool empty_list();
     bool next_element();  // after an element: "," (true), "]" (false) or 1406
-    void read_escaped_tail(std::size_t start, std::string& out);
+    // A string's text: a view into the line, or into scratch_text_ when it holds escapes.
+    std::string_view read_string();
+    std::string_view read_escaped_tail(std::size_t start);
 
     std::string_view line_;
     std::size_t pos_ = 0;
     std::size_t line_number_ = 0;
     std::string scratch_text_;
     std::vector<std::string> scratch_strings_;
+    std::vector<facts::Name> scratch_names_;
     std::vector<std::int32_t> scratch_ints_;
     std::vector<facts::SList> scratch_lists_;
 };
@@ -171,6 +178,7 @@ void write_value(std::string& out, std::string_view s);
 void write_value(std::string& out, std::int32_t i);
 void write_value(std::string& out, double r);
 void write_value(std::string& out, const facts::SList& l);
+void write_value(std::string& out, const facts::NameList& l);
 void write_value(std::string& out, const facts::IList& l);
 void write_value(std::string& out, const facts::ListaList& l);
 void write_handle(std::string& out, const void* handle);

@@ -85,7 +85,7 @@ public:
     Findings search()
     {
         found_.clear();
-        for (const kb::Regula& r : rules_) badaj(r.numer, r.wniosek, r.warunki, 0, {r.numer}, {r.wniosek});
+        for (const kb::Regula& r : rules_) badaj(r.numer, r.wniosek.str(), r.warunki, 0, {r.numer}, {r.wniosek.str()});
         return found_;
     }
 

@@ -354,10 +354,10 @@ TEST(FactFileWrite, SaveTextWritesNamesInDeclarationOrderAndFactsInStoreOrder)
 template <class F>
 void fill_sample(F& field)
 {
-    if constexpr (std::is_same_v<F, std::string>) field = "s";
+    if constexpr (std::is_same_v<F, std::string> || std::is_same_v<F, facts::Name>) field = "s";
     else if constexpr (std::is_same_v<F, std::int32_t>) field = 1;
     else if constexpr (std::is_same_v<F, double>) field = 0.5;
-    else if constexpr (std::is_same_v<F, SList>) field = {"a", "b"};
+    else if constexpr (std::is_same_v<F, SList> || std::is_same_v<F, facts::NameList>) field = {"a", "b"};
     else if constexpr (std::is_same_v<F, IList>) field = {1, 2};
     else if constexpr (std::is_same_v<F, ListaList>) field = {{"a"}, {}};
     else if constexpr (std::is_same_v<F, void*>) field = nullptr;

@@ -1,0 +1,110 @@
+// Interned names: every distinct text of the names a base is made of (conclusions, conditions,
+// certainty texts) is kept once, in one table of the program, and a fact refers to it by a
+// 32-bit number. A base of a million rules repeats a few hundred thousand names many times
+// over; kept as strings, each use costs a heap block and 32 bytes of string object.
+//
+// Two names are equal exactly when their numbers are; order and text are the texts'. A name's
+// text never moves and lives until the program ends, so a view of it stays good however the
+// facts that held it change. The table is the program's own and is not shared between threads.
+#pragma once
+
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/name_table.h"
+
+namespace facts {
+
+// The texts of all names, in chunks that are never moved or freed before the program ends.
+class NameTable {
+public:
+    NameTable();
+    NameTable(const NameTable&) = delete;
+    NameTable& operator=(const NameTable&) = delete;
+
+    std::uint32_t intern(std::string_view text);
+    std::string_view text(std::uint32_t id) const { return texts_[id]; }
+    std::size_t size() const { return texts_.size(); }
+
+private:
+    std::string_view keep(std::string_view text);
+
+    std::vector<std::unique_ptr<char[]>> chunks_;
+    char* free_ = nullptr;
+    std::size_t left_ = 0;
+    std::vector<std::string_view> texts_;
+    platform::NameMap<std::uint32_t> ids_;
+};
+
+// The program's one table.
+NameTable& name_table();
+
+class Name {
+public:
+    Name() = default;  // the empty name
+    Name(std::string_view text) : id_(name_table().intern(text)) {}
+    Name(const std::string& text) : Name(std::string_view(text)) {}
+    Name(const char* text) : Name(std::string_view(text)) {}
+
+    std::string_view view() const { return name_table().text(id_); }
+    operator std::string_view() const { return view(); }
+    // Explicit: a string made of a name is a copy, and a reference bound to one would be
+    // a temporary's (views of the name itself stay good forever).
+    explicit operator std::string() const { return std::string(view()); }
+    std::string str() const { return std::string(view()); }
+    bool empty() const { return id_ == 0; }
+    std::size_t size() const { return view().size(); }
+    // The name's number: equal names have equal numbers, for tables keyed by names.
+    std::uint32_t id() const { return id_; }
+
+    friend bool operator==(Name a, Name b) { return a.id_ == b.id_; }
+    friend bool operator==(Name a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(Name a, const std::string& b) { return a.view() == b; }
+    friend bool operator==(Name a, const char* b) { return a.view() == b; }
+    friend std::strong_ordering operator<=>(Name a, Name b) { return a.view() <=> b.view(); }
+
+private:
+    std::uint32_t id_ = 0;
+};
+
+inline std::string operator+(const std::string& a, Name b) { return a + b.view(); }
+inline std::string operator+(std::string&& a, Name b) { return std::move(a += b.view()); }
+inline std::string operator+(const char* a, Name b) { return std::string(a) + b; }
+inline std::string operator+(Name a, const std::string& b) { return a.str() + b; }
+inline std::string operator+(Name a, const char* b) { return a.str() + b; }
+inline std::string operator+(Name a, char b) { return a.str() + b; }
+inline std::string operator+(char a, Name b) { return std::string(1, a) + b; }
+inline std::string operator+(Name a, Name b) { return a.str() + b; }
+inline std::ostream& operator<<(std::ostream& out, Name n) { return out << n.view(); }
+
+// A list of names. It converts to and from a list of strings, so code that works on strings
+// keeps working (at the cost of a copy); the loading and checking of bases work on names.
+class NameList : public std::vector<Name> {
+public:
+    using std::vector<Name>::vector;
+    NameList() = default;
+    NameList(const std::vector<std::string>& texts);
+    operator std::vector<std::string>() const;
+    std::vector<std::string> strings() const { return *this; }
+
+    friend bool operator==(const NameList& a, const NameList& b)
+    {
+        return static_cast<const std::vector<Name>&>(a) == static_cast<const std::vector<Name>&>(b);
+    }
+    friend bool operator==(const NameList& a, const std::vector<std::string>& b);
+};
+
+}  // namespace facts
+
+template <>
+struct std::hash<facts::Name> {
+    std::size_t operator()(facts::Name n) const noexcept { return std::hash<std::uint32_t>{}(n.id()); }
+};
