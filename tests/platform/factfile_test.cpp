@@ -246,6 +246,16 @@ TEST(FactFileRead, EscapesInsideStrings)
         std::string line = std::string("tekst_raportu(\"") + c.written + "\")";
         ASSERT_FALSE(try_load(db, line)) << line;
         EXPECT_EQ(db.tekst_raportu.first(), c.read) << line;
+        // The same through the interned names of a rule, and back through its written line.
+        kb::BazaRegul rules;
+        const std::string rule = std::string("reguła(1,\"") + c.written + "\",[\"" + c.written + "\"],1,\"1\")";
+        ASSERT_FALSE(try_load(rules, rule)) << rule;
+        const kb::Regula r = *rules.regula.first();
+        EXPECT_EQ(r.wniosek, c.read) << rule;
+        EXPECT_EQ(r.warunki, std::vector<std::string>{c.read}) << rule;
+        kb::BazaRegul again;
+        ASSERT_FALSE(try_load(again, factfile::save_text(rules))) << rule;
+        EXPECT_EQ(again.regula.first(), r) << rule;
     }
     // A backslash before the closing quote escapes it: the string then runs on.
     kb::BazaRaportu db;

@@ -1,0 +1,75 @@
+// Interned names: equal texts are one name however they were made, a name's text stays where
+// it is while the table grows by many names (and by a name longer than a chunk), names order
+// and join like their texts, and name lists convert to and from string lists unchanged.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/names.h"
+
+namespace {
+
+using facts::Name;
+using facts::NameList;
+
+TEST(Names, EqualTextsAreOneNameAndViewsStayThroughGrowth)
+{
+    const Name first("warunek_0");
+    const std::string_view kept = first;
+    const std::string long_text(3 << 20, 'x');  // longer than a chunk of the table
+    std::vector<Name> names;
+    for (int i = 0; i < 200000; ++i) names.emplace_back("warunek_" + std::to_string(i));
+    const Name longest(long_text);
+    EXPECT_EQ(names[0], first);
+    EXPECT_EQ(names[0].id(), first.id());
+    EXPECT_EQ(kept.data(), first.view().data());  // never moved
+    EXPECT_EQ(kept, "warunek_0");
+    EXPECT_EQ(names[199999], std::string("warunek_199999"));
+    EXPECT_EQ(longest.view(), long_text);
+    EXPECT_EQ(Name(std::string_view(long_text)), longest);
+    EXPECT_NE(Name("warunek_1"), Name("warunek_10"));
+}
+
+TEST(Names, TheEmptyNameIsTheDefaultOne)
+{
+    EXPECT_TRUE(Name().empty());
+    EXPECT_EQ(Name(""), Name());
+    EXPECT_EQ(Name(std::string()).view(), "");
+    EXPECT_FALSE(Name(" ").empty());
+}
+
+TEST(Names, OrderComparisonAndJoiningFollowTheTexts)
+{
+    // Made in the opposite order of their texts: the numbers would order them the other way.
+    const Name b("b"), a("a"), polish("ą"), upper("B");
+    EXPECT_LT(a, b);
+    EXPECT_LT(upper, a);
+    EXPECT_LT(b, polish);  // byte order of UTF-8, as strings compare
+    EXPECT_EQ(a, "a");
+    EXPECT_EQ("a", a);
+    EXPECT_EQ(a, std::string("a"));
+    EXPECT_EQ(a, std::string_view("a"));
+    EXPECT_NE(a, "A");
+    EXPECT_EQ("reguła " + a + ", " + b, "reguła a, b");
+    std::string s = "x";
+    s += a;
+    EXPECT_EQ(s, "xa");
+}
+
+TEST(Names, NameListsConvertToAndFromStringLists)
+{
+    const std::vector<std::string> texts{"pierwszy", "", "nżółw", "pierwszy"};
+    const NameList names(texts);
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(names[0], names[3]);
+    EXPECT_TRUE(names[1].empty());
+    EXPECT_EQ(names, texts);
+    EXPECT_EQ(static_cast<std::vector<std::string>>(names), texts);
+    EXPECT_EQ(names.strings(), texts);
+    EXPECT_FALSE(names == std::vector<std::string>({"pierwszy", "", "nżółw"}));
+    EXPECT_EQ(NameList({"a", "b"}), NameList(std::vector<std::string>{"a", "b"}));
+}
+
+}  // namespace
