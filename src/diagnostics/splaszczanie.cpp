@@ -259,7 +259,7 @@ struct Flattener::Impl {
 Flattener::Flattener(const kb::Context& ctx, FlatteningLimits limits) : impl_(std::make_unique<Impl>())
 {
     impl_->limits = limits;
-    ctx.db.stan.dopytywalny.each([&](const std::string& name) { impl_->askables.insert(name); });
+    ctx.db.stan.dopytywalny.scan([&](facts::Name name) { impl_->askables.insert(name.str()); });
     std::size_t rules = 0;
     ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
         impl_->rules_by_conclusion[r.wniosek.str()].push_back({r.numer, impl_->intern_all(r.warunki)});

@@ -11,6 +11,10 @@ namespace inference {
 namespace {
 
 facts::SList pierwsza(const facts::FactList<facts::SList>& listy) { return listy.first().value_or(facts::SList{}); }
+facts::SList pierwsza(const facts::FactList<facts::NameList>& listy)
+{
+    return listy.first().value_or(facts::NameList{}).strings();
+}
 
 bool jest_baza_modeli(const kb::Context& ctx) { return !ctx.db.stan.nazwa_mo.empty(); }
 

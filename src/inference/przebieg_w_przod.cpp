@@ -32,7 +32,7 @@ PrzebiegWPrzod::PrzebiegWPrzod(kb::Context& ctx) : ctx_(ctx)
     for (std::size_t i = 0; i < reguly_.size(); ++i) {
         const kb::Regula& r = reguly_[i];
         pozycje_.emplace(r.numer, i);
-        for (const std::string& w : kb::redukuj(r.warunki)) uzycia_[w].push_back(i);
+        for (facts::Name w : kb::redukuj(r.warunki)) uzycia_[w.str()].push_back(i);
         czuwajace(rodzaj_reguly(i)).insert(i);
     }
     ctx.db.stan_ladowania.regula_zastosowana.scan([&](std::int32_t numer) {

@@ -397,15 +397,15 @@ struct Stan {
     FactList<std::string> wyroznik;
     FactList<std::string> opis;
     // askable conditions
-    FactList<std::string> dopytywalny;
-    FactList<SList> lista_warunkow_dopytywalnych;
+    FactList<Name> dopytywalny;
+    FactList<NameList> lista_warunkow_dopytywalnych;
     // rule-base names and lists
     FactList<std::string> nazwa_re;
     FactList<std::string> nazwa_re_pelna;
     FactList<std::string> nazwa_mo;
     FactList<std::string> nazwa_mo_pelna;
-    FactList<SList> lista_warunkow;
-    FactList<SList> lista_wnioskow_regul;
+    FactList<NameList> lista_warunkow;
+    FactList<NameList> lista_wnioskow_regul;
     FactList<SList> lista_wszystkich_dopytywalnych_dla_wyswietlania;
     // model lists
     FactList<SList> lista_argumentow_dopytywalnych;

@@ -6,16 +6,16 @@
 
 namespace kb {
 
-void pamietaj_liste_dopytywalnych(Context& ctx, const facts::SList& lista)
+void pamietaj_liste_dopytywalnych(Context& ctx, const facts::NameList& lista)
 {
     ctx.db.stan.lista_warunkow_dopytywalnych.remove_all();
     ctx.db.stan.lista_warunkow_dopytywalnych.add_first(sortuj(lista));
 }
 
-void pamietaj_warunki_dopytywalne(Context& ctx, const facts::SList& lista)
+void pamietaj_warunki_dopytywalne(Context& ctx, const facts::NameList& lista)
 {
     ctx.db.stan.dopytywalny.remove_all();
-    for (const std::string& warunek : lista) ctx.db.stan.dopytywalny.add_last(warunek);
+    for (facts::Name warunek : lista) ctx.db.stan.dopytywalny.add_last(warunek);
 }
 
 void kasowanie_dopytywalny(Context& ctx)

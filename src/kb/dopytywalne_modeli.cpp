@@ -75,7 +75,7 @@ bool redukuj_warunki_dopytywalne(Context& ctx)
     if (!dopytywalne) return false;
     const auto wnioski_modeli = ctx.db.stan.lista_wnioskow_modeli.first();
     ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.set(
-        wnioski_modeli ? roznica_zbiorow(*dopytywalne, *wnioski_modeli) : *dopytywalne);
+        wnioski_modeli ? roznica_zbiorow(dopytywalne->strings(), *wnioski_modeli) : dopytywalne->strings());
     return true;
 }
 
@@ -98,8 +98,8 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     SList wyniki = redukuj(polaczone(s.wyniki));
     // The rules' conclusions are read in place (the first list of its name), and the reduced
     // lists move into the store once the difference is taken: each holds every model name.
-    const SList* wnioski_regul = nullptr;
-    s.lista_wnioskow_regul.scan([&](const SList& l) {
+    const NameList* wnioski_regul = nullptr;
+    s.lista_wnioskow_regul.scan([&](const NameList& l) {
         wnioski_regul = &l;
         return true;
     });
@@ -107,7 +107,7 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     s.argumenty_zredukowane.set(std::move(zmienne));
     s.wyniki_zredukowane.set(std::move(wyniki));
     if (!wnioski_regul) return false;
-    s.lista_argumentow_dopytywalnych.set(sortuj(usun_zanegowane(roznica_zbiorow(bez_wynikow, *wnioski_regul))));
+    s.lista_argumentow_dopytywalnych.set(sortuj(usun_zanegowane(roznica_zbiorow(bez_wynikow, wnioski_regul->strings()))));
     return true;
 }
 

@@ -21,29 +21,28 @@ constexpr const char* kBezWarunku = "bez warunku";
 
 // The lists one computation records; `wnioski` keeps "koniec", `wnioski_bez_konca` does not.
 struct ListyRegul {
-    SList warunki;
-    SList wnioski;
-    SList wnioski_bez_konca;
+    NameList warunki;
+    NameList wnioski;
+    NameList wnioski_bez_konca;
 };
 
-// The conditions (negations taken off) and conclusions are gathered as views into the rules;
-// only the reduced lists are copied out.
+// The conditions (negations taken off) and conclusions of all the rules, reduced.
 ListyRegul listy_regul(const Context& ctx)
 {
     std::size_t liczba_warunkow = 0;
     ctx.db.baza_regul.regula.scan([&](const Regula& r) { liczba_warunkow += r.warunki.size(); });
-    std::vector<std::string_view> warunki;
-    std::vector<std::string_view> wnioski;
+    NameList warunki;
+    NameList wnioski;
     warunki.reserve(liczba_warunkow);
     wnioski.reserve(ctx.db.baza_regul.regula.size());
     ctx.db.baza_regul.regula.scan([&](const Regula& r) {
-        for (Name w : r.warunki) warunki.push_back(bez_negacji(w));
+        for (Name w : r.warunki) warunki.push_back(bez_negacji_nazwy(w));
         wnioski.push_back(r.wniosek);
     });
     ListyRegul l;
     l.warunki = redukuj(warunki);
     l.wnioski = redukuj(wnioski);
-    l.wnioski_bez_konca = usun(kKoniec, l.wnioski);
+    l.wnioski_bez_konca = usun(Name(kKoniec), l.wnioski);
     return l;
 }
 
@@ -79,12 +78,12 @@ void odrzuc_fakty(Context& ctx, const SList& bledne)
 // Records the lists of one computation, replacing the previous one's (readers never meet an
 // older base), and gives the askable conditions. The lists move into the store once the
 // askables are taken from them: a large base has tens of thousands of names in each.
-std::optional<SList> pamietaj_listy_regul(Context& ctx, ListyRegul&& l)
+std::optional<NameList> pamietaj_listy_regul(Context& ctx, ListyRegul&& l)
 {
-    std::optional<SList> dopytywalne;
+    std::optional<NameList> dopytywalne;
     if (!koniec_wnioskiem_i_warunkiem(l)) {
         dopytywalne = roznica_zbiorow(l.warunki, l.wnioski_bez_konca);
-        std::erase(*dopytywalne, kBezWarunku);  // as usun: every occurrence, order kept
+        std::erase(*dopytywalne, Name(kBezWarunku));  // as usun: every occurrence, order kept
     }
     auto& stan = ctx.db.stan;
     stan.lista_warunkow.set(std::move(l.warunki));
@@ -96,21 +95,21 @@ std::optional<SList> pamietaj_listy_regul(Context& ctx, ListyRegul&& l)
 
 }  // namespace
 
-std::optional<SList> wyznacz_warunki_dopytywalne(Context& ctx)
+std::optional<NameList> wyznacz_warunki_dopytywalne(Context& ctx)
 {
     return pamietaj_listy_regul(ctx, listy_regul(ctx));
 }
 
 bool testowanie_dopytywalnosci_faktow(Context& ctx)
 {
-    const std::optional<SList> dopytywalne = wyznacz_warunki_dopytywalne(ctx);
+    const std::optional<NameList> dopytywalne = wyznacz_warunki_dopytywalne(ctx);
     if (!dopytywalne) return true;
     return testowanie_dopytywalnosci_faktow(ctx, *dopytywalne);
 }
 
-bool testowanie_dopytywalnosci_faktow(Context& ctx, const SList& dopytywalne)
+bool testowanie_dopytywalnosci_faktow(Context& ctx, const NameList& dopytywalne)
 {
-    SList fakty;
+    NameList fakty;
     ctx.db.baza_regul.fakt.scan([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 

@@ -7,6 +7,7 @@
 
 #include "kb/context.h"
 #include "platform/facts.h"
+#include "platform/names.h"
 
 namespace kb {
 
@@ -16,7 +17,7 @@ namespace kb {
 // pair of `lista_wnioskow_regul` facts, first the conclusions without "koniec", then with it.
 // nullopt, the lists recorded all the same, when the stop conclusion "koniec" is also a
 // condition (with or without "n"): such a rule base cannot be run, and its load refuses it.
-std::optional<facts::SList> wyznacz_warunki_dopytywalne(Context& ctx);
+std::optional<facts::NameList> wyznacz_warunki_dopytywalne(Context& ctx);
 
 // The load-time check of the given facts. Computes the askables afresh; when a given fact
 // (negation stripped) is no askable condition, it says so in the auxiliary window and a note,
@@ -26,7 +27,7 @@ bool testowanie_dopytywalnosci_faktow(Context& ctx);
 // The same check against askables the caller has just computed for the rules as they stand
 // (a load, whose steps in between only read the rules): the same answer, without computing
 // them again.
-bool testowanie_dopytywalnosci_faktow(Context& ctx, const facts::SList& dopytywalne);
+bool testowanie_dopytywalnosci_faktow(Context& ctx, const facts::NameList& dopytywalne);
 
 // Each item on a line of its own after three blanks, in the auxiliary window only.
 void pisz_liste(Context& ctx, const facts::SList& lista);

@@ -50,7 +50,8 @@ struct IntSet {
 };
 
 template <class L>
-using KeySet = std::conditional_t<std::is_same_v<L, IList>, IntSet, platform::NameSet>;
+using KeySet = std::conditional_t<std::is_same_v<L, IList>, IntSet,
+                                  std::conditional_t<std::is_same_v<L, NameList>, facts::NameMarks, platform::NameSet>>;
 
 template <class L>
 KeySet<L> key_set(const L& list)
@@ -153,41 +154,53 @@ IList iloczyn_zbiorow(const IList& a, const IList& b) { return intersection(a, b
 
 SList suma_zbiorow(const SList& p, const SList& q) { return joined(difference(p, q), q); }
 
+NameList redukuj(const NameList& list) { return without_repeats_keeping_last<NameList>(list); }
+NameList roznica_zbiorow(const NameList& a, const NameList& b) { return difference(a, b); }
+NameList usun(Name x, const NameList& list) { return without(list, x); }
+
+namespace {
+
 // Equal names are indistinguishable, so any sort by this order gives the same list. The names'
 // keys stand together in one buffer, and each entry carries the first eight key bytes: most
 // comparisons end there, the rest compare keys byte for byte. The names are copied once.
-SList sortuj(const SList& list)
+template <class L>
+L sorted_in_cp1250_order(const L& list)
 {
     std::size_t bytes = 0;
-    for (const std::string& s : list) bytes += s.size();
+    for (const auto& s : list) bytes += s.size();
     std::string keys;
     keys.reserve(bytes + bytes / 8);
     struct Keyed {
         std::uint64_t head;
         std::size_t from;
         std::size_t size;
-        const std::string* name;
+        std::size_t index;
     };
     std::vector<Keyed> order;
     order.reserve(list.size());
-    for (const std::string& s : list) {
+    for (std::size_t index = 0; index < list.size(); ++index) {
         const std::size_t from = keys.size();
-        text::append_cp1250_key(s, keys);
+        text::append_cp1250_key(list[index], keys);
         std::uint64_t head = 0;
         for (std::size_t i = 0; i < 8; ++i)
             head = head << 8 | (from + i < keys.size() ? static_cast<unsigned char>(keys[from + i]) : 0u);
-        order.push_back({head, from, keys.size() - from, &s});
+        order.push_back({head, from, keys.size() - from, index});
     }
     const std::string_view all = keys;
     std::sort(order.begin(), order.end(), [all](const Keyed& a, const Keyed& b) {
         if (a.head != b.head) return a.head < b.head;
         return all.substr(a.from, a.size) < all.substr(b.from, b.size);
     });
-    SList out;
+    L out;
     out.reserve(list.size());
-    for (const Keyed& k : order) out.push_back(*k.name);
+    for (const Keyed& k : order) out.push_back(list[k.index]);
     return out;
 }
+
+}  // namespace
+
+SList sortuj(const SList& list) { return sorted_in_cp1250_order(list); }
+NameList sortuj(const NameList& list) { return sorted_in_cp1250_order(list); }
 
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list)
 {
@@ -238,6 +251,20 @@ SList usun_negacje(const SList& names)
     SList out;
     out.reserve(names.size());
     for (const std::string& name : names) out.emplace_back(bez_negacji(name));
+    return out;
+}
+
+Name bez_negacji_nazwy(Name name)
+{
+    const std::string_view text = name;
+    return text.starts_with('n') ? Name(text.substr(1)) : name;
+}
+
+NameList usun_negacje(const NameList& names)
+{
+    NameList out;
+    out.reserve(names.size());
+    for (Name name : names) out.push_back(bez_negacji_nazwy(name));
     return out;
 }
 

@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "platform/facts.h"
+#include "platform/names.h"
 
 namespace kb {
 
 using facts::IList;
 using facts::ListaList;
+using facts::Name;
+using facts::NameList;
 using facts::SList;
 
 bool element(std::string_view x, const SList& list);
@@ -51,6 +54,13 @@ IList iloczyn_zbiorow(const IList& a, const IList& b);
 SList suma_zbiorow(const SList& p, const SList& q);
 // Ascending CP1250 byte order, repeats kept.
 SList sortuj(const SList& list);
+
+// The same on interned names, for the lists of whole bases: set membership by the names'
+// numbers instead of their texts.
+NameList redukuj(const NameList& list);
+NameList roznica_zbiorow(const NameList& a, const NameList& b);
+NameList usun(Name x, const NameList& list);
+NameList sortuj(const NameList& list);
 // The n-th element counting from 1; nullopt outside 1 .. length.
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list);
 // The same, as the backward inference takes a hypothesis chosen by its position.
@@ -74,5 +84,7 @@ bool negacja(std::string_view a, std::string_view b);  // test: one is the other
 // Each name with one leading "n" taken off; the other names (the empty one too) unchanged.
 SList usun_negacje(const SList& names);
 std::string_view bez_negacji(std::string_view name);  // of one name
+Name bez_negacji_nazwy(Name name);
+NameList usun_negacje(const NameList& names);
 
 }  // namespace kb

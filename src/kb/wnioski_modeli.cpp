@@ -48,6 +48,15 @@ std::optional<SList> first_clash(const std::vector<const facts::FactList<SList>*
     return found;
 }
 
+// The rule lists keep interned names; the clash checks compare them with the model lists as
+// strings, so they get copies of their facts as strings.
+facts::FactList<SList> as_strings(const facts::FactList<facts::NameList>& lists)
+{
+    facts::FactList<SList> out;
+    lists.scan([&](const facts::NameList& l) { out.add_last(l.strings()); });
+    return out;
+}
+
 struct Komunikat {
     std::vector<std::string> linie_przed_lista;  // after the two name lines
     std::string tytul;
@@ -143,11 +152,13 @@ SList jednakowe_zmienne(const Chosen& l)
 bool wnioski_modeli_a_wnioski_regul(Context& ctx)
 {
     const Stan& st = ctx.db.stan;
-    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli}, jednakowe_wnioski)) {
+    const facts::FactList<SList> wnioski_regul = as_strings(st.lista_wnioskow_regul);
+    const facts::FactList<SList> warunki_regul = as_strings(st.lista_warunkow);
+    if (auto nazwy = first_clash({&wnioski_regul, &st.lista_wnioskow_modeli}, jednakowe_wnioski)) {
         zglos_i_odrzuc(ctx, kJednakoweWnioski, *nazwy);
         return false;
     }
-    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli, &st.lista_warunkow,
+    if (auto nazwy = first_clash({&wnioski_regul, &st.lista_wnioskow_modeli, &warunki_regul,
                                   &st.lista_warunkow_stosowania, &st.lista_argumentow_modeli,
                                   &st.lista_wynikow_modeli},
                                  jednakowe_zmienne)) {

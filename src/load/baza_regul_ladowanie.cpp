@@ -79,9 +79,9 @@ void refuse_stop_conclusion_as_condition(kb::Context& ctx)
 // The askable conditions of the rules just read, as inference and the browse windows find
 // them; nullopt, the rule base refused with a note, when they cannot be computed. The load
 // keeps them for its check of the given facts: no step in between changes the rules.
-std::optional<facts::SList> pamietaj_dopytywalne(kb::Context& ctx)
+std::optional<facts::NameList> pamietaj_dopytywalne(kb::Context& ctx)
 {
-    std::optional<facts::SList> dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
+    std::optional<facts::NameList> dopytywalne = kb::wyznacz_warunki_dopytywalne(ctx);
     if (!dopytywalne) {
         refuse_stop_conclusion_as_condition(ctx);
         return std::nullopt;
@@ -220,7 +220,7 @@ LoadResult laduj_baze_regul(kb::Context& ctx)
     if (!zaladowana(ctx)) return call.finish(plik);  // a CF check refused the base: its note said why
     if (!diagnostics::testuj_sprzecznosc_1z(ctx)) return call.stop();
     wyznacz_nazwe_opisu(ctx);
-    const std::optional<facts::SList> dopytywalne = pamietaj_dopytywalne(ctx);
+    const std::optional<facts::NameList> dopytywalne = pamietaj_dopytywalne(ctx);
     if (!dopytywalne) return call.fail();
 
     // Commit point: from here a failing step fails the load.

@@ -27,9 +27,8 @@ bool jest_op(const Context& ctx) { return !ctx.db.baza_ograniczen_p.nazwa_op.emp
 SList warunki_dopytywalne(const Context& ctx)
 {
     const auto& stan = ctx.db.stan;
-    const auto lista = jest_mo(ctx) ? stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first()
-                                    : stan.lista_warunkow_dopytywalnych.first();
-    return lista.value_or(SList{});
+    if (jest_mo(ctx)) return stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first().value_or(SList{});
+    return stan.lista_warunkow_dopytywalnych.first().value_or(facts::NameList{}).strings();
 }
 
 // A: the askable model arguments.

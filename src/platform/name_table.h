@@ -43,10 +43,12 @@ public:
 
     // The value of the name, default-constructed when it is new, and whether it is new. The
     // pointer is good until the next insertion.
-    std::pair<V*, bool> try_emplace(std::string_view name)
+    std::pair<V*, bool> try_emplace(std::string_view name) { return try_emplace(name, name_hash(name)); }
+    // The same with the name's name_hash, for a caller that has it already.
+    std::pair<V*, bool> try_emplace(std::string_view name, std::uint64_t hash)
     {
         if ((size_ + 1) * 2 > slots_.size()) rehash(slots_.size() * 2);
-        const std::uint32_t h = static_cast<std::uint32_t>(name_hash(name));
+        const std::uint32_t h = static_cast<std::uint32_t>(hash);
         Slot* s = &slots_[position(name, h)];
         if (s->used()) return {&s->value, false};
         s->data = name.data() ? name.data() : "";
@@ -56,9 +58,10 @@ public:
         return {&s->value, true};
     }
 
-    V* find(std::string_view name)
+    V* find(std::string_view name) { return find(name, name_hash(name)); }
+    V* find(std::string_view name, std::uint64_t hash)
     {
-        Slot& s = slots_[position(name, static_cast<std::uint32_t>(name_hash(name)))];
+        Slot& s = slots_[position(name, static_cast<std::uint32_t>(hash))];
         return s.used() ? &s.value : nullptr;
     }
     const V* find(std::string_view name) const { return const_cast<NameMap*>(this)->find(name); }

@@ -9,7 +9,7 @@ namespace {
 constexpr std::size_t kChunkSize = 1 << 20;
 }
 
-NameTable::NameTable() : ids_(1024)
+NameTable::NameTable() : ids_(1024), recent_(kRecent, 0)
 {
     texts_.push_back({});  // number 0: the empty name, which intern answers without a look-up
 }
@@ -17,12 +17,15 @@ NameTable::NameTable() : ids_(1024)
 std::uint32_t NameTable::intern(std::string_view text)
 {
     if (text.empty()) return 0;
-    if (const std::uint32_t* id = ids_.find(text)) return *id;
+    const std::uint64_t hash = platform::name_hash(text);
+    std::uint32_t& recent = recent_[(hash >> 32) & (kRecent - 1)];
+    if (texts_[recent] == text) return recent;
+    if (const std::uint32_t* id = ids_.find(text, hash)) return recent = *id;
     const std::string_view kept = keep(text);
     const auto id = static_cast<std::uint32_t>(texts_.size());
     texts_.push_back(kept);
-    *ids_.try_emplace(kept).first = id;
-    return id;
+    *ids_.try_emplace(kept, hash).first = id;
+    return recent = id;
 }
 
 // Copies the text into the current chunk, or a new one when it does not fit; a text longer
@@ -66,6 +69,46 @@ bool operator==(const NameList& a, const std::vector<std::string>& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](Name x, const std::string& y) { return x == y; });
+}
+
+std::vector<std::string> strings_of(const std::vector<Name>& names)
+{
+    std::vector<std::string> out;
+    out.reserve(names.size());
+    for (Name n : names) out.emplace_back(n.view());
+    return out;
+}
+
+std::vector<std::vector<std::string>> strings_of(const std::vector<NameList>& lists)
+{
+    std::vector<std::vector<std::string>> out;
+    out.reserve(lists.size());
+    for (const NameList& l : lists) out.push_back(l.strings());
+    return out;
+}
+
+NameMarks::NameMarks(std::size_t expected) : use_dense_(expected * 8 >= name_table().size())
+{
+    if (use_dense_)
+        dense_.assign(name_table().size(), 0);
+    else
+        sparse_.reserve(expected);
+}
+
+bool NameMarks::insert(Name n)
+{
+    if (!use_dense_) return sparse_.insert(n.id()).second;
+    if (n.id() >= dense_.size()) dense_.resize(name_table().size(), 0);
+    std::uint8_t& mark = dense_[n.id()];
+    const bool fresh = mark == 0;
+    mark = 1;
+    return fresh;
+}
+
+bool NameMarks::contains(Name n) const
+{
+    if (!use_dense_) return sparse_.contains(n.id());
+    return n.id() < dense_.size() && dense_[n.id()] != 0;
 }
 
 }  // namespace facts

@@ -17,6 +17,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/name_table.h"
@@ -42,6 +43,11 @@ private:
     std::size_t left_ = 0;
     std::vector<std::string_view> texts_;
     platform::NameMap<std::uint32_t> ids_;
+    // The name last interned in each of a few thousand hash buckets: a base repeats its
+    // conclusions and CF texts rule after rule, and these answer without touching the large
+    // table, whose look-ups miss the processor's caches once it holds a big base.
+    static constexpr std::size_t kRecent = 4096;
+    std::vector<std::uint32_t> recent_;
 };
 
 // The program's one table.
@@ -91,6 +97,7 @@ class NameList : public std::vector<Name> {
 public:
     using std::vector<Name>::vector;
     NameList() = default;
+    NameList(std::vector<Name> names) : std::vector<Name>(std::move(names)) {}
     NameList(const std::vector<std::string>& texts);
     operator std::vector<std::string>() const;
     std::vector<std::string> strings() const { return *this; }
@@ -100,6 +107,26 @@ public:
         return static_cast<const std::vector<Name>&>(a) == static_cast<const std::vector<Name>&>(b);
     }
     friend bool operator==(const NameList& a, const std::vector<std::string>& b);
+};
+
+// The texts of names, and of lists of names, as the store hands them out (all()).
+std::vector<std::string> strings_of(const std::vector<Name>& names);
+std::vector<std::vector<std::string>> strings_of(const std::vector<NameList>& lists);
+
+// A set of names for the computations over whole lists: a mark per name of the table when the
+// names to hold are many against the table, a hash set of their numbers when they are few (a
+// small list must not pay for every name the program has seen).
+class NameMarks {
+public:
+    explicit NameMarks(std::size_t expected);
+    // True when the name was not in the set.
+    bool insert(Name n);
+    bool contains(Name n) const;
+
+private:
+    std::vector<std::uint8_t> dense_;
+    bool use_dense_;
+    std::unordered_set<std::uint32_t> sparse_;
 };
 
 }  // namespace facts

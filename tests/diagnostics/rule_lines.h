@@ -36,7 +36,8 @@ protected:
             ctx().db.baza_regul.regula.add_last(r);
         }
         ctx().db.stan.dopytywalny.remove_all();
-        const facts::SList list = askables ? *askables : kb::wyznacz_warunki_dopytywalne(ctx()).value_or(facts::SList{});
+        const facts::SList list =
+            askables ? *askables : kb::wyznacz_warunki_dopytywalne(ctx()).value_or(facts::NameList{}).strings();
         for (const std::string& a : list) ctx().db.stan.dopytywalny.add_last(a);
     }
 

@@ -253,7 +253,7 @@ TEST_F(SplaszczanieTest, AgreesWithATranscriptionOnRandomBases)
         }
         rules(lines);
         if (pick(8) == 0) ctx().db.stan.dopytywalny.add_last(names[pick(names.size())]);
-        const SList askables = ctx().db.stan.dopytywalny.all();
+        const SList askables = facts::strings_of(ctx().db.stan.dopytywalny.all());
         Transcription t(ctx().db.baza_regul.regula.all(), askables);
         Flattener f(ctx());
         for (const kb::Regula& r : ctx().db.baza_regul.regula.all()) {

@@ -98,8 +98,8 @@ TEST_F(DopytywalneRegul, AskableConditionsAndRecordedLists)
         load_rules(c.rules);
         const std::optional<SList> askable = c.computable ? std::optional<SList>(c.askable) : std::nullopt;
         EXPECT_EQ(wyznacz_warunki_dopytywalne(ctx()), askable) << c.what;
-        EXPECT_EQ(stan().lista_warunkow.all(), (ListaList{c.conditions})) << c.what;
-        EXPECT_EQ(stan().lista_wnioskow_regul.all(), (ListaList{c.conclusions, c.conclusions_with_koniec})) << c.what;
+        EXPECT_EQ(facts::strings_of(stan().lista_warunkow.all()), (ListaList{c.conditions})) << c.what;
+        EXPECT_EQ(facts::strings_of(stan().lista_wnioskow_regul.all()), (ListaList{c.conclusions, c.conclusions_with_koniec})) << c.what;
     }
 }
 
@@ -110,25 +110,25 @@ TEST_F(DopytywalneRegul, ALaterComputationReplacesTheLists)
     wyznacz_warunki_dopytywalne(ctx());
     wyznacz_warunki_dopytywalne(ctx());
     EXPECT_EQ(stan().lista_warunkow.size(), 1u);
-    EXPECT_EQ(stan().lista_wnioskow_regul.all(), (ListaList{{}, {"koniec"}}));
+    EXPECT_EQ(facts::strings_of(stan().lista_wnioskow_regul.all()), (ListaList{{}, {"koniec"}}));
 
     ctx().db.baza_regul.regula.remove_all();
     load_rules("reguła(7,\"z\",[\"q\"],1,\"1\")\n");
     wyznacz_warunki_dopytywalne(ctx());
-    EXPECT_EQ(stan().lista_warunkow.all(), (ListaList{{"q"}}));
-    EXPECT_EQ(stan().lista_wnioskow_regul.all(), (ListaList{{"z"}, {"z"}}));
+    EXPECT_EQ(facts::strings_of(stan().lista_warunkow.all()), (ListaList{{"q"}}));
+    EXPECT_EQ(facts::strings_of(stan().lista_wnioskow_regul.all()), (ListaList{{"z"}, {"z"}}));
 }
 
 TEST_F(DopytywalneRegul, RecordingTheAskables)
 {
     pamietaj_liste_dopytywalnych(ctx(), {"x", "y", "x"});
     pamietaj_warunki_dopytywalne(ctx(), {"x", "y", "x"});
-    EXPECT_EQ(stan().lista_warunkow_dopytywalnych.all(), (ListaList{{"x", "x", "y"}}));
-    EXPECT_EQ(stan().dopytywalny.all(), (SList{"x", "y", "x"}));
+    EXPECT_EQ(facts::strings_of(stan().lista_warunkow_dopytywalnych.all()), (ListaList{{"x", "x", "y"}}));
+    EXPECT_EQ(facts::strings_of(stan().dopytywalny.all()), (SList{"x", "y", "x"}));
 
     pamietaj_liste_dopytywalnych(ctx(), {"b", "a"});  // the next load's askables replace them
     pamietaj_warunki_dopytywalne(ctx(), {});
-    EXPECT_EQ(stan().lista_warunkow_dopytywalnych.all(), (ListaList{{"a", "b"}}));
+    EXPECT_EQ(facts::strings_of(stan().lista_warunkow_dopytywalnych.all()), (ListaList{{"a", "b"}}));
     EXPECT_TRUE(stan().dopytywalny.empty());
 
     pamietaj_warunki_dopytywalne(ctx(), {"a"});

@@ -80,8 +80,8 @@ TEST(Listy, SumaZbiorow)
 
 TEST(Listy, UsunAndJoins)
 {
-    EXPECT_EQ(usun("a", {"a", "b", "a"}), (SList{"b"}));
-    EXPECT_EQ(usun("x", {"a"}), (SList{"a"}));
+    EXPECT_EQ(usun("a", SList{"a", "b", "a"}), (SList{"b"}));
+    EXPECT_EQ(usun("x", SList{"a"}), (SList{"a"}));
     EXPECT_EQ(usun_wszystkie("bez warunku", {"bez warunku", "a", "bez warunku"}), (SList{"a"}));
     EXPECT_EQ(usun_i(2, {2, 1, 2}), (IList{1}));
     EXPECT_EQ(dolaczenie({"a"}, {"b", "a"}), (SList{"a", "b", "a"}));
@@ -168,8 +168,8 @@ TEST(Listy, Negacja)
 
 TEST(Listy, UsunNegacjeTakesOneLeadingN)
 {
-    EXPECT_EQ(usun_negacje({"nnA", "n", "", "A", "NA", "nA", "nA"}), (SList{"nA", "", "", "A", "NA", "A", "A"}));
-    EXPECT_EQ(usun_negacje({}), SList{});
+    EXPECT_EQ(usun_negacje(SList{"nnA", "n", "", "A", "NA", "nA", "nA"}), (SList{"nA", "", "", "A", "NA", "A", "A"}));
+    EXPECT_EQ(usun_negacje(SList{}), SList{});
 }
 
 }  // namespace
