@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/large_tables.h"
+
 namespace platform {
 
 // A fast hash of a name: eight bytes at a time, multiplied and folded.
@@ -98,13 +100,14 @@ private:
 
     void rehash(std::size_t capacity)
     {
-        std::vector<Slot> old(capacity);
+        Slots old(capacity);
         old.swap(slots_);
         for (Slot& s : old)
             if (s.used()) slots_[position(s.name(), s.hash)] = std::move(s);
     }
 
-    std::vector<Slot> slots_;
+    using Slots = std::vector<Slot, LargeTableAllocator<Slot>>;
+    Slots slots_;
     std::size_t size_ = 0;
 };
 

@@ -6,10 +6,10 @@
 namespace facts {
 
 namespace {
-constexpr std::size_t kChunkSize = 1 << 20;
+constexpr std::size_t kChunkSize = platform::kHugePage;
 }
 
-NameTable::NameTable() : ids_(1024), recent_(kRecent, 0)
+NameTable::NameTable() : ids_(1024), recent_(kRecent)
 {
     texts_.push_back({});  // number 0: the empty name, which intern answers without a look-up
 }
@@ -18,14 +18,20 @@ std::uint32_t NameTable::intern(std::string_view text)
 {
     if (text.empty()) return 0;
     const std::uint64_t hash = platform::name_hash(text);
-    std::uint32_t& recent = recent_[(hash >> 32) & (kRecent - 1)];
-    if (texts_[recent] == text) return recent;
-    if (const std::uint32_t* id = ids_.find(text, hash)) return recent = *id;
-    const std::string_view kept = keep(text);
-    const auto id = static_cast<std::uint32_t>(texts_.size());
-    texts_.push_back(kept);
-    *ids_.try_emplace(kept, hash).first = id;
-    return recent = id;
+    const auto high = static_cast<std::uint32_t>(hash >> 32);
+    Recent& recent = recent_[high & (kRecent - 1)];
+    if (recent.hash == high && recent.id != 0 && texts_[recent.id] == text) return recent.id;
+    std::uint32_t id = 0;
+    if (const std::uint32_t* found = ids_.find(text, hash)) {
+        id = *found;
+    } else {
+        const std::string_view kept = keep(text);
+        id = static_cast<std::uint32_t>(texts_.size());
+        texts_.push_back(kept);
+        *ids_.try_emplace(kept, hash).first = id;
+    }
+    recent = {id, high};
+    return id;
 }
 
 // Copies the text into the current chunk, or a new one when it does not fit; a text longer
@@ -34,7 +40,7 @@ std::string_view NameTable::keep(std::string_view text)
 {
     if (text.size() > left_) {
         const std::size_t size = std::max(kChunkSize, text.size());
-        chunks_.push_back(std::make_unique_for_overwrite<char[]>(size));
+        chunks_.emplace_back(static_cast<char*>(platform::large_block(size)), ChunkRelease{size});
         free_ = chunks_.back().get();
         left_ = size;
     }

@@ -38,16 +38,24 @@ public:
 private:
     std::string_view keep(std::string_view text);
 
-    std::vector<std::unique_ptr<char[]>> chunks_;
+    struct ChunkRelease {
+        std::size_t size;
+        void operator()(char* chunk) const noexcept { platform::release_large_block(chunk, size); }
+    };
+    std::vector<std::unique_ptr<char[], ChunkRelease>> chunks_;
     char* free_ = nullptr;
     std::size_t left_ = 0;
-    std::vector<std::string_view> texts_;
+    std::vector<std::string_view, platform::LargeTableAllocator<std::string_view>> texts_;
     platform::NameMap<std::uint32_t> ids_;
     // The name last interned in each of a few thousand hash buckets: a base repeats its
     // conclusions and CF texts rule after rule, and these answer without touching the large
     // table, whose look-ups miss the processor's caches once it holds a big base.
+    struct Recent {
+        std::uint32_t id = 0;
+        std::uint32_t hash = 0;  // the high half of the name's hash, checked before its text
+    };
     static constexpr std::size_t kRecent = 4096;
-    std::vector<std::uint32_t> recent_;
+    std::vector<Recent> recent_;
 };
 
 // The program's one table.

@@ -1,0 +1,36 @@
+// Memory for tables of a whole large base (hash tables and name texts of hundreds of
+// megabytes): such a table is reached at random, and with the usual 4 KB pages nearly every
+// look-up also misses the processor's page-table cache. Blocks of 2 MB and more are asked of
+// the system in huge pages where it offers them (an advice: without it they are ordinary).
+#pragma once
+
+#include <cstddef>
+#include <new>
+
+namespace platform {
+
+inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+// A block of at least `bytes`, from operator new below a huge page, else aligned to one and
+// advised to be backed by huge pages; release it with release_large_block and the same size.
+void* large_block(std::size_t bytes);
+void release_large_block(void* block, std::size_t bytes) noexcept;
+
+template <class T>
+struct LargeTableAllocator {
+    using value_type = T;
+    LargeTableAllocator() = default;
+    template <class U>
+    LargeTableAllocator(const LargeTableAllocator<U>&) noexcept
+    {
+    }
+    T* allocate(std::size_t n) { return static_cast<T*>(large_block(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept { release_large_block(p, n * sizeof(T)); }
+    template <class U>
+    bool operator==(const LargeTableAllocator<U>&) const noexcept
+    {
+        return true;
+    }
+};
+
+}  // namespace platform
