@@ -89,7 +89,12 @@ private:
     std::uint32_t id_ = 0;
 };
 
-inline std::string operator+(const std::string& a, Name b) { return a + b.view(); }
+inline std::string operator+(const std::string& a, Name b)
+{
+    std::string out = a;  // a + b.view() would come back here: a view converts to a name
+    out += b.view();
+    return out;
+}
 inline std::string operator+(std::string&& a, Name b) { return std::move(a += b.view()); }
 inline std::string operator+(const char* a, Name b) { return std::string(a) + b; }
 inline std::string operator+(Name a, const std::string& b) { return a.str() + b; }

@@ -53,6 +53,11 @@ TEST(Names, OrderComparisonAndJoiningFollowTheTexts)
     EXPECT_EQ(a, std::string_view("a"));
     EXPECT_NE(a, "A");
     EXPECT_EQ("reguła " + a + ", " + b, "reguła a, b");
+    const std::string prefix = "x";  // an lvalue string before a name, and a name before one
+    EXPECT_EQ(prefix + a, "xa");
+    EXPECT_EQ(a + prefix, "ax");
+    EXPECT_EQ(a + b, "ab");
+    EXPECT_EQ('(' + a + ')', "(a)");
     std::string s = "x";
     s += a;
     EXPECT_EQ(s, "xa");
