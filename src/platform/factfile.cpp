@@ -192,57 +192,27 @@ bool LineReader::next_element()
     fail(list_bad_separator);
 }
 
-void LineReader::read_field(facts::SList& out)
+// The elements are read into a scratch vector reused by every line, then copied out at their
+// exact size: a base holds many short lists.
+template <class E, class Out>
+void LineReader::read_list(std::vector<E>& scratch, Out& out)
 {
     open_list();
     out.clear();
     if (empty_list()) return;
-    scratch_strings_.clear();
+    scratch.clear();
     do {
-        scratch_strings_.emplace_back();
-        read_field(scratch_strings_.back());
+        scratch.emplace_back();
+        read_field(scratch.back());
     } while (next_element());
-    out = exact_copy(scratch_strings_);
+    out = exact_copy(scratch);
 }
 
-void LineReader::read_field(facts::NameList& out)
-{
-    open_list();
-    out.clear();
-    if (empty_list()) return;
-    scratch_names_.clear();
-    do {
-        scratch_names_.emplace_back(read_string());
-    } while (next_element());
-    out.assign(scratch_names_.begin(), scratch_names_.end());
-}
-
-void LineReader::read_field(facts::IList& out)
-{
-    open_list();
-    out.clear();
-    if (empty_list()) return;
-    scratch_ints_.clear();
-    do {
-        scratch_ints_.emplace_back();
-        read_field(scratch_ints_.back());
-    } while (next_element());
-    out = exact_copy(scratch_ints_);
-}
-
-void LineReader::read_field(facts::ListaList& out)
-{
-    open_list();
-    out.clear();
-    if (empty_list()) return;
-    // Each element is read through scratch_strings_, which is free again once it returns.
-    scratch_lists_.clear();
-    do {
-        scratch_lists_.emplace_back();
-        read_field(scratch_lists_.back());
-    } while (next_element());
-    out = exact_copy(scratch_lists_);
-}
+void LineReader::read_field(facts::SList& out) { read_list(scratch_strings_, out); }
+void LineReader::read_field(facts::NameList& out) { read_list(scratch_names_, out); }
+void LineReader::read_field(facts::IList& out) { read_list(scratch_ints_, out); }
+// Each element is read through scratch_strings_, which is free again once it returns.
+void LineReader::read_field(facts::ListaList& out) { read_list(scratch_lists_, out); }
 
 namespace {
 

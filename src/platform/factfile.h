@@ -90,6 +90,8 @@ private:
     void open_list();
     bool empty_list();
     bool next_element();  // after an element: "," (true), "]" (false) or 1406
+    template <class E, class Out>
+    void read_list(std::vector<E>& scratch, Out& out);
     // A string's text: a view into the line, or into scratch_text_ when it holds escapes.
     std::string_view read_string();
     std::string_view read_escaped_tail(std::size_t start);
