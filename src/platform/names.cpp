@@ -63,13 +63,7 @@ NameList::NameList(const std::vector<std::string>& texts)
     for (const std::string& t : texts) emplace_back(t);
 }
 
-NameList::operator std::vector<std::string>() const
-{
-    std::vector<std::string> out;
-    out.reserve(size());
-    for (Name n : *this) out.emplace_back(n.view());
-    return out;
-}
+NameList::operator std::vector<std::string>() const { return strings_of(*this); }
 
 bool operator==(const NameList& a, const std::vector<std::string>& b)
 {

@@ -13,7 +13,6 @@ using facts::SList;
 
 class ListyWartosci : public inference::test::InferenceRun {
 protected:
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
 };
 
 TEST_F(ListyWartosci, EstablishedValuesAreListedOnlyAtTheHighDetailLevel)

@@ -13,7 +13,6 @@ namespace {
 
 class WyjasnieniaWObliczeniach : public inference::test::InferenceRun {
 protected:
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
 };
 
 TEST_F(WyjasnieniaWObliczeniach, APolynomialIsListedExplainedAndThenRecorded)

@@ -3,7 +3,9 @@
 // the user's side from a script, and helpers to read the run's records. Test support only.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../kb/bazy_run.h"
@@ -16,6 +18,10 @@ namespace inference::test {
 
 class InferenceRun : public kb::test::BazyRun {
 protected:
+    InferenceRun() = default;
+    // Runs at a detail level ("duża" or "mała").
+    explicit InferenceRun(std::string poziom) : szczegolowosc(std::move(poziom)) {}
+
     // The bases, given as fact-file text: each goes into its database when the next run starts.
     std::string reguly;
     std::string modele;
@@ -54,6 +60,19 @@ protected:
             out.push_back(w.nazwa + "=" + text::real_to_text(w.wartosc));
         return out;
     }
+
+    // Every established value, "name=value", in the order recorded.
+    std::vector<std::string> ustalone() const
+    {
+        std::vector<std::string> out;
+        for (const kb::NazwaWartosc& z : ctx_->db.stan.zmienna_ustalona.all())
+            out.push_back(z.nazwa + "=" + text::real_to_text(z.wartosc));
+        return out;
+    }
+    // The numbers of the models applied, in the order recorded.
+    std::vector<std::int32_t> zastosowane() const { return ctx_->db.stan_ladowania.model_stosowany.all(); }
+    // The report text of the run.
+    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
 
     // The lines of the transcript that hold the text.
     static std::vector<std::string> wiersze_z(const std::string& transcript, const std::string& tekst)

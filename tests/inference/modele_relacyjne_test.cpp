@@ -26,11 +26,7 @@ std::string koniec(bool sa_fakty)
 
 class ModeleRelacyjne : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    ModeleRelacyjne() : InferenceRun("mała") {}
 
     void biegnij(const std::string& kroki_uzytkownika)
     {

@@ -19,21 +19,7 @@ std::string wartosc(const std::string& tekst)
 
 class Oblicz : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
-    // Every established value, "name=value", in the order recorded.
-    Values ustalone() const
-    {
-        Values out;
-        for (const kb::NazwaWartosc& z : ctx_->db.stan.zmienna_ustalona.all())
-            out.push_back(z.nazwa + "=" + text::real_to_text(z.wartosc));
-        return out;
-    }
-    std::vector<std::int32_t> zastosowane() const { return ctx_->db.stan_ladowania.model_stosowany.all(); }
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
+    Oblicz() : InferenceRun("mała") {}
     std::vector<std::optional<double>> oblicz_kolejno(const std::string& kroki, const Values& nazwy)
     {
         std::vector<std::optional<double>> out;

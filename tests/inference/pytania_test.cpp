@@ -25,12 +25,7 @@ const std::string kZamkniety = "dialog 10003\n close\n";
 
 class Pytania : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
+    Pytania() : InferenceRun("mała") {}
     std::optional<double> zapytaj(const std::string& kroki, const std::string& warunek)
     {
         std::optional<double> cf;

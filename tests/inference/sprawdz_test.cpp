@@ -15,11 +15,7 @@ std::string odpowiedz(const std::string& tekst)
 
 class Sprawdz : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    Sprawdz() : InferenceRun("mała") {}
     bool sprawdz_z(const std::string& kroki, const std::string& warunek, const std::vector<kb::NazwaWartosc>& znane,
                    const facts::SList& dopytywalne)
     {

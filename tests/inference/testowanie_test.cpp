@@ -29,11 +29,7 @@ const std::string kWybor = "dialog 10029\npress 1\nnote \"Uwaga!\"\n";
 
 class Testowanie : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    Testowanie() : InferenceRun("mała") {}
 
     // The rule base as its load leaves it (its condition and conclusion lists recorded), a
     // model base named when there are models, and the seed of the launch; then body.

@@ -31,11 +31,7 @@ const std::string kKoniec = "note \"Uwaga!\"\ndialog 10026\npress 1\nnote \"Uwag
 
 class Wnioskowanie : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    Wnioskowanie() : InferenceRun("mała") {}
 
     // Runs forward inference as the launch leaves it: the seed of "bez warunku", then the run.
     bool biegnij(const std::string& kroki_uzytkownika)

@@ -26,11 +26,7 @@ const std::string kPomocnicza = "note \"Hipoteza pomocnicza\"\n";
 
 class WsteczModele : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    WsteczModele() : InferenceRun("mała") {}
     // Evaluates the names one after another with `hipoteza` under test; `przed` prepares the run.
     Results ocen(const std::string& kroki, const Values& nazwy, const std::string& hipoteza = "h",
                  const std::function<void(kb::Context&)>& przed = {})
@@ -46,15 +42,6 @@ protected:
         });
         return out;
     }
-    Values ustalone() const
-    {
-        Values out;
-        for (const kb::NazwaWartosc& z : ctx_->db.stan.zmienna_ustalona.all())
-            out.push_back(z.nazwa + "=" + text::real_to_text(z.wartosc));
-        return out;
-    }
-    std::vector<std::int32_t> zastosowane() const { return ctx_->db.stan_ladowania.model_stosowany.all(); }
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
     facts::SList dopytywalne;
     std::string transcript_;
 };

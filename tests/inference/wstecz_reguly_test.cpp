@@ -35,11 +35,7 @@ std::string regula(int numer, const std::string& wniosek, const std::string& war
 
 class WsteczReguly : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    WsteczReguly() : InferenceRun("mała") {}
 
     // Known CFs of conditions, recorded as answers are (the name and its negation).
     std::vector<std::pair<std::string, double>> znane;

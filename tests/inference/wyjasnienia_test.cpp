@@ -23,7 +23,6 @@ std::string odpowiedz(const std::string& tekst)
 
 class Wyjasnienia : public test::InferenceRun {
 protected:
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
     // Runs body with an empty report text; the transcript.
     std::string z_raportem(const std::string& kroki, const std::function<void(kb::Context&)>& body)
     {

@@ -14,11 +14,7 @@ using Records = std::vector<std::string>;
 
 class Wykluczajace : public test::InferenceRun {
 protected:
-    void SetUp() override
-    {
-        InferenceRun::SetUp();
-        szczegolowosc = "mała";
-    }
+    Wykluczajace() : InferenceRun("mała") {}
     // The records already there, "name=CF" each.
     static void przed(kb::Context& ctx, const Records& records)
     {
@@ -27,7 +23,6 @@ protected:
             kb::dodaj_wypadkowa(ctx, r.substr(0, eq), *text::text_to_real(r.substr(eq + 1)));
         }
     }
-    std::string raport() { return ctx().db.baza_raportu.tekst_raportu.first().value_or(""); }
 };
 
 struct Przejscie {
