@@ -48,7 +48,7 @@ std::optional<AkcjaWynik> warunki_dopytywalne(Context& ctx)
     ctx.ui.write("Warunki dopytywalne  bazy reguł  " + *nazwa_re + "\n");
     const auto lista = ctx.db.stan.lista_warunkow_dopytywalnych.first();
     if (!lista) return std::nullopt;
-    return AkcjaWynik{*lista, "Warunki dopytywalne bazy reguł " + *nazwa_re};
+    return AkcjaWynik{lista->strings(), "Warunki dopytywalne bazy reguł " + *nazwa_re};
 }
 
 // Action 5, after the base file was deleted: the rule base is forgotten, but its full path

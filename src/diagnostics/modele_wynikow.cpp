@@ -14,20 +14,21 @@ std::vector<ModelWyniku> modele_rodzaju(const kb::Context& ctx, RodzajModelu rod
     switch (rodzaj) {
     case RodzajModelu::elementarny:
         b.model.scan([&](const kb::Model& m) {
-            out.push_back({m.warunek_stosowania, m.wynik, kb::jest_operacja_dwuargumentowa(m.operacja)});
+            out.push_back({m.warunek_stosowania.str(), m.wynik.str(), kb::jest_operacja_dwuargumentowa(m.operacja)});
         });
         break;
     case RodzajModelu::rozwiniety:
         b.model_r.scan([&](const kb::ModelR& m) {
-            out.push_back({m.warunek_stosowania, m.wynik, kb::jest_operacja_listowa(m.operacja)});
+            out.push_back({m.warunek_stosowania.str(), m.wynik.str(), kb::jest_operacja_listowa(m.operacja)});
         });
         break;
     case RodzajModelu::liniowy:
-        b.model_liniowy.scan([&](const kb::ModelLiniowy& m) { out.push_back({m.warunek_stosowania, m.wynik, true}); });
+        b.model_liniowy.scan(
+            [&](const kb::ModelLiniowy& m) { out.push_back({m.warunek_stosowania.str(), m.wynik.str(), true}); });
         break;
     case RodzajModelu::wielomianowy:
         b.model_wielomianowy.scan(
-            [&](const kb::ModelWielomianowy& m) { out.push_back({m.warunek_stosowania, m.wynik, true}); });
+            [&](const kb::ModelWielomianowy& m) { out.push_back({m.warunek_stosowania.str(), m.wynik.str(), true}); });
         break;
     }
     return out;

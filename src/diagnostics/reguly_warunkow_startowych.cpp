@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 7> kRelacje = {">", "==", "<", ">=", "<="
 constexpr std::array<std::string_view, 4> kRelacjePrzedzialowe = {"<,<", "<=,<", "<,<=", "<=,<="};
 
 template <std::size_t N>
-bool jedna_z(const std::string& op, const std::array<std::string_view, N>& symbole)
+bool jedna_z(std::string_view op, const std::array<std::string_view, N>& symbole)
 {
     for (std::string_view s : symbole)
         if (op == s) return true;

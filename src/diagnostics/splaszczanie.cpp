@@ -91,6 +91,23 @@ struct Flattener::Impl {
         for (const std::string& name : list) out.push_back(intern(name));
         return out;
     }
+    // A copy of each text, not the name's own string: a walk over every rule of a large base
+    // must not leave a string behind for each of its names.
+    Ids intern_all(const facts::NameList& list)
+    {
+        Ids out;
+        out.reserve(list.size());
+        for (const facts::Name name : list) out.push_back(intern(name.str()));
+        return out;
+    }
+
+    const Flattening& flattening(Ids key)
+    {
+        auto it = memo.find(key);
+        if (it != memo.end()) return it->second;
+        Flattening result = run(key);
+        return memo.emplace(std::move(key), std::move(result)).first->second;
+    }
 
     bool counts_askable(std::string_view name) const
     {
@@ -272,11 +289,12 @@ Flattener::~Flattener() = default;
 
 const Flattening& Flattener::splaszcz(const facts::SList& warunki)
 {
-    Ids key = impl_->intern_all(warunki);
-    auto it = impl_->memo.find(key);
-    if (it != impl_->memo.end()) return it->second;
-    Flattening result = impl_->run(key);
-    return impl_->memo.emplace(std::move(key), std::move(result)).first->second;
+    return impl_->flattening(impl_->intern_all(warunki));
+}
+
+const Flattening& Flattener::splaszcz(const facts::NameList& warunki)
+{
+    return impl_->flattening(impl_->intern_all(warunki));
 }
 
 bool Flattener::dopytywalny_t(const std::string& nazwa) const { return impl_->counts_askable(nazwa); }

@@ -37,7 +37,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "kb/context.h"
@@ -87,6 +89,8 @@ public:
     // Every form of a rule with these conditions (its conclusion plays no part). The reference
     // stays valid as long as the Flattener.
     const Flattening& splaszcz(const facts::SList& warunki);
+    const Flattening& splaszcz(const facts::NameList& warunki);
+    const Flattening& splaszcz(std::initializer_list<std::string> warunki) { return splaszcz(facts::SList(warunki)); }
 
     // Whether a name counts as askable: an askable condition, or "n" followed by one.
     bool dopytywalny_t(const std::string& nazwa) const;

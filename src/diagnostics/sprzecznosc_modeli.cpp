@@ -4,7 +4,6 @@
 // the user is the load's entry (testy_ladowania_modeli.cpp) and the report's.
 #include <algorithm>
 #include <cstdint>
-#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -40,12 +39,14 @@ void zbierz_argumenty(Context& ctx)
         if (kb::jest_operacja_listowa(m.operacja)) lista.add_last({m.numer, m.wynik, m.argumenty});
     });
     b.model_liniowy.scan([&](const kb::ModelLiniowy& m) {
-        lista.add_last({m.numer, m.wynik, kb::dolaczenie(m.wspolczynniki, m.zmienne)});
+        facts::NameList a(m.wspolczynniki);
+        a.insert(a.end(), m.zmienne.begin(), m.zmienne.end());
+        lista.add_last({m.numer, m.wynik, std::move(a)});
     });
     b.model_wielomianowy.scan([&](const kb::ModelWielomianowy& m) {
-        facts::SList a{m.zmienna};
+        facts::NameList a{m.zmienna};
         a.insert(a.end(), m.wspolczynniki.begin(), m.wspolczynniki.end());
-        lista.add_last({m.numer, m.wynik, a});
+        lista.add_last({m.numer, m.wynik, std::move(a)});
     });
 }
 
@@ -68,7 +69,7 @@ public:
         for (const ArgumentyModelu* m : modele) {
             wyniki_.push_back(nadaj_numer(m->wynik));
             argumenty_od_.push_back(static_cast<std::uint32_t>(argumenty_.size()));
-            for (const string& a : m->argumenty) argumenty_.push_back(nadaj_numer(a));
+            for (const facts::Name a : m->argumenty) argumenty_.push_back(nadaj_numer(a));
         }
         argumenty_od_.push_back(static_cast<std::uint32_t>(argumenty_.size()));
         producenci_.resize(nazwy_ + 1);
@@ -192,14 +193,17 @@ public:
     facts::IList szukaj() { return szukaj(start_.argumenty, {start_.numer}) ? znaleziony_ : facts::IList{}; }
 
 private:
-    bool czyta_start(const ArgumentyModelu& p) const { return kb::element(start_.wynik, p.argumenty); }
-
-    bool szukaj(const facts::SList& lista, const facts::IList& lancuch)
+    bool czyta_start(const ArgumentyModelu& p) const
     {
-        for (const string& h : lista) {
+        return std::ranges::find(p.argumenty, start_.wynik) != p.argumenty.end();
+    }
+
+    bool szukaj(const facts::NameList& lista, const facts::IList& lancuch)
+    {
+        for (const facts::Name h : lista) {
             const std::uint32_t nazwa = graf_.numer(h);
             if (graf_.skladowa(nazwa) != skladowa_) continue;
-            if (!kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h).second)
+            if (!kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h))
                 for (const std::uint32_t i : graf_.producenci(nazwa)) {
                     const ArgumentyModelu& p = *modele_[i];
                     if (p.numer != start_.numer && !czyta_start(p) && szukaj(p.argumenty, z_przodu(p.numer, lancuch)))
@@ -227,16 +231,16 @@ private:
     const GrafNazw& graf_;
     const ArgumentyModelu& start_;
     std::uint32_t skladowa_;
-    std::set<string> odwiedzone_;
+    facts::NameMarks odwiedzone_{16};  // a search per model: sized for few names, it grows
     facts::IList znaleziony_;
 };
 
 void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyModelu& m)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
-    for (const string& a : m.argumenty)
+    for (const facts::Name a : m.argumenty)
         if (a == m.wynik) {
-            w.model_arytmetyczny_sprzeczny.add_last({m.numer, m.wynik});
+            w.model_arytmetyczny_sprzeczny.add_last({m.numer, m.wynik.str()});
             flaga(w.model_aryt_sprzeczny);
         }
 }
@@ -247,10 +251,10 @@ void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const Modele& model
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
     if (!graf.moze_wrocic(i)) return;
     const ArgumentyModelu& m = *modele[i];
-    if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik})) return;
+    if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik.str()})) return;
     const facts::IList lancuch = Lancuch(modele, graf, m).szukaj();
     if (lancuch.empty()) return;
-    w.model_arytmetyczny_sprzeczny_gleboko.add_last({m.numer, lancuch, m.wynik});
+    w.model_arytmetyczny_sprzeczny_gleboko.add_last({m.numer, lancuch, m.wynik.str()});
     flaga(w.model_sprzeczny_gleboko);
 }
 
@@ -278,10 +282,11 @@ void badaj_sprzecznosc_modeli_relacyjnych(Context& ctx)
         flaga(w.model_rela_sprzeczny);
     };
     ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
-        if (kb::jest_relacja(m.operacja) && m.warunek_stosowania == m.wynik) zapisz(m.numer, m.wynik);
+        if (kb::jest_relacja(m.operacja) && m.warunek_stosowania == m.wynik) zapisz(m.numer, m.wynik.str());
     });
     ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
-        if (kb::jest_relacja_przedzialowa(m.operacja) && m.warunek_stosowania == m.wynik) zapisz(m.numer, m.wynik);
+        if (kb::jest_relacja_przedzialowa(m.operacja) && m.warunek_stosowania == m.wynik)
+            zapisz(m.numer, m.wynik.str());
     });
 }
 

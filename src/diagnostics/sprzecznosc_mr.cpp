@@ -117,7 +117,7 @@ public:
     }
 
 private:
-    void model(std::int32_t n, const string& warunek)
+    void model(std::int32_t n, std::string_view warunek)
     {
         const string a(kb::bez_negacji(warunek));
         for (const kb::Regula* regula : indeks_.reguly(a)) {
@@ -132,7 +132,7 @@ private:
     }
 
     // Some model of any kind or operation has this result.
-    bool testowalny(const string& x) const { return indeks_.testowalny(x); }
+    bool testowalny(std::string_view x) const { return indeks_.testowalny(x); }
 
     // Every way through the models of the conditions from position i on, the later
     // conditions' chains first; none when a testable condition has no way.
@@ -153,17 +153,17 @@ private:
         return out;
     }
 
-    std::vector<Droga> testuj_modele(const string& x)
+    std::vector<Droga> testuj_modele(std::string_view x)
     {
         std::vector<Droga> out;
         idz(x, Droga{}, out);
         return out;
     }
 
-    static Droga dodaj(const Droga& d, const string& warunek, IList numery)
+    static Droga dodaj(const Droga& d, std::string_view warunek, IList numery)
     {
         Droga n;
-        n.warunki.push_back(warunek);
+        n.warunki.emplace_back(warunek);
         n.warunki.insert(n.warunki.end(), d.warunki.begin(), d.warunki.end());
         n.modele = std::move(numery);
         n.modele.insert(n.modele.end(), d.modele.begin(), d.modele.end());
@@ -172,11 +172,11 @@ private:
 
     // One step of the walk from the condition x. A model already on this walk closes a cycle:
     // the walk ends there with what it gathered, so the cycle's conditions are all in it.
-    void idz(const string& x, const Droga& d, std::vector<Droga>& out)
+    void idz(std::string_view x, const Droga& d, std::vector<Droga>& out)
     {
         if (++drogi_ > kMaxDrog) return;
         bool ma_model = false;
-        auto krok = [&](std::int32_t numer, const string& warunek, IList numery) {
+        auto krok = [&](std::int32_t numer, std::string_view warunek, IList numery) {
             ma_model = true;
             if (kb::element(numer, d.modele)) {
                 out.push_back(d);

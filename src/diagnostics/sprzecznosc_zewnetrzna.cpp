@@ -40,7 +40,7 @@ public:
     {
         ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
             by_conclusion_[r.wniosek.str()].push_back(rules_.size());
-            rules_.push_back({r.numer, r.wniosek.str(), r.warunki});
+            rules_.push_back({r.numer, r.wniosek.str(), r.warunki.strings()});
         });
         for (const RuleCopy& r : rules_) {
             stem(r.wniosek);

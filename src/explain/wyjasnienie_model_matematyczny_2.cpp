@@ -57,7 +57,7 @@ bool wyjasnienie_model_matematyczny_2(kb::Context& ctx, std::int32_t numer, cons
     t.oba("    " + m->warunek_stosowania);
     t.oba("zachodzi z współczynnikiem CF = 1 ");
     t.oba("    " + wynik + " = ");
-    pisz_dzialania(t, m->operacja, m->argumenty);
+    pisz_dzialania(t, m->operacja, m->argumenty.strings());
     t.rozne("Stąd wynika: ", "Stąd wynika:");
     t.rozne("  " + wynik + " = " + sprv(wartosc), "    " + wynik + " = " + sprv(wartosc));
     t.pisany("");

@@ -23,7 +23,7 @@ bool jest_baza_modeli(const kb::Context& ctx) { return !ctx.db.stan.nazwa_mo.emp
 facts::SList wyznacz_liste_warunkow(const kb::Context& ctx)
 {
     facts::ListaList przeslanki;
-    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { przeslanki.push_back(r.warunki); });
+    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { przeslanki.push_back(r.warunki.strings()); });
     return kb::redukuj(kb::usuniecie_list_wewnetrznych(przeslanki));
 }
 

@@ -25,12 +25,12 @@ using Rodzaj = PrzebiegWPrzod::Rodzaj;
 constexpr const char* kKoniec = "koniec";
 constexpr const char* kStop = "Reguła z wnioskiem 'koniec' o nieujemnym CF kończy wnioskowanie.";
 
-bool bez_warunku(const facts::SList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
+bool bez_warunku(const facts::NameList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
 
 // The premise, or false when the rule cannot pass now (then told whom it waits for).
 std::optional<double> przeslanka(kb::Context& ctx, PrzebiegWPrzod& p, Rodzaj rodzaj, std::size_t pozycja)
 {
-    const Przeslanka w = testuj_warunki(ctx, p, p.reguly()[pozycja].warunki);
+    const Przeslanka w = testuj_warunki(ctx, p, p.reguly()[pozycja].warunki.strings());
     if (w.stan == Przeslanka::Stan::czeka) p.czeka_na(rodzaj, pozycja, w.brak);
     if (w.stan != Przeslanka::Stan::znana) return std::nullopt;
     return w.cf;
@@ -124,7 +124,7 @@ Krok regula_kumulatywna(kb::Context& ctx, PrzebiegWPrzod& p)
         aktualizacja_prbd(ctx, p, r.numer, wniosek, czastkowy);
         if (!p.redukuj(false, r.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki.strings(), czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }
@@ -152,7 +152,7 @@ Krok regula_dysjunktywna(kb::Context& ctx, PrzebiegWPrzod& p)
         kb::dodaj_dysjunkt(ctx, {wniosek, *warunki, czastkowy});
         if (!p.redukuj(true, r.numer, wniosek)) continue;
         przedstawienie_faktow(ctx);
-        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki, czastkowy)) continue;
+        if (!wyjasnienie_regula(ctx, r, wniosek, r.warunki.strings(), czastkowy)) continue;
         p.zastosuj(*pozycja);
         return Krok::dalej;
     }

@@ -34,7 +34,7 @@ bool regula_stopu_dziala(kb::Context& ctx)
 {
     for (const kb::Regula& r : ctx.db.baza_regul.regula.all()) {
         if (!regula_stopu(r)) continue;
-        const std::optional<double> cf = testowanie_listy_warunkow(ctx, r.warunki);
+        const std::optional<double> cf = testowanie_listy_warunkow(ctx, r.warunki.strings());
         if (!cf || *cf <= 0.0) continue;
         kb::dodaj_prbd(ctx, r.numer, kKoniec, *cf);
         komunikat_stopu(ctx);

@@ -1,6 +1,7 @@
 // The rule-number lists, the applied marks and the stop test over the run state.
 #include "inference/stan_przebiegu.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -58,7 +59,7 @@ void skasuj_zastosowane_reguly(kb::Context& ctx, std::int32_t numer, std::string
 {
     if (kb::jest_prbd(ctx, numer, wniosek, cf)) return;
     ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-        if (!kb::element(wniosek, r.warunki)) return;
+        if (std::find(r.warunki.begin(), r.warunki.end(), wniosek) == r.warunki.end()) return;
         ctx.db.stan_ladowania.regula_zastosowana.remove_if([&](std::int32_t n) { return n == r.numer; });
     });
 }

@@ -19,7 +19,7 @@ std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::Model& m)
 
 std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelR& m)
 {
-    const auto wartosci = wyznacz_liste(ctx, m.argumenty);
+    const auto wartosci = wyznacz_liste(ctx, m.argumenty.strings());
     if (!wartosci) return std::nullopt;
     return wykonaj_r(*wartosci, m.operacja);
 }
@@ -28,7 +28,7 @@ std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelLiniowy& m
 {
     const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki);
     if (!wspolczynniki) return std::nullopt;
-    const auto wartosci = wyznacz_liste(ctx, m.zmienne);
+    const auto wartosci = wyznacz_liste(ctx, m.zmienne.strings());
     if (!wartosci) return std::nullopt;
     return wykonaj_liniowy(0.0, *wspolczynniki, *wartosci);
 }

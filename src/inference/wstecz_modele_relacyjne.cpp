@@ -173,7 +173,7 @@ Kandydat kandydat(const kb::Model& m)
 
 Kandydat kandydat(const kb::ModelR& m)
 {
-    return {m.numer, m.warunek_stosowania, m.operacja, m.cf, m.argumenty, true};
+    return {m.numer, m.warunek_stosowania, m.operacja, m.cf, m.argumenty.strings(), true};
 }
 
 bool ma_ksztalt(const kb::Model&) { return true; }

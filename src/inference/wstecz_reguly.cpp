@@ -22,7 +22,7 @@ namespace inference {
 
 namespace {
 
-bool bez_warunku(const facts::SList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
+bool bez_warunku(const facts::NameList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
 
 bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
 {
@@ -54,7 +54,7 @@ struct Cf {
 };
 std::optional<Cf> cf_reguly(kb::Context& ctx, const kb::Regula& r)
 {
-    const std::optional<double> warunki = testowanie_listy_warunkow(ctx, r.warunki);
+    const std::optional<double> warunki = testowanie_listy_warunkow(ctx, r.warunki.strings());
     if (!warunki) return std::nullopt;
     return Cf{*warunki, wyznacz_cf(ctx, r.wniosek.str(), r.cf.str())};
 }
@@ -64,7 +64,7 @@ std::optional<Cf> cf_reguly(kb::Context& ctx, const kb::Regula& r)
 void pokaz_zastosowanie(kb::Context& ctx, const kb::Regula& r, const std::string& nazwa, double wklad)
 {
     przedstawienie_faktow(ctx);
-    if (komunikat(ctx, nazwa)) wyjasnienie_regula(ctx, r, nazwa, r.warunki, wklad);
+    if (komunikat(ctx, nazwa)) wyjasnienie_regula(ctx, r, nazwa, r.warunki.strings(), wklad);
 }
 
 // A conclusion without a list ("koniec") still has each of its rules counted once: a rule whose

@@ -82,49 +82,49 @@ private:
 
 struct Model {
     std::int32_t numer = 0;
-    std::string warunek_stosowania;
-    std::string wynik;
-    std::string argument1;
-    std::string operacja;  // an operation or a relation
-    std::string argument2;
+    Name warunek_stosowania;
+    Name wynik;
+    Name argument1;
+    Name operacja;  // an operation or a relation
+    Name argument2;
     std::int32_t wyswietlanie = 0;
-    std::string cf;
+    Name cf;
     FACT_FIELDS(Model, numer, warunek_stosowania, wynik, argument1, operacja, argument2,
                 wyswietlanie, cf)
 };
 
 struct ModelR {
     std::int32_t numer = 0;
-    std::string warunek_stosowania;
-    std::string wynik;
-    std::string operacja;  // an operation or an interval relation
-    SList argumenty;
+    Name warunek_stosowania;
+    Name wynik;
+    Name operacja;  // an operation or an interval relation
+    NameList argumenty;
     std::int32_t wyswietlanie = 0;
-    std::string cf;
+    Name cf;
     FACT_FIELDS(ModelR, numer, warunek_stosowania, wynik, operacja, argumenty, wyswietlanie, cf)
 };
 
 struct ModelLiniowy {
     std::int32_t numer = 0;
-    std::string warunek_stosowania;
-    std::string wynik;
+    Name warunek_stosowania;
+    Name wynik;
     SList wspolczynniki;  // texts
-    SList zmienne;
+    NameList zmienne;
     std::int32_t wyswietlanie = 0;
-    std::string cf;
+    Name cf;
     FACT_FIELDS(ModelLiniowy, numer, warunek_stosowania, wynik, wspolczynniki, zmienne,
                 wyswietlanie, cf)
 };
 
 struct ModelWielomianowy {
     std::int32_t numer = 0;
-    std::string warunek_stosowania;
-    std::string wynik;
-    std::string zmienna;
+    Name warunek_stosowania;
+    Name wynik;
+    Name zmienna;
     SList wspolczynniki;
     IList wykladniki;
     std::int32_t wyswietlanie = 0;
-    std::string cf;
+    Name cf;
     FACT_FIELDS(ModelWielomianowy, numer, warunek_stosowania, wynik, zmienna, wspolczynniki,
                 wykladniki, wyswietlanie, cf)
 };
@@ -381,8 +381,8 @@ struct ModelTautologiczny {
 
 struct ArgumentyModelu {
     std::int32_t numer = 0;  // model number
-    std::string wynik;
-    SList argumenty;
+    Name wynik;
+    NameList argumenty;
     FACT_FIELDS(ArgumentyModelu, numer, wynik, argumenty)
 };
 

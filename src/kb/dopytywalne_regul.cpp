@@ -3,6 +3,7 @@
 // text, and it removes the rule base only through forget_rule_base.
 #include "kb/dopytywalne_regul.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,7 +50,8 @@ ListyRegul listy_regul(const Context& ctx)
 // A stop rule's conclusion used as a condition: the rule base cannot be run.
 bool koniec_wnioskiem_i_warunkiem(const ListyRegul& l)
 {
-    return element(kKoniec, l.wnioski) && element(kKoniec, l.warunki);
+    return std::ranges::find(l.wnioski, kKoniec) != l.wnioski.end() &&
+           std::ranges::find(l.warunki, kKoniec) != l.warunki.end();
 }
 
 void write_lines(Context& ctx, std::initializer_list<std::string_view> lines)
@@ -113,7 +115,7 @@ bool testowanie_dopytywalnosci_faktow(Context& ctx, const NameList& dopytywalne)
     ctx.db.baza_regul.fakt.scan([&](const Fakt& f) { fakty.push_back(f.warunek); });
     fakty = usun_negacje(fakty);
 
-    const SList bledne = roznica_zbiorow(fakty, dopytywalne);
+    const SList bledne = roznica_zbiorow(fakty, dopytywalne).strings();
     if (bledne.empty()) return true;
     odrzuc_fakty(ctx, bledne);
     return false;

@@ -31,6 +31,7 @@ namespace {
 SList copies(const NameViews& views) { return SList(views.begin(), views.end()); }
 
 void dopisz(NameViews& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+void dopisz(NameViews& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 }  // namespace
 

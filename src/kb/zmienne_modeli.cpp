@@ -36,6 +36,7 @@ namespace {
 using Pola = std::vector<std::string_view>;  // views into the model facts
 
 void dopisz(Pola& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+void dopisz(Pola& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 // Steps shared by the four collectors, from the joined fields to the two facts: the variables
 // are usun_zanegowane(usun_wszystkie("bez warunku", usun_stale(redukuj(pola), []))), each name
@@ -63,7 +64,7 @@ void zmienne_z_modelu(Context& ctx)
     modele.scan([&](const Model& m) { pola.push_back(m.argument1); });
     modele.scan([&](const Model& m) { pola.push_back(m.argument2); });
     modele.scan([&](const Model& m) { pola.push_back(m.warunek_stosowania); });
-    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik); });
+    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik.str()); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -75,7 +76,7 @@ void zmienne_z_modelu_r(Context& ctx)
     SList wyniki;
     modele.scan([&](const ModelR& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelR& m) { dopisz(pola, m.argumenty); });
-    modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik); });
+    modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik.str()); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -88,7 +89,7 @@ void zmienne_z_modelu_lin(Context& ctx)
     modele.scan([&](const ModelLiniowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.wspolczynniki); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.zmienne); });
-    modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik); });
+    modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik.str()); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -101,7 +102,7 @@ void zmienne_z_modelu_wiel(Context& ctx)
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.zmienna); });
     modele.scan([&](const ModelWielomianowy& m) { dopisz(pola, m.wspolczynniki); });
-    modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik); });
+    modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik.str()); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 

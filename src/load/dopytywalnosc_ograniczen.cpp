@@ -119,7 +119,8 @@ std::optional<SList> lista_do_kontroli_ograniczen(const Context& ctx, bool niepe
                                : !ctx.db.baza_ograniczen.nazwa_og.empty();
     if (!baza || ctx.db.stan.nazwa_re.empty()) return std::nullopt;
     if (!ctx.db.stan.nazwa_mo.empty()) return ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.first();
-    return ctx.db.stan.lista_warunkow_dopytywalnych.first();
+    if (auto l = ctx.db.stan.lista_warunkow_dopytywalnych.first()) return l->strings();
+    return std::nullopt;
 }
 
 bool jest_warunek_dopytywalny(Context& ctx, std::int32_t numer, const SList& warunki,

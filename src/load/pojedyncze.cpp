@@ -154,7 +154,7 @@ void wykrywanie_warunkow_pojedynczych(kb::Context& ctx)
         // Only a rule of one condition is recorded: the CF text of the others is never read.
         if (r.warunki.size() != 1) return;
         std::optional<double> cf = text::text_to_real(r.cf);
-        if (cf && *cf == 1.0) testuj_liczbe_warunkow(ctx, r.numer, r.wniosek.str(), r.warunki);
+        if (cf && *cf == 1.0) testuj_liczbe_warunkow(ctx, r.numer, r.wniosek.str(), r.warunki.strings());
     });
     if (ctx.db.stan.pojedynczy_warunek.empty()) return;
 

@@ -34,6 +34,14 @@ std::uint32_t NameTable::intern(std::string_view text)
     return id;
 }
 
+const std::string& NameTable::string(std::uint32_t id)
+{
+    if (id >= strings_.size()) strings_.resize(texts_.size());
+    std::unique_ptr<const std::string>& made = strings_[id];
+    if (!made) made = std::make_unique<const std::string>(texts_[id]);
+    return *made;
+}
+
 // Copies the text into the current chunk, or a new one when it does not fit; a text longer
 // than a chunk gets a chunk of its own.
 std::string_view NameTable::keep(std::string_view text)

@@ -33,6 +33,9 @@ public:
 
     std::uint32_t intern(std::string_view text);
     std::string_view text(std::uint32_t id) const { return texts_[id]; }
+    // The text as a string, made the first time it is asked for and kept with the table: the
+    // loading of a base never asks, so its names cost no string each.
+    const std::string& string(std::uint32_t id);
     std::size_t size() const { return texts_.size(); }
 
 private:
@@ -46,6 +49,7 @@ private:
     char* free_ = nullptr;
     std::size_t left_ = 0;
     std::vector<std::string_view, platform::LargeTableAllocator<std::string_view>> texts_;
+    std::vector<std::unique_ptr<const std::string>> strings_;  // by number, those asked for
     platform::NameMap<std::uint32_t> ids_;
     // The name last interned in each of a few thousand hash buckets: a base repeats its
     // conclusions and CF texts rule after rule, and these answer without touching the large
@@ -70,9 +74,9 @@ public:
 
     std::string_view view() const { return name_table().text(id_); }
     operator std::string_view() const { return view(); }
-    // Explicit: a string made of a name is a copy, and a reference bound to one would be
-    // a temporary's (views of the name itself stay good forever).
-    explicit operator std::string() const { return std::string(view()); }
+    // The text as a string that lives as long as the program, so a name goes wherever a
+    // const std::string& is read without a copy per call, and a reference to it never dangles.
+    operator const std::string&() const { return name_table().string(id_); }
     std::string str() const { return std::string(view()); }
     bool empty() const { return id_ == 0; }
     std::size_t size() const { return view().size(); }
@@ -112,8 +116,9 @@ public:
     NameList() = default;
     NameList(std::vector<Name> names) : std::vector<Name>(std::move(names)) {}
     NameList(const std::vector<std::string>& texts);
-    operator std::vector<std::string>() const;
-    std::vector<std::string> strings() const { return *this; }
+    // Explicit: views into the copy would dangle once it is gone.
+    explicit operator std::vector<std::string>() const;
+    std::vector<std::string> strings() const { return std::vector<std::string>(*this); }
 
     friend bool operator==(const NameList& a, const NameList& b)
     {

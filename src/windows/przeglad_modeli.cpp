@@ -227,7 +227,7 @@ void show_extended(kb::Context& ctx, platform::WindowId window, std::int32_t num
     ctx.ui.set_control_text(window, 10225, m->warunek_stosowania);
     ctx.ui.set_control_text(window, 10226, m->wynik);
     ctx.ui.set_control_text(window, 10228, m->operacja);
-    set_list(ctx, window, 10230, m->argumenty);
+    set_list(ctx, window, 10230, m->argumenty.strings());
     ctx.ui.set_control_text(window, 10231, std::to_string(m->wyswietlanie));
 }
 
@@ -238,7 +238,7 @@ void show_linear(kb::Context& ctx, platform::WindowId window, std::int32_t numbe
     ctx.ui.set_control_text(window, 10240, m->warunek_stosowania);
     ctx.ui.set_control_text(window, 10241, m->wynik);
     set_list(ctx, window, 10244, m->wspolczynniki);
-    set_list(ctx, window, 10245, m->zmienne);
+    set_list(ctx, window, 10245, m->zmienne.strings());
     ctx.ui.set_control_text(window, 10242, std::to_string(m->wyswietlanie));
 }
 

@@ -61,7 +61,7 @@ void show_rule(kb::Context& ctx, platform::WindowId window, std::int32_t number)
     if (!rule) return;
     ctx.ui.set_control_text(window, kConclusion, rule->wniosek);
     ctx.ui.clear_list(window, kConditions);
-    ctx.ui.add_list_items(window, kConditions, rule->warunki);
+    ctx.ui.add_list_items(window, kConditions, rule->warunki.strings());
 }
 
 }  // namespace

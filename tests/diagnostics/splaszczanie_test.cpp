@@ -192,10 +192,10 @@ private:
         if (!y.empty() && y[0] == 'n') {
             for (const kb::Regula& r : rules_)
                 if (r.wniosek == y.substr(1))
-                    for (const std::string& c : neguj_liste(r.warunki)) out.push_back({r.numer, {c}});
+                    for (const std::string& c : neguj_liste(r.warunki.strings())) out.push_back({r.numer, {c}});
         } else {
             for (const kb::Regula& r : rules_)
-                if (r.wniosek == y) out.push_back({r.numer, r.warunki});
+                if (r.wniosek == y) out.push_back({r.numer, r.warunki.strings()});
         }
         if (dopytywalny_t(y)) out.push_back({0, {y}});
         return out;
@@ -257,7 +257,7 @@ TEST_F(SplaszczanieTest, AgreesWithATranscriptionOnRandomBases)
         Transcription t(ctx().db.baza_regul.regula.all(), askables);
         Flattener f(ctx());
         for (const kb::Regula& r : ctx().db.baza_regul.regula.all()) {
-            const std::optional<Flattening> expected = t.splaszcz(r.warunki);
+            const std::optional<Flattening> expected = t.splaszcz(r.warunki.strings());
             if (!expected) continue;
             SCOPED_TRACE(::testing::PrintToString(lines) + " askables " + ::testing::PrintToString(askables) +
                          " rule " + std::to_string(r.numer));

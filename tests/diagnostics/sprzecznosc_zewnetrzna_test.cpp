@@ -85,7 +85,7 @@ public:
     Findings search()
     {
         found_.clear();
-        for (const kb::Regula& r : rules_) badaj(r.numer, r.wniosek.str(), r.warunki, 0, {r.numer}, {r.wniosek.str()});
+        for (const kb::Regula& r : rules_) badaj(r.numer, r.wniosek.str(), r.warunki.strings(), 0, {r.numer}, {r.wniosek.str()});
         return found_;
     }
 
@@ -107,7 +107,7 @@ private:
                     ch.insert(ch.begin(), r.numer);
                     SList p = path;
                     p.insert(p.begin(), name);
-                    badaj(n, t2, r.warunki, 0, ch, p);
+                    badaj(n, t2, r.warunki.strings(), 0, ch, p);
                 }
         badaj(n, t, conds, i + 1, chain, path);
     }

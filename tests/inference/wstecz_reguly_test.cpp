@@ -58,7 +58,7 @@ protected:
             }
             load::tworz_listy_numerow_regul_kumulatywnych(ctx);
             load::tworz_listy_numerow_regul_dysjunktywnych(ctx);
-            if (std::optional<facts::SList> d = kb::wyznacz_warunki_dopytywalne(ctx))
+            if (std::optional<facts::NameList> d = kb::wyznacz_warunki_dopytywalne(ctx))
                 ctx.db.stan.lista_warunkow_dopytywalnych.add_last(*d);
             ctx.db.stan_ladowania.hipoteza.add_last(nazwy.front());
             przed(ctx);

@@ -27,7 +27,7 @@ protected:
         factfile::load(ctx().db.baza_regul, ctx().files, path("REzoo.BQZ"));
         ctx().db.stan.nazwa_re_pelna.add_last(path("REzoo.BQZ"));
         ctx().db.stan.nazwa_re.add_first("REzoo.BQZ");
-        const SList askable = wyznacz_warunki_dopytywalne(ctx()).value();
+        const SList askable = wyznacz_warunki_dopytywalne(ctx()).value().strings();
         pamietaj_liste_dopytywalnych(ctx(), askable);
         pamietaj_warunki_dopytywalne(ctx(), askable);
     }

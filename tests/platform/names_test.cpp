@@ -63,6 +63,22 @@ TEST(Names, OrderComparisonAndJoiningFollowTheTexts)
     EXPECT_EQ(s, "xa");
 }
 
+// Code that reads strings takes a name as one: the same string every time, so a reference or
+// a view kept from it outlives the call, and its text is the name's.
+TEST(Names, ANameReadAsAStringIsOneStringThatStays)
+{
+    const auto address = [](const std::string& s) { return &s; };
+    const Name name("argument_1");
+    const std::string* first = address(name);
+    for (int i = 0; i < 100000; ++i) (void)Name("inny_" + std::to_string(i));
+    EXPECT_EQ(address(Name("argument_1")), first);
+    EXPECT_EQ(*first, "argument_1");
+    EXPECT_EQ(address(Name()), address(Name("")));
+    EXPECT_EQ(*address(Name()), "");
+    const std::string copy = name;
+    EXPECT_EQ(copy, "argument_1");
+}
+
 TEST(Names, NameListsConvertToAndFromStringLists)
 {
     const std::vector<std::string> texts{"pierwszy", "", "nżółw", "pierwszy"};
