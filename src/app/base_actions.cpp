@@ -43,7 +43,7 @@ std::optional<AkcjaWynik> warunki_dopytywalne(Context& ctx)
         ctx.ui.write("       z uwzględnieniem bazy modeli " + *nazwa_mo + "\n");
         const auto lista = ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first();
         if (!lista) return std::nullopt;
-        return AkcjaWynik{*lista, "Warunki dopytywalne bazy reguł z uwzględnieniem bazy modeli."};
+        return AkcjaWynik{lista->strings(), "Warunki dopytywalne bazy reguł z uwzględnieniem bazy modeli."};
     }
     ctx.ui.write("Warunki dopytywalne  bazy reguł  " + *nazwa_re + "\n");
     const auto lista = ctx.db.stan.lista_warunkow_dopytywalnych.first();
@@ -83,7 +83,7 @@ std::optional<AkcjaWynik> argumenty_dopytywalne(Context& ctx)
     if (!nazwa) return std::nullopt;
     auto lista = ctx.db.stan.lista_argumentow_dopytywalnych.first();
     if (!lista) return std::nullopt;
-    return AkcjaWynik{std::move(*lista), "Warunki i argumenty dopytywalne bazy modeli " + *nazwa};
+    return AkcjaWynik{lista->strings(), "Warunki i argumenty dopytywalne bazy modeli " + *nazwa};
 }
 
 std::optional<AkcjaWynik> wszystkie_dopytywalne(Context& ctx)
@@ -93,7 +93,7 @@ std::optional<AkcjaWynik> wszystkie_dopytywalne(Context& ctx)
     if (!wyroznik) return std::nullopt;
     auto lista = ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.first();
     if (!lista) return std::nullopt;
-    return AkcjaWynik{std::move(*lista), "Warunki i argumenty dopytywalne bazy wiedzy " + *wyroznik};
+    return AkcjaWynik{lista->strings(), "Warunki i argumenty dopytywalne bazy wiedzy " + *wyroznik};
 }
 
 std::optional<AkcjaWynik> sprzecznosci_modeli(Context& ctx)

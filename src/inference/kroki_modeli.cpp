@@ -2,6 +2,7 @@
 // polynomial, in that order of preference), else one relational model (basic before extended,
 // a relation that holds before one that does not). Models are taken in base order; a model that
 // fails a test is passed over, and what its tests asked, computed or recorded stays.
+#include <algorithm>
 #include <functional>
 #include <optional>
 #include <set>
@@ -85,8 +86,8 @@ const std::set<std::string>& relacje_r()
 
 bool warunek_stosowania(const kb::Context& ctx, const std::string& warunek)
 {
-    const std::optional<facts::SList> lista = ctx.db.stan.lista_warunkow_stosowania.first();
-    return lista && kb::element(warunek, *lista);
+    const std::optional<facts::NameList> lista = ctx.db.stan.lista_warunkow_stosowania.first();
+    return lista && std::find(lista->begin(), lista->end(), warunek) != lista->end();
 }
 
 // What differs between a model whose relation holds and one whose relation does not.

@@ -2,6 +2,7 @@
 // to the next one.
 #include "inference/sprawdz.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "inference/ocena_hipotezy.h"
@@ -16,8 +17,8 @@ namespace {
 
 bool dopytywalny(const kb::Context& ctx, const std::string& w)
 {
-    const std::optional<facts::SList> lista = ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.first();
-    return lista && kb::element(w, *lista);
+    const std::optional<facts::NameList> lista = ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.first();
+    return lista && std::find(lista->begin(), lista->end(), w) != lista->end();
 }
 
 // Asks the condition when it is askable and still unknown; the CF when an answer came.

@@ -167,7 +167,7 @@ std::vector<SList> zanegowany_warunek_w_bazie_ograniczen(const kb::Context& ctx,
 
 std::optional<SList> ogolna_lista_dopytywalnych(const kb::Context& ctx)
 {
-    if (auto l = ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first()) return l;
+    if (auto l = ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first()) return l->strings();
     if (auto l = ctx.db.stan.lista_warunkow_dopytywalnych.first()) return l->strings();
     return std::nullopt;
 }

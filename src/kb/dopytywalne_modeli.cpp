@@ -22,13 +22,19 @@ namespace kb {
 
 namespace {
 
-// All facts of a list name joined in store order, as views into them: good while that list
-// stays unchanged.
-std::vector<std::string_view> polaczone(const facts::FactList<SList>& listy)
+// All facts of a list name joined in store order.
+NameList polaczone(const facts::FactList<NameList>& listy)
 {
-    std::vector<std::string_view> out;
-    listy.scan([&](const SList& l) { out.insert(out.end(), l.begin(), l.end()); });
+    NameList out;
+    listy.scan([&](const NameList& l) { out.insert(out.end(), l.begin(), l.end()); });
     return out;
+}
+
+// The list without every name whose first byte is the lower-case "n", as usun_zanegowane.
+NameList bez_zanegowanych(NameList lista)
+{
+    std::erase_if(lista, [](Name n) { return !n.empty() && n.view().front() == 'n'; });
+    return lista;
 }
 
 void zglos_argumenty_niedopytywalne(Context& ctx, const std::string& nazwa_mo, const SList& zle)
@@ -51,22 +57,22 @@ void zglos_argumenty_niedopytywalne(Context& ctx, const std::string& nazwa_mo, c
 
 void wyznacz_i_pamietaj_argumenty_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_argumentow_modeli.set(redukuj(model_argumenty_widoki(ctx)));
+    ctx.db.stan.lista_argumentow_modeli.set(redukuj(model_argumenty_nazwy(ctx)));
 }
 
 void wyznacz_i_pamietaj_warunki_stosowania_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_warunkow_stosowania.set(redukuj(model_wszelaki_widoki(ctx)));
+    ctx.db.stan.lista_warunkow_stosowania.set(redukuj(model_wszelaki_nazwy(ctx)));
 }
 
 void wyznacz_i_pamietaj_wnioski_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_wnioskow_modeli.set(redukuj(model_relacyjny_widoki(ctx)));
+    ctx.db.stan.lista_wnioskow_modeli.set(redukuj(model_relacyjny_nazwy(ctx)));
 }
 
 void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_wynikow_modeli.set(redukuj(model_arytmetyczny_widoki(ctx)));
+    ctx.db.stan.lista_wynikow_modeli.set(redukuj(model_arytmetyczny_nazwy(ctx)));
 }
 
 bool redukuj_warunki_dopytywalne(Context& ctx)
@@ -75,7 +81,7 @@ bool redukuj_warunki_dopytywalne(Context& ctx)
     if (!dopytywalne) return false;
     const auto wnioski_modeli = ctx.db.stan.lista_wnioskow_modeli.first();
     ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.set(
-        wnioski_modeli ? roznica_zbiorow(dopytywalne->strings(), *wnioski_modeli) : dopytywalne->strings());
+        wnioski_modeli ? roznica_zbiorow(*dopytywalne, *wnioski_modeli) : *dopytywalne);
     return true;
 }
 
@@ -94,8 +100,8 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     zmienne_z_modelu_lin(ctx);
     zmienne_z_modelu_wiel(ctx);
 
-    SList zmienne = redukuj(polaczone(s.zmienne));
-    SList wyniki = redukuj(polaczone(s.wyniki));
+    NameList zmienne = redukuj(polaczone(s.zmienne));
+    NameList wyniki = redukuj(polaczone(s.wyniki));
     // The rules' conclusions are read in place (the first list of its name), and the reduced
     // lists move into the store once the difference is taken: each holds every model name.
     const NameList* wnioski_regul = nullptr;
@@ -103,11 +109,11 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
         wnioski_regul = &l;
         return true;
     });
-    const SList bez_wynikow = wnioski_regul ? roznica_zbiorow(zmienne, wyniki) : SList{};
+    const NameList bez_wynikow = wnioski_regul ? roznica_zbiorow(zmienne, wyniki) : NameList{};
     s.argumenty_zredukowane.set(std::move(zmienne));
     s.wyniki_zredukowane.set(std::move(wyniki));
     if (!wnioski_regul) return false;
-    s.lista_argumentow_dopytywalnych.set(sortuj(usun_zanegowane(roznica_zbiorow(bez_wynikow, wnioski_regul->strings()))));
+    s.lista_argumentow_dopytywalnych.set(sortuj(bez_zanegowanych(roznica_zbiorow(bez_wynikow, *wnioski_regul))));
     return true;
 }
 
@@ -116,7 +122,9 @@ bool wyznacz_warunki_i_argumenty_dopytywalne(Context& ctx)
     const auto argumenty = ctx.db.stan.lista_argumentow_dopytywalnych.first();
     const auto warunki = ctx.db.stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first();
     if (!argumenty || !warunki) return false;
-    ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.set(sortuj(redukuj(dolacz(*argumenty, *warunki))));
+    NameList razem = *argumenty;
+    razem.insert(razem.end(), warunki->begin(), warunki->end());
+    ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.set(sortuj(redukuj(razem)));
     return true;
 }
 
@@ -124,13 +132,13 @@ bool testowanie_dopytywalnosci_argumentow(Context& ctx)
 {
     const auto nazwa_mo = ctx.db.stan.nazwa_mo.first();
     if (!nazwa_mo) return true;
-    SList znane;
-    for (const NazwaWartosc& a : ctx.db.baza_modeli.argument_znany.all()) znane.push_back(a.nazwa);
+    NameList znane;
+    ctx.db.baza_modeli.argument_znany.scan([&](const NazwaWartosc& a) { znane.push_back(a.nazwa); });
     // Every stored list is tried in turn; the first that leaves a known argument over is reported.
-    for (const SList& dopytywalne : ctx.db.stan.lista_argumentow_dopytywalnych.all()) {
-        const SList zle = roznica_zbiorow(znane, dopytywalne);
+    for (const NameList& dopytywalne : ctx.db.stan.lista_argumentow_dopytywalnych.all()) {
+        const NameList zle = roznica_zbiorow(znane, dopytywalne);
         if (zle.empty()) continue;
-        zglos_argumenty_niedopytywalne(ctx, *nazwa_mo, zle);
+        zglos_argumenty_niedopytywalne(ctx, *nazwa_mo, zle.strings());
         forget_model_base(ctx);
         return false;
     }

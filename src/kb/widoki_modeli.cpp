@@ -28,17 +28,15 @@ bool jest_relacja_przedzialowa(std::string_view op) { return jest_w(relacje_prze
 
 namespace {
 
-SList copies(const NameViews& views) { return SList(views.begin(), views.end()); }
-
-void dopisz(NameViews& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
-void dopisz(NameViews& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+void dopisz(NameList& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
+void dopisz(NameList& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 }  // namespace
 
-NameViews model_argumenty_widoki(const Context& ctx)
+NameList model_argumenty_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    NameViews out;
+    NameList out;
     b.model.scan([&](const Model& m) {
         if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument1);
     });
@@ -58,10 +56,10 @@ NameViews model_argumenty_widoki(const Context& ctx)
     return out;
 }
 
-NameViews model_arytmetyczny_widoki(const Context& ctx)
+NameList model_arytmetyczny_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    NameViews out;
+    NameList out;
     b.model.scan([&](const Model& m) {
         if (jest_operacja_arytmetyczna(m.operacja)) out.push_back(m.wynik);
     });
@@ -73,10 +71,10 @@ NameViews model_arytmetyczny_widoki(const Context& ctx)
     return out;
 }
 
-NameViews model_wszelaki_widoki(const Context& ctx)
+NameList model_wszelaki_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    NameViews out;
+    NameList out;
     b.model.scan([&](const Model& m) { out.push_back(m.warunek_stosowania); });
     b.model_r.scan([&](const ModelR& m) { out.push_back(m.warunek_stosowania); });
     b.model_liniowy.scan([&](const ModelLiniowy& m) { out.push_back(m.warunek_stosowania); });
@@ -84,10 +82,10 @@ NameViews model_wszelaki_widoki(const Context& ctx)
     return out;
 }
 
-NameViews model_relacyjny_widoki(const Context& ctx)
+NameList model_relacyjny_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
-    NameViews out;
+    NameList out;
     b.model.scan([&](const Model& m) {
         if (jest_relacja(m.operacja)) out.push_back(m.wynik);
     });
@@ -97,9 +95,9 @@ NameViews model_relacyjny_widoki(const Context& ctx)
     return out;
 }
 
-SList model_argumenty(const Context& ctx) { return copies(model_argumenty_widoki(ctx)); }
-SList model_arytmetyczny(const Context& ctx) { return copies(model_arytmetyczny_widoki(ctx)); }
-SList model_wszelaki(const Context& ctx) { return copies(model_wszelaki_widoki(ctx)); }
-SList model_relacyjny(const Context& ctx) { return copies(model_relacyjny_widoki(ctx)); }
+SList model_argumenty(const Context& ctx) { return model_argumenty_nazwy(ctx).strings(); }
+SList model_arytmetyczny(const Context& ctx) { return model_arytmetyczny_nazwy(ctx).strings(); }
+SList model_wszelaki(const Context& ctx) { return model_wszelaki_nazwy(ctx).strings(); }
+SList model_relacyjny(const Context& ctx) { return model_relacyjny_nazwy(ctx).strings(); }
 
 }  // namespace kb

@@ -48,12 +48,10 @@ SList model_wszelaki(const Context& ctx);
 // models with an interval relation.
 SList model_relacyjny(const Context& ctx);
 
-// The same four views as views into the model facts, for computations that keep only some of
-// the names (each name is then copied once): good while the model base stays unchanged.
-using NameViews = std::vector<std::string_view>;
-NameViews model_argumenty_widoki(const Context& ctx);
-NameViews model_arytmetyczny_widoki(const Context& ctx);
-NameViews model_wszelaki_widoki(const Context& ctx);
-NameViews model_relacyjny_widoki(const Context& ctx);
+// The same four views as names, for the computations over whole model bases.
+NameList model_argumenty_nazwy(const Context& ctx);
+NameList model_arytmetyczny_nazwy(const Context& ctx);
+NameList model_wszelaki_nazwy(const Context& ctx);
+NameList model_relacyjny_nazwy(const Context& ctx);
 
 }  // namespace kb

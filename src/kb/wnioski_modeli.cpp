@@ -13,7 +13,6 @@
 #include "kb/dopytywalne_regul.h"
 #include "kb/listy.h"
 #include "platform/factfile.h"
-#include "platform/name_table.h"
 #include "platform/toolkit.h"
 
 namespace kb {
@@ -25,20 +24,20 @@ namespace {
 // gives any (also when some list has no fact at all). Several lists of one name stay after
 // each rule-base load (the conclusions without and with "koniec"): each is tried. The facts
 // are looked at in place, nested scans deep, and nothing changes them meanwhile.
-using Chosen = std::vector<const SList*>;
+using Chosen = std::vector<const NameList*>;
 
-std::optional<SList> first_clash(const std::vector<const facts::FactList<SList>*>& lists,
-                                 const std::function<SList(const Chosen&)>& clash)
+std::optional<NameList> first_clash(const std::vector<const facts::FactList<NameList>*>& lists,
+                                    const std::function<NameList(const Chosen&)>& clash)
 {
     Chosen chosen(lists.size());
-    std::optional<SList> found;
+    std::optional<NameList> found;
     std::function<bool(std::size_t)> walk = [&](std::size_t i) -> bool {
         if (i == lists.size()) {
-            SList names = clash(chosen);
+            NameList names = clash(chosen);
             if (!names.empty()) found = std::move(names);
             return found.has_value();
         }
-        lists[i]->scan([&](const SList& l) {
+        lists[i]->scan([&](const NameList& l) {
             chosen[i] = &l;
             return walk(i + 1);
         });
@@ -46,15 +45,6 @@ std::optional<SList> first_clash(const std::vector<const facts::FactList<SList>*
     };
     walk(0);
     return found;
-}
-
-// The rule lists keep interned names; the clash checks compare them with the model lists as
-// strings, so they get copies of their facts as strings.
-facts::FactList<SList> as_strings(const facts::FactList<facts::NameList>& lists)
-{
-    facts::FactList<SList> out;
-    lists.scan([&](const facts::NameList& l) { out.add_last(l.strings()); });
-    return out;
 }
 
 struct Komunikat {
@@ -123,26 +113,37 @@ const Komunikat kJednakoweZmienne{
     "\nReguły i modele mają warunki/wnioski\no tych samych nazwach jak argumenty/wyniki. \nZawiera je lista:\n   ",
     "Przejdź do 'Bazy modeli niepewnej ' lub do 'Bazy reguł niepewnej',"};
 
-// Rule conclusions that a relational model concludes too, in the order of the rule list.
-SList jednakowe_wnioski(const Chosen& l) { return iloczyn_zbiorow(*l[0], *l[1]); }
+// Rule conclusions that a relational model concludes too, in the order of the rule list
+// (iloczyn_zbiorow of the two lists).
+NameList jednakowe_wnioski(const Chosen& l)
+{
+    facts::NameMarks wnioski_modeli(l[1]->size());
+    for (const Name n : *l[1]) wnioski_modeli.insert(n);
+    NameList out;
+    for (const Name n : *l[0])
+        if (wnioski_modeli.contains(n)) out.push_back(n);
+    return out;
+}
 
 // Arguments and results of arithmetic models that are logical names: arguments that are no
 // result first, then the results, each in its list's order. That is
 // iloczyn_zbiorow(suma_zbiorow(a, y), suma_zbiorow(suma_zbiorow(suma_zbiorow(r, m), k), s)),
 // computed with name sets instead of the joined lists.
-SList jednakowe_zmienne(const Chosen& l)
+NameList jednakowe_zmienne(const Chosen& l)
 {
-    const SList& a = *l[4];
-    const SList& y = *l[5];
-    platform::NameSet logiczne;
+    const NameList& a = *l[4];
+    const NameList& y = *l[5];
+    std::size_t liczba_logicznych = 0;
+    for (std::size_t i = 0; i < 4; ++i) liczba_logicznych += l[i]->size();
+    facts::NameMarks logiczne(liczba_logicznych);
     for (std::size_t i = 0; i < 4; ++i)
-        for (const std::string& n : *l[i]) logiczne.insert(n);
-    platform::NameSet wyniki(y.size());
-    for (const std::string& n : y) wyniki.insert(n);
-    SList out;
-    for (const std::string& n : a)
+        for (const Name n : *l[i]) logiczne.insert(n);
+    facts::NameMarks wyniki(y.size());
+    for (const Name n : y) wyniki.insert(n);
+    NameList out;
+    for (const Name n : a)
         if (!wyniki.contains(n) && logiczne.contains(n)) out.push_back(n);
-    for (const std::string& n : y)
+    for (const Name n : y)
         if (logiczne.contains(n)) out.push_back(n);
     return out;
 }
@@ -152,17 +153,15 @@ SList jednakowe_zmienne(const Chosen& l)
 bool wnioski_modeli_a_wnioski_regul(Context& ctx)
 {
     const Stan& st = ctx.db.stan;
-    const facts::FactList<SList> wnioski_regul = as_strings(st.lista_wnioskow_regul);
-    const facts::FactList<SList> warunki_regul = as_strings(st.lista_warunkow);
-    if (auto nazwy = first_clash({&wnioski_regul, &st.lista_wnioskow_modeli}, jednakowe_wnioski)) {
-        zglos_i_odrzuc(ctx, kJednakoweWnioski, *nazwy);
+    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli}, jednakowe_wnioski)) {
+        zglos_i_odrzuc(ctx, kJednakoweWnioski, nazwy->strings());
         return false;
     }
-    if (auto nazwy = first_clash({&wnioski_regul, &st.lista_wnioskow_modeli, &warunki_regul,
+    if (auto nazwy = first_clash({&st.lista_wnioskow_regul, &st.lista_wnioskow_modeli, &st.lista_warunkow,
                                   &st.lista_warunkow_stosowania, &st.lista_argumentow_modeli,
                                   &st.lista_wynikow_modeli},
                                  jednakowe_zmienne)) {
-        zglos_i_odrzuc(ctx, kJednakoweZmienne, *nazwy);
+        zglos_i_odrzuc(ctx, kJednakoweZmienne, nazwy->strings());
         return false;
     }
     return true;

@@ -33,22 +33,23 @@ SList usun_zanegowane(const SList& lista)
 
 namespace {
 
-using Pola = std::vector<std::string_view>;  // views into the model facts
+using Pola = NameList;
 
 void dopisz(Pola& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 void dopisz(Pola& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 // Steps shared by the four collectors, from the joined fields to the two facts: the variables
-// are usun_zanegowane(usun_wszystkie("bez warunku", usun_stale(redukuj(pola), []))), each name
-// copied out of the models once.
-void zapamietaj(Context& ctx, const Pola& pola, SList wyniki)
+// are usun_zanegowane(usun_wszystkie("bez warunku", usun_stale(redukuj(pola), []))).
+void zapamietaj(Context& ctx, const Pola& pola, NameList wyniki)
 {
-    SList unikalne = redukuj(pola);
-    SList zmienne;
+    const NameList unikalne = redukuj(pola);
+    NameList zmienne;
     // usun_stale gives the names left in reverse order; the other two keep the order.
-    for (auto it = unikalne.rbegin(); it != unikalne.rend(); ++it)
-        if (!jest_stala_liczbowa(*it) && *it != "bez warunku" && (it->empty() || it->front() != 'n'))
-            zmienne.push_back(std::move(*it));
+    for (auto it = unikalne.rbegin(); it != unikalne.rend(); ++it) {
+        const std::string_view nazwa = *it;
+        if (!jest_stala_liczbowa(nazwa) && nazwa != "bez warunku" && (nazwa.empty() || nazwa.front() != 'n'))
+            zmienne.push_back(*it);
+    }
     ctx.db.stan.zmienne.add_last(std::move(zmienne));
     ctx.db.stan.wyniki.add_last(std::move(wyniki));
 }
@@ -60,11 +61,11 @@ void zmienne_z_modelu(Context& ctx)
     const auto& modele = ctx.db.baza_modeli.model;
     if (modele.empty()) return;
     Pola pola;
-    SList wyniki;
+    NameList wyniki;
     modele.scan([&](const Model& m) { pola.push_back(m.argument1); });
     modele.scan([&](const Model& m) { pola.push_back(m.argument2); });
     modele.scan([&](const Model& m) { pola.push_back(m.warunek_stosowania); });
-    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik.str()); });
+    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -73,10 +74,10 @@ void zmienne_z_modelu_r(Context& ctx)
     const auto& modele = ctx.db.baza_modeli.model_r;
     if (modele.empty()) return;
     Pola pola;
-    SList wyniki;
+    NameList wyniki;
     modele.scan([&](const ModelR& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelR& m) { dopisz(pola, m.argumenty); });
-    modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik.str()); });
+    modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -85,11 +86,11 @@ void zmienne_z_modelu_lin(Context& ctx)
     const auto& modele = ctx.db.baza_modeli.model_liniowy;
     if (modele.empty()) return;
     Pola pola;
-    SList wyniki;
+    NameList wyniki;
     modele.scan([&](const ModelLiniowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.wspolczynniki); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.zmienne); });
-    modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik.str()); });
+    modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 
@@ -98,11 +99,11 @@ void zmienne_z_modelu_wiel(Context& ctx)
     const auto& modele = ctx.db.baza_modeli.model_wielomianowy;
     if (modele.empty()) return;
     Pola pola;
-    SList wyniki;
+    NameList wyniki;
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.zmienna); });
     modele.scan([&](const ModelWielomianowy& m) { dopisz(pola, m.wspolczynniki); });
-    modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik.str()); });
+    modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik); });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 

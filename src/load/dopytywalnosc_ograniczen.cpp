@@ -118,9 +118,11 @@ std::optional<SList> lista_do_kontroli_ograniczen(const Context& ctx, bool niepe
     const bool baza = niepewne ? !ctx.db.baza_ograniczen_p.nazwa_op.empty()
                                : !ctx.db.baza_ograniczen.nazwa_og.empty();
     if (!baza || ctx.db.stan.nazwa_re.empty()) return std::nullopt;
-    if (!ctx.db.stan.nazwa_mo.empty()) return ctx.db.stan.lista_warunkow_i_argumentow_dopytywalnych.first();
-    if (auto l = ctx.db.stan.lista_warunkow_dopytywalnych.first()) return l->strings();
-    return std::nullopt;
+    const auto& s = ctx.db.stan;
+    const auto l = s.nazwa_mo.empty() ? s.lista_warunkow_dopytywalnych.first()
+                                      : s.lista_warunkow_i_argumentow_dopytywalnych.first();
+    if (!l) return std::nullopt;
+    return l->strings();
 }
 
 bool jest_warunek_dopytywalny(Context& ctx, std::int32_t numer, const SList& warunki,

@@ -27,14 +27,14 @@ bool jest_op(const Context& ctx) { return !ctx.db.baza_ograniczen_p.nazwa_op.emp
 SList warunki_dopytywalne(const Context& ctx)
 {
     const auto& stan = ctx.db.stan;
-    if (jest_mo(ctx)) return stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first().value_or(SList{});
+    if (jest_mo(ctx)) return stan.lista_wszystkich_dopytywalnych_dla_wyswietlania.first().value_or(facts::NameList{}).strings();
     return stan.lista_warunkow_dopytywalnych.first().value_or(facts::NameList{}).strings();
 }
 
 // A: the askable model arguments.
 SList argumenty_dopytywalne(const Context& ctx)
 {
-    return ctx.db.stan.lista_argumentow_dopytywalnych.first().value_or(SList{});
+    return ctx.db.stan.lista_argumentow_dopytywalnych.first().value_or(facts::NameList{}).strings();
 }
 
 bool lezy_w(string_view nazwa, const SList& warunki)

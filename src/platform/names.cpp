@@ -79,6 +79,12 @@ bool operator==(const NameList& a, const std::vector<std::string>& b)
                       [](Name x, const std::string& y) { return x == y; });
 }
 
+bool operator==(const std::vector<NameList>& a, const std::vector<std::vector<std::string>>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const NameList& x, const std::vector<std::string>& y) { return x == y; });
+}
+
 std::vector<std::string> strings_of(const std::vector<Name>& names)
 {
     std::vector<std::string> out;

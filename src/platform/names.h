@@ -127,6 +127,8 @@ public:
     friend bool operator==(const NameList& a, const std::vector<std::string>& b);
 };
 
+bool operator==(const std::vector<NameList>& a, const std::vector<std::vector<std::string>>& b);
+
 // The texts of names, and of lists of names, as the store hands them out (all()).
 std::vector<std::string> strings_of(const std::vector<Name>& names);
 std::vector<std::vector<std::string>> strings_of(const std::vector<NameList>& lists);

@@ -35,7 +35,7 @@ TEST_F(ModelBaseTest, LoadComputesEveryListOfTheModelBase)
 
     struct Row {
         const char* fact;
-        const kb::FactList<SList>& list;
+        const kb::FactList<facts::NameList>& list;
         SList expected;
     };
     const std::vector<Row> rows = {

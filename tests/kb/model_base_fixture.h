@@ -106,10 +106,10 @@ protected:
         for (const auto* list : {&s.lista_argumentow_dopytywalnych, &s.lista_argumentow_modeli,
                                  &s.lista_warunkow_i_argumentow_dopytywalnych, &s.lista_warunkow_stosowania,
                                  &s.lista_wnioskow_modeli, &s.lista_wynikow_modeli,
-                                 &s.lista_wszystkich_zmiennych_logicznych,
                                  &s.lista_wszystkich_dopytywalnych_dla_wyswietlania, &s.zmienne, &s.wyniki,
                                  &s.argumenty_zredukowane, &s.wyniki_zredukowane})
             EXPECT_TRUE(list->empty());
+        EXPECT_TRUE(s.lista_wszystkich_zmiennych_logicznych.empty());
         EXPECT_TRUE(s.zmienna_ustalona.empty());
         EXPECT_TRUE(s.duplikat_nazwy_mo.empty());
         EXPECT_TRUE(s.lista_argumentow_modelu_arytmetycznego.empty());
