@@ -13,7 +13,7 @@
 #include "kb/listy.h"
 #include "kb/widoki_modeli.h"
 #include "kb/zmienne_modeli.h"
-#include "platform/name_table.h"
+#include "platform/names.h"
 
 namespace diagnostics {
 namespace {
@@ -61,8 +61,9 @@ using Modele = std::vector<const ArgumentyModelu*>;  // in file order
 // almost nothing to search.
 class GrafNazw {
 public:
-    // Each name is looked up once: the models' results and arguments are kept as numbers.
-    explicit GrafNazw(const Modele& modele) : numery_(modele.size() * 2)
+    // The models' results and arguments are kept as numbers of their own, dense from 0, found
+    // by the names' numbers in the program's name table.
+    explicit GrafNazw(const Modele& modele) : numery_(facts::name_table().size(), kBrak)
     {
         wyniki_.reserve(modele.size());
         argumenty_od_.reserve(modele.size() + 1);
@@ -86,7 +87,7 @@ public:
     {
         return {kolejni_.data() + producenci_[nazwa], kolejni_.data() + producenci_[nazwa + 1]};
     }
-    std::uint32_t numer(std::string_view nazwa) const { return *numery_.find(nazwa); }
+    std::uint32_t numer(facts::Name nazwa) const { return numery_[nazwa.id()]; }
     std::uint32_t skladowa(std::uint32_t nazwa) const { return skladowa_[nazwa]; }
 
     // Whether a chain back to the result of the i-th model can exist at all: an argument in
@@ -105,18 +106,17 @@ private:
         return {argumenty_.data() + argumenty_od_[i], argumenty_.data() + argumenty_od_[i + 1]};
     }
 
-    std::uint32_t nadaj_numer(std::string_view nazwa)
+    std::uint32_t nadaj_numer(facts::Name nazwa)
     {
-        const auto [n, nowa] = numery_.try_emplace(nazwa);
-        if (nowa) *n = nazwy_++;
-        return *n;
+        std::uint32_t& n = numery_[nazwa.id()];
+        if (n == kBrak) n = nazwy_++;
+        return n;
     }
 
     // Tarjan's algorithm, with an explicit stack so that a long chain of models cannot
     // overflow the call stack.
     void skladowe()
     {
-        constexpr std::uint32_t kBrak = UINT32_MAX;
         std::vector<std::uint32_t> indeks(nazwy_, kBrak), niski(nazwy_), stos;
         std::vector<char> na_stosie(nazwy_, 0);
         skladowa_.assign(nazwy_, kBrak);
@@ -166,7 +166,8 @@ private:
         }
     }
 
-    platform::NameMap<std::uint32_t> numery_;
+    static constexpr std::uint32_t kBrak = UINT32_MAX;
+    std::vector<std::uint32_t> numery_;  // by name number; kBrak for a name of no model
     std::uint32_t nazwy_ = 0;
     std::vector<std::uint32_t> wyniki_;       // per model, its result
     std::vector<std::uint32_t> argumenty_od_;  // per model, where its arguments begin in argumenty_
