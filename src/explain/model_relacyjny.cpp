@@ -11,18 +11,11 @@ std::optional<ModelRelacyjny> model_podstawowy(kb::Context& ctx, std::int32_t nu
                                                const std::function<bool(const std::string&)>& pasuje)
 {
     const std::optional<kb::Model> m = ctx.db.baza_modeli.model.first([&](const kb::Model& x) {
-        return x.numer == numer && x.operacja == relacja && pasuje(x.wynik.str());
+        return x.numer == numer && x.operacja == relacja && pasuje(x.wynik);
     });
     if (!m) return std::nullopt;
-    return ModelRelacyjny{false,
-                          numer_tekstem(m->numer),
-                          m->warunek_stosowania.str(),
-                          m->wynik.str(),
-                          m->cf.str(),
-                          m->operacja.str(),
-                          {m->operacja.str()},
-                          {m->argument1.str(), m->argument2.str()},
-                          {v1, v2}};
+    return ModelRelacyjny{false,        numer_tekstem(m->numer), m->warunek_stosowania, m->wynik, m->cf,
+                          m->operacja, {m->operacja},            {m->argument1, m->argument2}, {v1, v2}};
 }
 
 std::optional<ModelRelacyjny> model_rozwiniety(kb::Context& ctx, std::int32_t numer, std::string_view relacja,
@@ -30,18 +23,11 @@ std::optional<ModelRelacyjny> model_rozwiniety(kb::Context& ctx, std::int32_t nu
                                                const std::function<bool(const std::string&)>& pasuje)
 {
     const std::optional<kb::ModelR> m = ctx.db.baza_modeli.model_r.first([&](const kb::ModelR& x) {
-        return x.numer == numer && x.operacja == relacja && x.argumenty.size() == 3 && pasuje(x.wynik.str());
+        return x.numer == numer && x.operacja == relacja && x.argumenty.size() == 3 && pasuje(x.wynik);
     });
     if (!m) return std::nullopt;
-    return ModelRelacyjny{true,
-                          numer_tekstem(m->numer),
-                          m->warunek_stosowania.str(),
-                          m->wynik.str(),
-                          m->cf.str(),
-                          m->operacja.str(),
-                          {},
-                          m->argumenty.strings(),
-                          {v1, v2, v3}};
+    return ModelRelacyjny{true, numer_tekstem(m->numer), m->warunek_stosowania, m->wynik, m->cf, m->operacja,
+                          {},   m->argumenty.strings(), {v1, v2, v3}};
 }
 
 bool podziel(ModelRelacyjny& m)
