@@ -34,20 +34,30 @@ std::vector<ModelWyniku> modele_rodzaju(const kb::Context& ctx, RodzajModelu rod
     return out;
 }
 
-std::vector<std::string> warunki_wyniku(const std::vector<ModelWyniku>& modele, std::string_view wynik)
+ModeleWedlugWyniku::ModeleWedlugWyniku(const std::vector<ModelWyniku>& modele)
+{
+    for (const ModelWyniku& m : modele) grupy_[m.wynik].push_back(&m);
+}
+
+const std::vector<const ModelWyniku*>& ModeleWedlugWyniku::modele(const std::string& wynik) const
+{
+    static const std::vector<const ModelWyniku*> brak;
+    const auto it = grupy_.find(wynik);
+    return it == grupy_.end() ? brak : it->second;
+}
+
+std::vector<std::string> ModeleWedlugWyniku::warunki(const std::string& wynik) const
 {
     std::vector<std::string> out;
-    for (const ModelWyniku& m : modele)
-        if (m.wynik == wynik) out.push_back(m.warunek);
+    for (const ModelWyniku* m : modele(wynik)) out.push_back(m->warunek);
     return out;
 }
 
 bool ma_powtorzenie(const std::vector<std::string>& warunki)
 {
-    for (std::size_t i = 0; i < warunki.size(); ++i)
-        if (std::find(warunki.begin() + static_cast<std::ptrdiff_t>(i) + 1, warunki.end(), warunki[i]) != warunki.end())
-            return true;
-    return false;
+    std::vector<std::string_view> posortowane(warunki.begin(), warunki.end());
+    std::sort(posortowane.begin(), posortowane.end());
+    return std::adjacent_find(posortowane.begin(), posortowane.end()) != posortowane.end();
 }
 
 }  // namespace diagnostics

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "kb/context.h"
@@ -28,8 +29,19 @@ struct ModelWyniku {
 // The models of a kind in the order of the model-base file.
 std::vector<ModelWyniku> modele_rodzaju(const kb::Context& ctx, RodzajModelu rodzaj);
 
-// The conditions of the models with this result, in their order, repeats kept.
-std::vector<std::string> warunki_wyniku(const std::vector<ModelWyniku>& modele, std::string_view wynik);
+// The models of a kind grouped by result, each group in the models' order: what the checks of
+// shared results look up, so that a base of many models is not looked through for each model.
+class ModeleWedlugWyniku {
+public:
+    explicit ModeleWedlugWyniku(const std::vector<ModelWyniku>& modele);
+    // The models with this result; none when no model has it.
+    const std::vector<const ModelWyniku*>& modele(const std::string& wynik) const;
+    // Their conditions, repeats kept.
+    std::vector<std::string> warunki(const std::string& wynik) const;
+
+private:
+    std::unordered_map<std::string, std::vector<const ModelWyniku*>> grupy_;
+};
 
 // A list that holds some condition twice: two models that would apply together.
 bool ma_powtorzenie(const std::vector<std::string>& warunki);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -109,9 +110,10 @@ bool wyniki_wielokrotne_mieszane(Context& ctx, const TestMieszany& t)
 {
     const std::vector<ModelWyniku> as = modele_rodzaju(ctx, t.a);
     const std::vector<ModelWyniku> bs = modele_rodzaju(ctx, t.b);
+    const ModeleWedlugWyniku wedlug_b(bs);
     for (const ModelWyniku& a : as)
-        for (const ModelWyniku& b : bs) {
-            if (a.wynik != b.wynik) continue;
+        for (const ModelWyniku* pb : wedlug_b.modele(a.wynik)) {
+            const ModelWyniku& b = *pb;
             if (a.warunek == b.warunek) {
                 pisz_wspolny_tekst(ctx, otwarcie(t.naglowek, a.wynik));
                 return false;
@@ -127,10 +129,12 @@ bool wyniki_wielokrotne_mieszane(Context& ctx, const TestMieszany& t)
 bool wyniki_wielokrotne(Context& ctx, const TestJednorodny& t)
 {
     const std::vector<ModelWyniku> modele = modele_rodzaju(ctx, t.rodzaj);
+    const ModeleWedlugWyniku wedlug_wyniku(modele);
+    std::unordered_set<string> zbadane;  // a result's group is judged the same every time
     std::vector<string> wielokrotny_bez_ograniczen;
     for (const ModelWyniku& ziarno : modele) {
-        if (!ziarno.oblicza || kb::element(ziarno.wynik, wielokrotny_bez_ograniczen)) continue;
-        const Warunki grupa = warunki_wyniku(modele, ziarno.wynik);
+        if (!ziarno.oblicza || !zbadane.insert(ziarno.wynik).second) continue;
+        const Warunki grupa = wedlug_wyniku.warunki(ziarno.wynik);
         if (grupa.size() >= 2 && !wykluczaja_sie(ctx, grupa)) wielokrotny_bez_ograniczen.push_back(ziarno.wynik);
     }
     if (wielokrotny_bez_ograniczen.empty()) return true;

@@ -4,6 +4,7 @@
 // the bases the user has to correct; every write here is a plain write, never the report text.
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "diagnostics/modele_wynikow.h"
@@ -28,20 +29,17 @@ struct Grupa {
     Warunki warunki;
 };
 
-void dodaj_grupe(std::vector<Grupa>& grupy, const string& wynik, Warunki warunki)
-{
-    for (const Grupa& g : grupy)
-        if (g.wynik == wynik) return;
-    grupy.push_back({wynik, std::move(warunki)});
-}
 
 // Results shared within one kind, in the order of their first model.
 std::vector<Grupa> wyniki_wielokrotne(const std::vector<ModelWyniku>& modele)
 {
+    const ModeleWedlugWyniku wedlug_wyniku(modele);
+    std::unordered_set<string> zebrane;
     std::vector<Grupa> grupy;
     for (const ModelWyniku& m : modele) {
-        Warunki w = warunki_wyniku(modele, m.wynik);
-        if (w.size() >= 2) dodaj_grupe(grupy, m.wynik, std::move(w));
+        if (!zebrane.insert(m.wynik).second) continue;
+        Warunki w = wedlug_wyniku.warunki(m.wynik);
+        if (w.size() >= 2) grupy.push_back({m.wynik, std::move(w)});
     }
     return grupy;
 }
@@ -49,10 +47,13 @@ std::vector<Grupa> wyniki_wielokrotne(const std::vector<ModelWyniku>& modele)
 // Results shared by two kinds: the first kind's conditions, then the second's.
 std::vector<Grupa> wyniki_wielokrotne_mieszane(const std::vector<ModelWyniku>& as, const std::vector<ModelWyniku>& bs)
 {
+    const ModeleWedlugWyniku wedlug_a(as), wedlug_b(bs);
+    std::unordered_set<string> zebrane;
     std::vector<Grupa> grupy;
     for (const ModelWyniku& a : as) {
-        Warunki w2 = warunki_wyniku(bs, a.wynik);
-        if (!w2.empty()) dodaj_grupe(grupy, a.wynik, kb::dolaczenie(warunki_wyniku(as, a.wynik), w2));
+        if (!zebrane.insert(a.wynik).second) continue;
+        Warunki w2 = wedlug_b.warunki(a.wynik);
+        if (!w2.empty()) grupy.push_back({a.wynik, kb::dolaczenie(wedlug_a.warunki(a.wynik), w2)});
     }
     return grupy;
 }

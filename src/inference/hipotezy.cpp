@@ -10,7 +10,6 @@ namespace inference {
 
 namespace {
 
-facts::SList pierwsza(const facts::FactList<facts::SList>& listy) { return listy.first().value_or(facts::SList{}); }
 facts::SList pierwsza(const facts::FactList<facts::NameList>& listy)
 {
     return listy.first().value_or(facts::NameList{}).strings();
