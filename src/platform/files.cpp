@@ -374,7 +374,10 @@ int open_for_reading(const std::string& path) {
 }  // namespace
 
 FileLines::FileLines(const Files& files, std::string_view path)
-    : path_(files.resolve(path)), fd_(open_for_reading(path_)), buffer_(kLineBufferSize) {}
+    : path_(files.resolve(path)), fd_(open_for_reading(path_)), buffer_(kLineBufferSize) {
+    struct stat info {};
+    if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<std::size_t>(info.st_size);
+}
 
 FileLines::~FileLines() { ::close(fd_); }
 
