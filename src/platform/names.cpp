@@ -54,8 +54,39 @@ void NameTable::grow(std::size_t slots)
 
 std::uint32_t NameTable::intern(std::string_view text)
 {
-    if (text.empty()) return 0;
-    const std::uint64_t hash = platform::name_hash(text);
+    return text.empty() ? 0 : intern(text, platform::name_hash(text));
+}
+
+void NameTable::intern_all(std::span<const std::string_view> texts, std::uint32_t* ids)
+{
+    constexpr std::size_t kBatch = 16;
+    std::uint64_t hashes[kBatch];
+    for (std::size_t from = 0; from < texts.size(); from += kBatch) {
+        const std::size_t n = std::min(kBatch, texts.size() - from);
+        const std::string_view* batch = texts.data() + from;
+        // First every home slot is asked for, then the record of each slot whose hash agrees;
+        // the look-ups proper find them in the cache. Only hints: nothing is decided here.
+        for (std::size_t i = 0; i < n; ++i) {
+            hashes[i] = platform::name_hash(batch[i]);
+            __builtin_prefetch(&slots_[(hashes[i] >> 32) & mask_]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto tag = static_cast<std::uint32_t>(hashes[i] >> 32);
+            for (std::size_t j = tag & mask_;; j = (j + 1) & mask_) {
+                const Slot s = slots_[j];
+                if (s.where == 0) break;
+                if (s.tag == tag) {
+                    __builtin_prefetch(record(s.where));
+                    break;
+                }
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) ids[from + i] = batch[i].empty() ? 0 : intern(batch[i], hashes[i]);
+    }
+}
+
+std::uint32_t NameTable::intern(std::string_view text, std::uint64_t hash)
+{
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     Recent& recent = recent_[hash & (kRecent - 1)];
     if (recent.tag == tag && recent.id != 0 && texts_[recent.id] == text) return recent.id;
@@ -148,6 +179,18 @@ NameTable& name_table()
 {
     static NameTable table;
     return table;
+}
+
+void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out)
+{
+    constexpr std::size_t kBatch = 16;
+    std::uint32_t ids[kBatch];
+    out.reserve(out.size() + texts.size());
+    for (std::size_t from = 0; from < texts.size(); from += kBatch) {
+        const auto batch = texts.subspan(from, std::min(kBatch, texts.size() - from));
+        name_table().intern_all(batch, ids);
+        for (std::size_t i = 0; i < batch.size(); ++i) out.emplace_back().id_ = ids[i];
+    }
 }
 
 NameList::NameList(const std::vector<std::string>& texts)

@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -32,6 +33,9 @@ public:
     NameTable& operator=(const NameTable&) = delete;
 
     std::uint32_t intern(std::string_view text);
+    // The numbers of several texts, as intern gives them one after another: their look-ups are
+    // started together, so that the cache misses of a fact's names overlap.
+    void intern_all(std::span<const std::string_view> texts, std::uint32_t* ids);
     // The number of the name with this text, without adding it: 0 when there is none (and for
     // the empty text, whose number is 0).
     std::uint32_t find(std::string_view text) const;
@@ -57,6 +61,7 @@ private:
     }
     void grow(std::size_t slots);
     std::uint32_t add(std::string_view text, std::size_t slot, std::uint32_t tag);
+    std::uint32_t intern(std::string_view text, std::uint64_t hash);
     // The slot of the text (its number in *id), or the free slot where it would go (*id 0).
     std::size_t look_up(std::string_view text, std::uint32_t tag, std::uint32_t* id) const;
 
@@ -120,8 +125,13 @@ public:
     friend std::strong_ordering operator<=>(Name a, Name b) { return a.view() <=> b.view(); }
 
 private:
+    friend void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out);
     std::uint32_t id_ = 0;
 };
+
+// Appends the names of the texts to out, as Name(text) one after another would (see
+// NameTable::intern_all).
+void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out);
 
 inline std::string operator+(const std::string& a, Name b)
 {
