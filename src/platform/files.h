@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/large_tables.h"
 #include "platform/text.h"
 
 namespace files {
@@ -114,7 +115,7 @@ private:
 
     std::string path_;
     int fd_ = -1;
-    std::vector<char> buffer_;
+    std::vector<char, platform::LargeTableAllocator<char>> buffer_;
     std::size_t begin_ = 0;  // the part not yet handed out: [begin_, end_)
     std::size_t end_ = 0;
     bool at_eof_ = false;
