@@ -313,8 +313,10 @@ void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots)
 {
     // A fact file of a large base brings a new name for every hundred bytes or so (less when
-    // names repeat much): the name table is sized for the file's names up front.
-    constexpr std::size_t kBytesPerNewName = 64;
+    // names repeat much): the name table is sized for the file's names up front. Rather a
+    // little short than much over: a table too large costs memory for the whole run, one
+    // too small grows once without reading a name.
+    constexpr std::size_t kBytesPerNewName = 96;
     facts::name_table().reserve(file.size() / kBytesPerNewName);
     LineLoader loader(text::Encoding::Utf8, names, slots);  // ASCII is viewed in place
     std::size_t loaded = 0;
