@@ -3,6 +3,7 @@
 // fixed order. Its texts are its own; the frame decides what a stopped load answers.
 #include "load/baza_regul_ladowanie.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@
 #include "load/numery.h"
 #include "load/pojedyncze.h"
 #include "load/wyswietlanie.h"
-#include "platform/name_table.h"
+#include "platform/names.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -93,47 +94,62 @@ std::optional<facts::NameList> pamietaj_dopytywalne(kb::Context& ctx)
 
 // The numbers of the rules of each conclusion, in rule-base order, the conclusions in the
 // order of their first rule, and which conclusions are disjunctive: one pass, however large
-// the base. Names view into the rules.
+// the base. A conclusion is known by its name's number: its place in these lists is found in
+// an array indexed by that number, without a look at its text.
 struct NumeryWnioskow {
-    std::vector<std::string_view> wnioski;
-    platform::NameMap<facts::IList> numery;
-    platform::NameSet dysjunktywne;
+    std::vector<facts::Name> wnioski;
+    std::vector<facts::IList> numery;            // of wnioski[i]
+    std::vector<std::uint8_t> dysjunktywne;      // of wnioski[i]
 };
 
 NumeryWnioskow numery_regul(const kb::Context& ctx)
 {
     NumeryWnioskow out;
+    // Place + 1 of each conclusion in the lists, by the number of its name; 0: none yet.
+    std::vector<std::uint32_t> miejsce(facts::name_table().size(), 0);
     // Rules of one conclusion mostly stand together: a rule with the conclusion of the rule
-    // before it needs no look-up (and the table has had no insertion since that one).
-    std::string_view poprzedni;
-    facts::IList* numery_poprzedniego = nullptr;
+    // before it needs no look-up.
+    facts::Name poprzedni;
+    std::size_t miejsce_poprzedniego = 0;
+    bool jest_poprzedni = false;
     ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
-        if (!numery_poprzedniego || r.wniosek != poprzedni) {
-            auto [numery, nowy] = out.numery.try_emplace(r.wniosek);
-            if (nowy) out.wnioski.push_back(r.wniosek);
+        if (!jest_poprzedni || r.wniosek != poprzedni) {
+            std::uint32_t& m = miejsce[r.wniosek.id()];
+            if (m == 0) {
+                out.wnioski.push_back(r.wniosek);
+                out.numery.emplace_back();
+                m = static_cast<std::uint32_t>(out.wnioski.size());
+            }
             poprzedni = r.wniosek;
-            numery_poprzedniego = numery;
+            miejsce_poprzedniego = m - 1;
+            jest_poprzedni = true;
         }
-        numery_poprzedniego->push_back(r.numer);
+        out.numery[miejsce_poprzedniego].push_back(r.numer);
     });
-    ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) { out.dysjunktywne.insert(w); });
+    out.dysjunktywne.assign(out.wnioski.size(), 0);
+    ctx.db.baza_regul.regula_dysjunktywna.scan([&](const std::string& w) {
+        // A declared conclusion no rule has is in no name table entry of a rule's conclusion.
+        const std::uint32_t id = facts::name_table().find(w);
+        if ((id != 0 || w.empty()) && miejsce[id] != 0) out.dysjunktywne[miejsce[id] - 1] = 1;
+    });
     return out;
 }
 
-bool dysjunktywny(std::string_view, bool dysjunktywny) { return dysjunktywny; }
-bool kumulatywny(std::string_view wniosek, bool dysjunktywny) { return wniosek != "koniec" && !dysjunktywny; }
+bool dysjunktywny(facts::Name, bool dysjunktywny) { return dysjunktywny; }
+bool kumulatywny(facts::Name wniosek, bool dysjunktywny) { return wniosek != "koniec" && !dysjunktywny; }
 
 // A list of rule numbers for each conclusion of the kind that has none yet, in the order of the
 // conclusions' first rules. The conclusions are distinct, so only lists made before count. The
 // numbers of a conclusion move into its list: the two kinds share no conclusion.
-void tworz_listy(facts::FactList<kb::ListaNumerowRegul>& listy,
-                 bool (*rodzaju)(std::string_view wniosek, bool dysjunktywny), NumeryWnioskow& n)
+void tworz_listy(facts::FactList<kb::ListaNumerowRegul>& listy, bool (*rodzaju)(facts::Name wniosek, bool dysjunktywny),
+                 NumeryWnioskow& n)
 {
     std::unordered_set<std::string> z_lista;
     listy.scan([&](const kb::ListaNumerowRegul& l) { z_lista.insert(l.wniosek); });
-    for (std::string_view w : n.wnioski) {
-        if (!rodzaju(w, n.dysjunktywne.contains(w)) || (!z_lista.empty() && z_lista.contains(std::string(w)))) continue;
-        listy.add_last({std::string(w), std::move(*n.numery.find(w))});
+    for (std::size_t i = 0; i < n.wnioski.size(); ++i) {
+        const facts::Name w = n.wnioski[i];
+        if (!rodzaju(w, n.dysjunktywne[i] != 0) || (!z_lista.empty() && z_lista.contains(w.str()))) continue;
+        listy.add_last({w.str(), std::move(n.numery[i])});
     }
 }
 

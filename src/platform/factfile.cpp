@@ -209,7 +209,29 @@ void LineReader::read_list(std::vector<E>& scratch, Out& out)
 }
 
 void LineReader::read_field(facts::SList& out) { read_list(scratch_strings_, out); }
-void LineReader::read_field(facts::NameList& out) { read_list(scratch_names_, out); }
+// The texts of a list of names are read first and interned together (see facts::intern_all),
+// in their order; a text with escapes lives in scratch_text_ until the next string, so it is
+// interned at once, after the texts before it.
+void LineReader::read_field(facts::NameList& out)
+{
+    open_list();
+    out.clear();
+    if (empty_list()) return;
+    scratch_names_.clear();
+    scratch_views_.clear();
+    do {
+        const std::string_view text = read_string();
+        if (text.data() != scratch_text_.data()) {
+            scratch_views_.push_back(text);
+            continue;
+        }
+        facts::intern_all(scratch_views_, scratch_names_);
+        scratch_views_.clear();
+        scratch_names_.emplace_back(text);
+    } while (next_element());
+    facts::intern_all(scratch_views_, scratch_names_);
+    out = exact_copy(scratch_names_);
+}
 void LineReader::read_field(facts::IList& out) { read_list(scratch_ints_, out); }
 // Each element is read through scratch_strings_, which is free again once it returns.
 void LineReader::read_field(facts::ListaList& out) { read_list(scratch_lists_, out); }
@@ -290,6 +312,12 @@ void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex
 // the first line not yet loaded.
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots)
 {
+    // A fact file of a large base brings a new name for every hundred bytes or so (less when
+    // names repeat much): the name table is sized for the file's names up front. Rather a
+    // little short than much over: a table too large costs memory for the whole run, one
+    // too small grows once without reading a name.
+    constexpr std::size_t kBytesPerNewName = 96;
+    facts::name_table().reserve(file.size() / kBytesPerNewName);
     LineLoader loader(text::Encoding::Utf8, names, slots);  // ASCII is viewed in place
     std::size_t loaded = 0;
     std::optional<files::FileLines::Line> line;

@@ -102,6 +102,7 @@ private:
     std::string scratch_text_;
     std::vector<std::string> scratch_strings_;
     std::vector<facts::Name> scratch_names_;
+    std::vector<std::string_view> scratch_views_;
     std::vector<std::int32_t> scratch_ints_;
     std::vector<facts::SList> scratch_lists_;
 };

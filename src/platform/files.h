@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/large_tables.h"
 #include "platform/text.h"
 
 namespace files {
@@ -106,16 +107,19 @@ public:
     std::optional<Line> next();
     // Back to the first line.
     void rewind();
+    // The file's size in bytes when it was opened (a regular file; 0 for one that tells none).
+    std::size_t size() const { return size_; }
 
 private:
     void fill();  // more of the file after the part not yet handed out
 
     std::string path_;
     int fd_ = -1;
-    std::vector<char> buffer_;
+    std::vector<char, platform::LargeTableAllocator<char>> buffer_;
     std::size_t begin_ = 0;  // the part not yet handed out: [begin_, end_)
     std::size_t end_ = 0;
     bool at_eof_ = false;
+    std::size_t size_ = 0;
 };
 
 }  // namespace files

@@ -2,35 +2,98 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
+#include <stdexcept>
 
 namespace facts {
 
 namespace {
 constexpr std::size_t kChunkSize = platform::kHugePage;
-}
+static_assert(kChunkSize == std::size_t{4} << 19, "a record's offset in a chunk has 19 bits of 4-byte units");
+constexpr std::size_t kMaxNames = std::numeric_limits<std::uint32_t>::max();
 
-NameTable::NameTable() : ids_(1024), recent_(kRecent)
+// Slots for `names` names: at most three in four slots used, so that a probe for a new name
+// ends within a few slots.
+std::size_t slots_for(std::size_t names)
+{
+    std::size_t slots = 1024;
+    while (slots / 4 * 3 < names) slots *= 2;
+    return slots;
+}
+}  // namespace
+
+NameTable::NameTable() : recent_(kRecent)
 {
     texts_.push_back({});  // number 0: the empty name, which intern answers without a look-up
+    grow(slots_for(0));
+    // The first 4 bytes of the first chunk stay unused: a slot whose record is there is free.
+    keep(0, {});
+}
+
+void NameTable::reserve(std::size_t more)
+{
+    // Numbers are 32 bits: no table holds more names than that, whatever a caller expects.
+    const std::size_t names = std::min<std::size_t>(texts_.size() + std::min<std::size_t>(more, kMaxNames), kMaxNames);
+    texts_.reserve(names);
+    const std::size_t slots = slots_for(names);
+    if (slots > slots_.size()) grow(slots);
+}
+
+void NameTable::grow(std::size_t slots)
+{
+    decltype(slots_) old(slots);
+    old.swap(slots_);
+    mask_ = slots - 1;
+    for (const Slot& s : old) {
+        if (s.where == 0) continue;
+        std::size_t i = s.tag & mask_;
+        while (slots_[i].where != 0) i = (i + 1) & mask_;
+        slots_[i] = s;
+    }
 }
 
 std::uint32_t NameTable::intern(std::string_view text)
 {
-    if (text.empty()) return 0;
-    const std::uint64_t hash = platform::name_hash(text);
-    const auto high = static_cast<std::uint32_t>(hash >> 32);
-    Recent& recent = recent_[high & (kRecent - 1)];
-    if (recent.hash == high && recent.id != 0 && texts_[recent.id] == text) return recent.id;
-    std::uint32_t id = 0;
-    if (const std::uint32_t* found = ids_.find(text, hash)) {
-        id = *found;
-    } else {
-        const std::string_view kept = keep(text);
-        id = static_cast<std::uint32_t>(texts_.size());
-        texts_.push_back(kept);
-        *ids_.try_emplace(kept, hash).first = id;
+    return text.empty() ? 0 : intern(text, platform::name_hash(text));
+}
+
+void NameTable::intern_all(std::span<const std::string_view> texts, std::uint32_t* ids)
+{
+    constexpr std::size_t kBatch = 16;
+    std::uint64_t hashes[kBatch];
+    for (std::size_t from = 0; from < texts.size(); from += kBatch) {
+        const std::size_t n = std::min(kBatch, texts.size() - from);
+        const std::string_view* batch = texts.data() + from;
+        // First every home slot is asked for, then the record of each slot whose hash agrees;
+        // the look-ups proper find them in the cache. Only hints: nothing is decided here.
+        for (std::size_t i = 0; i < n; ++i) {
+            hashes[i] = platform::name_hash(batch[i]);
+            __builtin_prefetch(&slots_[(hashes[i] >> 32) & mask_]);
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto tag = static_cast<std::uint32_t>(hashes[i] >> 32);
+            for (std::size_t j = tag & mask_;; j = (j + 1) & mask_) {
+                const Slot s = slots_[j];
+                if (s.where == 0) break;
+                if (s.tag == tag) {
+                    __builtin_prefetch(record(s.where));
+                    break;
+                }
+            }
+        }
+        for (std::size_t i = 0; i < n; ++i) ids[from + i] = batch[i].empty() ? 0 : intern(batch[i], hashes[i]);
     }
-    recent = {id, high};
+}
+
+std::uint32_t NameTable::intern(std::string_view text, std::uint64_t hash)
+{
+    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+    Recent& recent = recent_[hash & (kRecent - 1)];
+    if (recent.tag == tag && recent.id != 0 && texts_[recent.id] == text) return recent.id;
+    std::uint32_t id = 0;
+    const std::size_t slot = look_up(text, tag, &id);
+    if (id == 0) id = add(text, slot, tag);
+    recent = {tag, id};
     return id;
 }
 
@@ -42,27 +105,100 @@ const std::string& NameTable::string(std::uint32_t id)
     return *made;
 }
 
-// Copies the text into the current chunk, or a new one when it does not fit; a text longer
-// than a chunk gets a chunk of its own.
-std::string_view NameTable::keep(std::string_view text)
+std::size_t NameTable::look_up(std::string_view text, std::uint32_t tag, std::uint32_t* id) const
 {
-    if (text.size() > left_) {
-        const std::size_t size = std::max(kChunkSize, text.size());
-        chunks_.emplace_back(static_cast<char*>(platform::large_block(size)), ChunkRelease{size});
-        free_ = chunks_.back().get();
-        left_ = size;
+    for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
+        const Slot s = slots_[i];
+        if (s.where == 0) {
+            *id = 0;
+            return i;
+        }
+        if (s.tag != tag) continue;
+        const char* r = record(s.where);
+        std::uint32_t size = 0;
+        std::memcpy(&size, r + 4, 4);
+        if (size == text.size() && std::memcmp(r + 8, text.data(), size) == 0) {
+            std::memcpy(id, r, 4);
+            return i;
+        }
     }
-    std::memcpy(free_, text.data(), text.size());
-    const std::string_view kept(free_, text.size());
-    free_ += text.size();
-    left_ -= text.size();
-    return kept;
+}
+
+std::uint32_t NameTable::find(std::string_view text) const
+{
+    if (text.empty()) return 0;
+    std::uint32_t id = 0;
+    look_up(text, static_cast<std::uint32_t>(platform::name_hash(text) >> 32), &id);
+    return id;
+}
+
+// A new name into the free slot the look-up ended at (or wherever it goes after the table grew).
+std::uint32_t NameTable::add(std::string_view text, std::size_t slot, std::uint32_t tag)
+{
+    if (texts_.size() >= kMaxNames) throw std::length_error("Za dużo nazw w pamięci programu.");
+    const auto id = static_cast<std::uint32_t>(texts_.size());
+    const Kept kept = keep(id, text);
+    texts_.push_back(kept.text);
+    if (texts_.size() - 1 > slots_.size() / 4 * 3) {
+        grow(slots_.size() * 2);
+        slot = tag & mask_;
+        while (slots_[slot].where != 0) slot = (slot + 1) & mask_;
+    }
+    slots_[slot] = {tag, kept.where};
+    return id;
+}
+
+// Writes the name's record into the current chunk, or a new one when it does not fit. A record
+// longer than a chunk gets a chunk of its own, and the current chunk stays current: a record's
+// offset must fit its bits.
+NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text)
+{
+    if (text.size() > std::numeric_limits<std::uint32_t>::max() - 16) throw std::length_error("Za długa nazwa.");
+    const std::size_t bytes = (8 + text.size() + 3) / 4 * 4;
+    char* at = nullptr;
+    std::size_t chunk = 0;
+    if (bytes <= left_) {
+        at = free_;
+        chunk = current_;
+        free_ += bytes;
+        left_ -= bytes;
+    } else {
+        if (chunks_.size() >= (std::size_t{1} << (32 - kOffsetBits))) throw std::length_error("Za dużo nazw w pamięci programu.");
+        const std::size_t size = std::max(kChunkSize, bytes);
+        chunks_.emplace_back(static_cast<char*>(platform::large_block(size)), ChunkRelease{size});
+        at = chunks_.back().get();
+        chunk = chunks_.size() - 1;
+        chunk_starts_.push_back(at);
+        if (size == kChunkSize) {
+            current_ = chunk;
+            free_ = at + bytes;
+            left_ = size - bytes;
+        }
+    }
+    const auto size = static_cast<std::uint32_t>(text.size());
+    std::memcpy(at, &id, 4);
+    std::memcpy(at + 4, &size, 4);
+    if (size != 0) std::memcpy(at + 8, text.data(), size);
+    const auto offset = static_cast<std::uint32_t>((at - chunk_starts_[chunk]) / 4);
+    return {static_cast<std::uint32_t>(chunk << kOffsetBits) | offset, {at + 8, size}};
 }
 
 NameTable& name_table()
 {
     static NameTable table;
     return table;
+}
+
+void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out)
+{
+    constexpr std::size_t kBatch = 16;
+    std::uint32_t ids[kBatch];
+    out.reserve(out.size() + texts.size());
+    for (std::size_t from = 0; from < texts.size(); from += kBatch) {
+        const auto batch = texts.subspan(from, std::min(kBatch, texts.size() - from));
+        name_table().intern_all(batch, ids);
+        for (std::size_t i = 0; i < batch.size(); ++i) out.emplace_back().id_ = ids[i];
+    }
 }
 
 NameList::NameList(const std::vector<std::string>& texts)

@@ -15,6 +15,7 @@
 #include <initializer_list>
 #include <memory>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -32,31 +33,69 @@ public:
     NameTable& operator=(const NameTable&) = delete;
 
     std::uint32_t intern(std::string_view text);
+    // The numbers of several texts, as intern gives them one after another: their look-ups are
+    // started together, so that the cache misses of a fact's names overlap.
+    void intern_all(std::span<const std::string_view> texts, std::uint32_t* ids);
+    // The number of the name with this text, without adding it: 0 when there is none (and for
+    // the empty text, whose number is 0).
+    std::uint32_t find(std::string_view text) const;
     std::string_view text(std::uint32_t id) const { return texts_[id]; }
     // The text as a string, made the first time it is asked for and kept with the table: the
     // loading of a base never asks, so its names cost no string each.
     const std::string& string(std::uint32_t id);
     std::size_t size() const { return texts_.size(); }
+    // Room for `more` new names beyond those held: a load that knows roughly how many names its
+    // file brings sizes the table once instead of growing it (and moving it whole) midway.
+    void reserve(std::size_t more);
 
 private:
-    std::string_view keep(std::string_view text);
+    // Where a name's record stands: its chunk's index in the high bits, its offset in the chunk
+    // in units of 4 bytes below. A record is the name's number and length (4 bytes each) and its
+    // text, so that a look-up that meets its slot finds number and text in one more cache line.
+    static constexpr unsigned kOffsetBits = 19;  // 2 MB chunks
+    struct Kept {
+        std::uint32_t where;
+        std::string_view text;
+    };
+    Kept keep(std::uint32_t id, std::string_view text);
+    const char* record(std::uint32_t where) const
+    {
+        return chunk_starts_[where >> kOffsetBits] + std::size_t{where & ((1u << kOffsetBits) - 1)} * 4;
+    }
+    void grow(std::size_t slots);
+    std::uint32_t add(std::string_view text, std::size_t slot, std::uint32_t tag);
+    std::uint32_t intern(std::string_view text, std::uint64_t hash);
+    // The slot of the text (its number in *id), or the free slot where it would go (*id 0).
+    std::size_t look_up(std::string_view text, std::uint32_t tag, std::uint32_t* id) const;
 
     struct ChunkRelease {
         std::size_t size;
         void operator()(char* chunk) const noexcept { platform::release_large_block(chunk, size); }
     };
     std::vector<std::unique_ptr<char[], ChunkRelease>> chunks_;
+    std::vector<const char*> chunk_starts_;
+    std::size_t current_ = 0;  // the chunk new records go to
     char* free_ = nullptr;
     std::size_t left_ = 0;
     std::vector<std::string_view, platform::LargeTableAllocator<std::string_view>> texts_;
     std::vector<std::unique_ptr<const std::string>> strings_;  // by number, those asked for
-    platform::NameMap<std::uint32_t> ids_;
+    // The look-up table: open addressing over slots of 8 bytes, so that a table of a million
+    // names is a few megabytes and a probe reads one cache line. A slot holds where its name's
+    // record is (0: free; that place holds no record) and the high half of the name's hash,
+    // which also picks its home slot: the table grows without reading a single text, and a
+    // probe reads a record only when the hashes agree.
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t where = 0;
+    };
+    std::vector<Slot, platform::LargeTableAllocator<Slot>> slots_;
+    std::size_t mask_ = 0;
     // The name last interned in each of a few thousand hash buckets: a base repeats its
     // conclusions and CF texts rule after rule, and these answer without touching the large
     // table, whose look-ups miss the processor's caches once it holds a big base.
     struct Recent {
+        std::uint32_t tag = 0;
         std::uint32_t id = 0;
-        std::uint32_t hash = 0;  // the high half of the name's hash, checked before its text
     };
     static constexpr std::size_t kRecent = 4096;
     std::vector<Recent> recent_;
@@ -90,8 +129,13 @@ public:
     friend std::strong_ordering operator<=>(Name a, Name b) { return a.view() <=> b.view(); }
 
 private:
+    friend void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out);
     std::uint32_t id_ = 0;
 };
+
+// Appends the names of the texts to out, as Name(text) one after another would (see
+// NameTable::intern_all).
+void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out);
 
 inline std::string operator+(const std::string& a, Name b)
 {

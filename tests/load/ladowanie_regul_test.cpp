@@ -271,6 +271,21 @@ TEST_F(LadowanieRegulTest, RuleNumberListsPerConclusion)
     EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_kumulatywnych.all(), (std::vector<L>{{"c", {2, 5}}}));
 }
 
+// Declarations of conclusions no rule has (one of a text the program never met elsewhere) make
+// no list and change no other conclusion's kind; an empty conclusion is a conclusion like any.
+TEST_F(LadowanieRegulTest, RuleNumberListsIgnoreDeclarationsWithoutRules)
+{
+    load(ctx().db.baza_regul,
+         "reguła_dysjunktywna(\"zadna_regula_tego_nie_wnioskuje_7f3a\")\nreguła_dysjunktywna(\"a\")\n"
+         "reguła_dysjunktywna(\"\")\n"
+         "reguła(1,\"d\",[\"a\"],1,\"0.5\")\nreguła(2,\"\",[\"b\"],1,\"0.5\")\nreguła(3,\"d\",[\"b\"],1,\"0.5\")\n");
+    load::tworz_listy_numerow_regul_dysjunktywnych(ctx());
+    load::tworz_listy_numerow_regul_kumulatywnych(ctx());
+    using L = kb::ListaNumerowRegul;
+    EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_dysjunktywnych.all(), (std::vector<L>{{"", {2}}}));
+    EXPECT_EQ(ctx().db.stan_ladowania.lista_numerow_regul_kumulatywnych.all(), (std::vector<L>{{"d", {1, 3}}}));
+}
+
 TEST_F(LadowanieRegulTest, FlagClearingRemovesOneTakOnly)
 {
     auto& w = ctx().db.wyniki_diagnoz;

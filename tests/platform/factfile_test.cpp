@@ -263,6 +263,31 @@ TEST(FactFileRead, EscapesInsideStrings)
     EXPECT_EQ(db.tekst_raportu.first(), "x\"");
 }
 
+// The names of a rule's list are interned together: texts with escapes among plain ones, empty
+// ones, repeats and lists longer than one batch of look-ups keep their texts and their order.
+TEST(FactFileRead, ANameListKeepsEveryTextInItsPlace)
+{
+    std::string written;
+    std::vector<std::string> read;
+    for (int i = 0; i < 40; ++i) {
+        if (i) written += ',';
+        if (i % 7 == 3) {
+            written += "\"e\\\"" + std::to_string(i) + "\"";
+            read.push_back("e\"" + std::to_string(i));
+        } else if (i % 11 == 5) {
+            written += "\"\"";
+            read.emplace_back();
+        } else {
+            written += "\"w" + std::to_string(i % 13) + "\"";
+            read.push_back("w" + std::to_string(i % 13));
+        }
+    }
+    kb::BazaRegul rules;
+    const std::string rule = "reguła(1,\"x\",[" + written + "],1,\"1\")";
+    ASSERT_FALSE(try_load(rules, rule)) << rule;
+    EXPECT_EQ(rules.regula.first()->warunki, read) << rule;
+}
+
 TEST(FactFileRead, CarriageReturnsAnywhereAreDroppedBeforeParsing)
 {
     kb::BazaRegul db;

@@ -228,6 +228,15 @@ std::vector<std::string> lines_of(files::FileLines& lines) {
 
 TEST_F(FilesTest, ReadsLinesAsTheyAreOnDiskAndAgainAfterRewinding) {
     const std::string long_line(3 << 20, 'x');  // longer than the reading buffer
+    struct Lines {
+        std::string bytes;
+        std::vector<std::string> lines;
+    } many_lines;
+    for (int i = 0; i < 30000; ++i) {
+        const std::string line = "wiersz " + std::to_string(i);
+        many_lines.bytes += line + "\n";
+        many_lines.lines.push_back(line + "|LF");
+    }
     struct Case {
         const char* what;
         std::string bytes;
@@ -239,6 +248,12 @@ TEST_F(FilesTest, ReadsLinesAsTheyAreOnDiskAndAgainAfterRewinding) {
         {"empty lines", "\n\nc\n", {"|LF", "|LF", "c|LF"}},
         {"long line", "a\n" + long_line + "\nb\n", {"a|LF", long_line + "|LF", "b|LF"}},
         {"long last line", long_line, {long_line + "|end"}},
+        // A file below a huge page is read through a buffer of its own size, at most 64 KB.
+        {"line longer than a small file's buffer", "a\n" + std::string(100000, 'y') + "\nb",
+         {"a|LF", std::string(100000, 'y') + "|LF", "b|end"}},
+        {"file of the smallest buffer's size", std::string(4095, 'z') + "\n", {std::string(4095, 'z') + "|LF"}},
+        {"file one byte more", std::string(4096, 'z') + "\n", {std::string(4096, 'z') + "|LF"}},
+        {"lines across refills", many_lines.bytes, many_lines.lines},
     };
     for (const Case& c : cases) {
         put("lines.txt", c.bytes);

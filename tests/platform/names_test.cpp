@@ -3,6 +3,7 @@
 // and join like their texts, and name lists convert to and from string lists unchanged.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,36 @@ TEST(Names, EqualTextsAreOneNameAndViewsStayThroughGrowth)
     EXPECT_EQ(longest.view(), long_text);
     EXPECT_EQ(Name(std::string_view(long_text)), longest);
     EXPECT_NE(Name("warunek_1"), Name("warunek_10"));
+}
+
+// A table of its own: numbers follow the order names first came in, a look-up that must not add
+// a name adds none, and every name is found again by its text after long names (each in a
+// chunk of its own, between short names sharing chunks) and after the table outgrew what it
+// was sized for.
+TEST(Names, ATableFindsEveryNameByItsTextAndFindAddsNone)
+{
+    facts::NameTable table;
+    table.reserve(100);
+    EXPECT_EQ(table.find("a"), 0u);
+    EXPECT_EQ(table.find(""), 0u);
+    EXPECT_EQ(table.size(), 1u);  // the empty name only
+    std::vector<std::string> texts;
+    for (int i = 0; i < 30000; ++i) {
+        texts.push_back("w_" + std::to_string(i));
+        if (i % 10000 == 5) texts.push_back(std::string((2 << 20) + i, static_cast<char>('a' + i % 26)));
+    }
+    std::vector<std::uint32_t> ids;
+    for (const std::string& t : texts) ids.push_back(table.intern(t));
+    ASSERT_EQ(table.size(), texts.size() + 1);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(ids[i], i + 1) << i;
+        EXPECT_EQ(table.text(ids[i]), texts[i]) << i;
+        const std::string copy = texts[i];
+        EXPECT_EQ(table.find(copy), ids[i]) << i;
+        EXPECT_EQ(table.intern(copy), ids[i]) << i;
+    }
+    for (const char* absent : {"w_30000", "w_", "w_1 ", "W_1"}) EXPECT_EQ(table.find(absent), 0u) << absent;
+    EXPECT_EQ(table.size(), texts.size() + 1);
 }
 
 TEST(Names, TheEmptyNameIsTheDefaultOne)
