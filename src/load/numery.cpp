@@ -4,6 +4,7 @@
 #include "load/numery.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "load/kasowanie.h"
@@ -176,6 +177,8 @@ std::string_view etykieta(BazaNumerowana baza) { return opis(baza).etykieta; }
 
 std::optional<std::int32_t> pierwszy_powtorzony(const facts::IList& lista)
 {
+    // Numbers written in rising order, as a base mostly has them, repeat none: no sort needed.
+    if (std::adjacent_find(lista.begin(), lista.end(), std::greater_equal<>()) == lista.end()) return std::nullopt;
     // The first occurrence of a repeated value is the first element with a later twin. The
     // numbers sorted once tell which values repeat; a base mostly has none.
     facts::IList posortowane = lista;

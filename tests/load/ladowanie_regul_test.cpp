@@ -67,6 +67,10 @@ TEST(DuplicateNumbers, FirstRepeatedByFirstOccurrence)
     EXPECT_EQ(load::pierwszy_powtorzony(IList{3, -3, 7}), std::nullopt);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{}), std::nullopt);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{4}), std::nullopt);
+    // Rising numbers, as most bases have them, and rising ones with one repeat
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 10}), std::nullopt);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 3}), 3);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 2}), 2);
 }
 
 TEST(DiagnosisKindNames, FromTheExtensionInCapitals)
