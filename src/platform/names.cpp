@@ -101,7 +101,10 @@ const std::string& NameTable::string(std::uint32_t id)
 {
     if (id >= strings_.size()) strings_.resize(texts_.size());
     std::unique_ptr<const std::string>& made = strings_[id];
-    if (!made) made = std::make_unique<const std::string>(texts_[id]);
+    if (!made) {
+        made = std::make_unique<const std::string>(texts_[id]);
+        ++strings_made_;
+    }
     return *made;
 }
 

@@ -43,6 +43,7 @@ public:
     // The text as a string, made the first time it is asked for and kept with the table: the
     // loading of a base never asks, so its names cost no string each.
     const std::string& string(std::uint32_t id);
+    std::size_t strings_made() const { return strings_made_; }
     std::size_t size() const { return texts_.size(); }
     // Room for `more` new names beyond those held: a load that knows roughly how many names its
     // file brings sizes the table once instead of growing it (and moving it whole) midway.
@@ -79,6 +80,7 @@ private:
     std::size_t left_ = 0;
     std::vector<std::string_view, platform::LargeTableAllocator<std::string_view>> texts_;
     std::vector<std::unique_ptr<const std::string>> strings_;  // by number, those asked for
+    std::size_t strings_made_ = 0;
     // The look-up table: open addressing over slots of 8 bytes, so that a table of a million
     // names is a few megabytes and a probe reads one cache line. A slot holds where its name's
     // record is (0: free; that place holds no record) and the high half of the name's hash,

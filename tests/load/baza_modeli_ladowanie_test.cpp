@@ -8,6 +8,7 @@
 #include "../kb/kb_harness.h"
 #include "load/ladowanie.h"
 #include "load/numery.h"
+#include "platform/names.h"
 
 namespace {
 
@@ -67,6 +68,28 @@ TEST_F(LadowanieModeliTest, DisplayFlagOtherThanZeroOrOneRefusesTheModelBase)
     EXPECT_TRUE(ctx().db.baza_modeli.model.empty());
     EXPECT_TRUE(stan().nazwa_mo.empty());
     EXPECT_NE(transcript().find("Błędny znacznik wyjaśniania dla modelu 4."), std::string::npos);
+}
+
+// The names of a base are kept only as numbers and texts: a load that made a string of each
+// (a name handed to code that reads strings, in a loop over the base) would hold a second copy
+// of every name for the rest of the run.
+TEST_F(LadowanieModeliTest, TheLoadsMakeNoStringOfTheBasesNames)
+{
+    write_file("REns.BQZ",
+               "reguła(1,\"wniosek_ns\",[\"warunek_ns\",\"nwarunek_ns_2\"],1,\"0.8\")\n"
+               "reguła(2,\"wniosek_ns_2\",[\"wniosek_ns\"],0,\"0.5\")\n");
+    write_file("MOns.BQZ",
+               "model(1,\"bez warunku\",\"wynik_ns\",\"argument_ns\",\"+\",\"2\",1,\"1\")\n"
+               "model(2,\"warunek_ns\",\"wniosek_ns_3\",\"wynik_ns\",\">\",\"1\",1,\"C\")\n"
+               "model_r(3,\"bez warunku\",\"wynik_ns_2\",\"+\",[\"argument_ns\",\"wynik_ns\"],1,\"1\")\n"
+               "model_liniowy(4,\"bez warunku\",\"wynik_ns_3\",[\"0.5\"],[\"argument_ns_2\"],1,\"1\")\n"
+               "model_wielomianowy(5,\"bez warunku\",\"wynik_ns_4\",\"argument_ns_3\",[\"1\"],[2],1,\"1\")\n");
+    const std::size_t before = facts::name_table().strings_made();
+    const auto out = run("open -> REns.BQZ\nnote\nmessage -> Nie\nmessage -> Nie\nmessage -> Nie\n" +
+                             load_models("MOns.BQZ"),
+                         1);
+    ASSERT_TRUE(out.back().is_loaded()) << transcript();
+    EXPECT_EQ(facts::name_table().strings_made(), before);
 }
 
 TEST_F(LadowanieModeliTest, CleanLoadAnswersThePathAndCancelKeepsTheBase)
