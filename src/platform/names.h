@@ -154,8 +154,9 @@ inline std::string operator+(char a, Name b) { return std::string(1, a) + b; }
 inline std::string operator+(Name a, Name b) { return a.str() + b; }
 inline std::ostream& operator<<(std::ostream& out, Name n) { return out << n.view(); }
 
-// A list of names. It converts to and from a list of strings, so code that works on strings
-// keeps working (at the cost of a copy); the loading and checking of bases work on names.
+// A list of names. A list of strings converts to one; the way back is a copy asked for by
+// name (strings()), never made behind the caller's back. The loading and checking of bases
+// work on names.
 class NameList : public std::vector<Name> {
 public:
     using std::vector<Name>::vector;
