@@ -25,8 +25,6 @@ using Rodzaj = PrzebiegWPrzod::Rodzaj;
 constexpr const char* kKoniec = "koniec";
 constexpr const char* kStop = "Reguła z wnioskiem 'koniec' o nieujemnym CF kończy wnioskowanie.";
 
-bool bez_warunku(const facts::NameList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
-
 // The premise, or false when the rule cannot pass now (then told whom it waits for).
 std::optional<double> przeslanka(kb::Context& ctx, PrzebiegWPrzod& p, Rodzaj rodzaj, std::size_t pozycja)
 {
@@ -78,7 +76,7 @@ Krok reguly_koniec(kb::Context& ctx, PrzebiegWPrzod& p)
     for (auto pozycja = p.nastepna(Rodzaj::koniec, std::nullopt); pozycja;
          pozycja = p.nastepna(Rodzaj::koniec, pozycja)) {
         const kb::Regula& r = p.reguly()[*pozycja];
-        if (bez_warunku(r.warunki)) {
+        if (kb::bez_warunku(r.warunki)) {
             p.odpada(Rodzaj::koniec, *pozycja);
             continue;
         }

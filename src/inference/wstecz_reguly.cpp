@@ -22,8 +22,6 @@ namespace inference {
 
 namespace {
 
-bool bez_warunku(const facts::NameList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
-
 bool dysjunktywny(const kb::Context& ctx, const std::string& wniosek)
 {
     return ctx.db.baza_regul.regula_dysjunktywna.contains(wniosek);
@@ -82,7 +80,7 @@ void reguly_kumulatywne(kb::Context& ctx, const std::string& nazwa, const std::s
     const bool zanegowana = nazwa != wniosek;
     for (const kb::Regula& r : reguly_wniosku(ctx, wniosek)) {
         if (!zrob_koniec(ctx)) return;
-        if (bez_warunku(r.warunki)) continue;
+        if (kb::bez_warunku(r.warunki)) continue;
         const std::optional<facts::IList> numery = lista_regul_kumulatywnych(ctx, wniosek);
         const bool ma_liste = numery.has_value();
         if (ma_liste ? !w_liscie(numery, r.numer)

@@ -157,6 +157,7 @@ SList suma_zbiorow(const SList& p, const SList& q) { return joined(difference(p,
 NameList redukuj(const NameList& list) { return without_repeats_keeping_last<NameList>(list); }
 NameList roznica_zbiorow(const NameList& a, const NameList& b) { return difference(a, b); }
 NameList usun(Name x, const NameList& list) { return without(list, x); }
+bool bez_warunku(const NameList& warunki) { return warunki.size() == 1 && warunki.front() == "bez warunku"; }
 
 namespace {
 

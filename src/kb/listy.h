@@ -61,6 +61,8 @@ NameList redukuj(const NameList& list);
 NameList roznica_zbiorow(const NameList& a, const NameList& b);
 NameList usun(Name x, const NameList& list);
 NameList sortuj(const NameList& list);
+// A rule's conditions that are "bez warunku" alone: the rule applies whatever is known.
+bool bez_warunku(const NameList& warunki);
 // The n-th element counting from 1; nullopt outside 1 .. length.
 std::optional<std::string> wybierz_element_z_listy(std::int32_t n, const SList& list);
 // The same, as the backward inference takes a hypothesis chosen by its position.
