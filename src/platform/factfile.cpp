@@ -3,6 +3,7 @@
 // No locale, no regex, no streams: this runs once per line of bases of 100,000 rules.
 #include "platform/factfile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <iterator>
@@ -265,6 +266,7 @@ public:
     }
 
     void set_encoding(text::Encoding encoding) { encoding_ = encoding; }
+    std::size_t lines() const { return line_number_; }
 
     // `ended`: an LF ended the line. Text of nothing but carriage returns after the last line
     // feed is no line.
@@ -291,8 +293,31 @@ private:
 
 }  // namespace
 
-void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
-                std::span<const Slot> slots)
+std::size_t parts_for(std::size_t bytes)
+{
+    return std::min(platform::hardware_threads(), bytes / kSmallestPart);
+}
+
+std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t parts)
+{
+    std::vector<std::string_view> out;
+    const std::size_t step = bytes.size() / std::max<std::size_t>(parts, 1);
+    std::size_t from = 0;
+    while (from < bytes.size()) {
+        std::size_t to = bytes.size();
+        if (out.size() + 1 < parts) {
+            const std::size_t aim = std::max(from, step * (out.size() + 1));
+            const std::size_t lf = bytes.find('\n', aim);
+            if (lf != std::string_view::npos) to = lf + 1;
+        }
+        out.push_back(bytes.substr(from, to - from));
+        from = to;
+    }
+    return out;
+}
+
+std::size_t load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
+                       std::span<const Slot> slots)
 {
     LineLoader loader(encoding, names, slots);
     std::size_t pos = 0;
@@ -302,6 +327,7 @@ void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex
         loader.load(bytes.substr(pos, end - pos), lf != nullptr);
         pos = end + 1;
     }
+    return loader.lines();
 }
 
 // The encoding is decided as for the whole file, in one reading of it as a rule. No valid
@@ -312,11 +338,6 @@ void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex
 // the first line not yet loaded.
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots)
 {
-    // A fact file of a large base brings a new name for every hundred bytes or so (less when
-    // names repeat much): the name table is sized for the file's names up front. Rather a
-    // little short than much over: a table too large costs memory for the whole run, one
-    // too small grows once without reading a name.
-    constexpr std::size_t kBytesPerNewName = 96;
     facts::name_table().reserve(file.size() / kBytesPerNewName);
     LineLoader loader(text::Encoding::Utf8, names, slots);  // ASCII is viewed in place
     std::size_t loaded = 0;

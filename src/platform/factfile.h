@@ -17,8 +17,11 @@
 // - Where "(", ",", ")" or "]" is expected and the line ends, the position is the whole line.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -31,7 +34,9 @@
 
 #include "platform/facts.h"
 #include "platform/files.h"
+#include "platform/large_tables.h"
 #include "platform/names.h"
+#include "platform/side_by_side.h"
 #include "platform/text.h"
 
 namespace factfile {
@@ -115,9 +120,10 @@ struct Slot {
 using NameIndex = std::unordered_map<std::string_view, std::size_t>;
 
 // Splits the bytes into lines at each LF, decodes each line (dropping every CR) and hands it to
-// the slot its name picks. Only one line's decoded text exists at a time.
-void load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
-                std::span<const Slot> slots);
+// the slot its name picks. Only one line's decoded text exists at a time. Returns the number of
+// lines read; a LoadError counts lines from the first of these bytes.
+std::size_t load_lines(std::string_view bytes, text::Encoding encoding, const NameIndex& names,
+                       std::span<const Slot> slots);
 // The same for the lines of a file, its encoding detected first as for its whole bytes.
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots);
 
@@ -171,10 +177,133 @@ std::vector<Slot> slots_of(Db& db)
     return slots;
 }
 
-template <class Db>
-void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding)
+// A name field of a fact read under a name table of its own takes its number in the table that
+// table joined; the other fields hold no name. One overload per field type the reader reads.
+inline void renumber_field(facts::Name& n, std::span<const std::uint32_t> numbers) { renumber(n, numbers); }
+inline void renumber_field(facts::NameList& l, std::span<const std::uint32_t> numbers)
 {
-    load_lines(bytes, encoding, name_index<Db>(), slots_of(db));
+    for (facts::Name& n : l) renumber(n, numbers);
+}
+inline void renumber_field(std::string&, std::span<const std::uint32_t>) {}
+inline void renumber_field(std::int32_t&, std::span<const std::uint32_t>) {}
+inline void renumber_field(double&, std::span<const std::uint32_t>) {}
+inline void renumber_field(facts::SList&, std::span<const std::uint32_t>) {}
+inline void renumber_field(facts::IList&, std::span<const std::uint32_t>) {}
+inline void renumber_field(facts::ListaList&, std::span<const std::uint32_t>) {}
+inline void renumber_field(void*&, std::span<const std::uint32_t>) {}
+
+template <class T>
+void renumber_fact(T& fact, std::span<const std::uint32_t> numbers)
+{
+    if constexpr (facts::MultiField<T>)
+        std::apply([&](auto&... field) { (renumber_field(field, numbers), ...); }, fact.fields());
+    else
+        renumber_field(fact, numbers);
+}
+
+// A fact file of a large base brings a new name for every hundred bytes or so (less when names
+// repeat much): name tables are sized for a file's names up front. Rather a little short than
+// much over: a table too large costs memory for the whole run, one too small grows once
+// without reading a name.
+inline constexpr std::size_t kBytesPerNewName = 96;
+
+// A file large enough is read in parts side by side, one per processor and each at least this
+// long: below it the threads cost more than they save.
+inline constexpr std::size_t kSmallestPart = std::size_t{1} << 20;
+std::size_t parts_for(std::size_t bytes);
+// The bytes cut into about `parts` parts of whole lines (each but the last ends in an LF).
+std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t parts);
+
+// One part of a file read on its own thread: its facts in a database of its own, its names in a
+// table of its own, how many lines it read and the error it stopped at.
+template <class Db>
+struct Part {
+    Db db;
+    std::unique_ptr<facts::NameTable> names = std::make_unique<facts::NameTable>();
+    std::size_t lines = 0;
+    std::optional<LoadError> error;
+
+    // Reads the bytes a megabyte at a time; `owned`: the bytes are a file's text read for this
+    // load alone, and what is read goes back to the system at once, so that the text and the
+    // facts built from it are not both held whole.
+    void read(std::string_view bytes, text::Encoding encoding, bool owned)
+    {
+        facts::NameTableScope scope(*names);
+        names->reserve(bytes.size() / kBytesPerNewName);
+        const std::vector<Slot> slots = slots_of(db);
+        for (std::string_view piece : split_at_lines(bytes, std::max<std::size_t>(bytes.size() / kSmallestPart, 1))) {
+            try {
+                lines += load_lines(piece, encoding, name_index<Db>(), slots);
+            } catch (const LoadError& e) {
+                // Raised by the load once the parts before this one are in.
+                error = LoadError(e.number, e.line, e.position, e.line_number + lines);
+                return;
+            }
+            if (owned) platform::release_pages(const_cast<char*>(piece.data()), piece.size());
+        }
+    }
+};
+
+// Loads the parts of the bytes side by side, then adds their facts in order as one reading of
+// the whole would: the same facts, the same numbers of names, the same first bad line. Any
+// other failure of a part (no memory) is raised with no fact added.
+template <class Db>
+void load_in_parts(Db& db, std::span<const std::string_view> pieces, text::Encoding encoding, bool owned)
+{
+    // Made here: nothing but the reading itself runs on the other threads.
+    std::vector<std::unique_ptr<Part<Db>>> parts(pieces.size());
+    for (auto& part : parts) part = std::make_unique<Part<Db>>();
+    platform::run_side_by_side(pieces.size(), [&](std::size_t i) { parts[i]->read(pieces[i], encoding, owned); });
+    // A part after a bad line counts for nothing, as a reading of the whole never reaches it.
+    std::size_t used = 0;
+    while (used < parts.size() && !parts[used++]->error) {}
+    std::vector<std::vector<std::uint32_t>> numbers(used);
+    for (std::size_t i = 0; i < used; ++i) {
+        numbers[i] = facts::name_table().join(*parts[i]->names);
+        parts[i]->names.reset();  // its names are the program's now
+    }
+    platform::run_side_by_side(used, [&](std::size_t i) {
+        parts[i]->db.visit([&](std::string_view, auto& list) {
+            list.change_all([&](auto& fact) { renumber_fact(fact, numbers[i]); });
+        });
+    });
+    std::size_t lines_before = 0;
+    for (std::size_t i = 0; i < used; ++i) {
+        Part<Db>& part = *parts[i];
+        const std::vector<Slot> sources = slots_of(part.db);
+        std::size_t k = 0;
+        db.visit([&](std::string_view, auto& list) {
+            list.take_all(*static_cast<std::remove_reference_t<decltype(list)>*>(sources[k++].list));
+        });
+        if (part.error) {
+            const LoadError& e = *part.error;
+            throw LoadError(e.number, e.line, e.position, e.line_number + lines_before);
+        }
+        lines_before += part.lines;
+        parts[i].reset();
+    }
+}
+
+// `owned`: see Part::read.
+template <class Db>
+void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding, bool owned = false)
+{
+    const std::size_t parts = parts_for(bytes.size());
+    if (parts < 2) {
+        load_lines(bytes, encoding, name_index<Db>(), slots_of(db));
+        return;
+    }
+    facts::name_table().reserve(bytes.size() / kBytesPerNewName);
+    load_in_parts(db, split_at_lines(bytes, parts), encoding, owned);
+}
+
+// Loads the bytes of a file as load_bytes does (see there).
+template <class Db>
+void load_file_bytes(Db& db, std::string_view bytes, bool owned)
+{
+    const text::Encoding encoding = text::detect_encoding(bytes);
+    if (encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
+    load_encoded(db, bytes, encoding, owned);
 }
 
 void write_value(std::string& out, std::string_view s);
@@ -228,18 +357,22 @@ void load_text(Db& db, std::string_view utf8)
 template <class Db>
 void load_bytes(Db& db, std::string_view bytes)
 {
-    const text::Encoding encoding = text::detect_encoding(bytes);
-    if (encoding == text::Encoding::Utf8) bytes = text::without_byte_order_mark(bytes);
-    detail::load_encoded(db, bytes, encoding);
+    detail::load_file_bytes(db, bytes, false);
 }
 
-// Loads a fact file as load_bytes loads its bytes. The file is read line by line through a
+// Loads a fact file as load_bytes loads its bytes. A small file is read line by line through a
 // buffer of fixed size and each line decoded as it is read into the facts, so neither the file
-// nor its decoded text is ever held whole. A file that cannot be read raises files::FileError.
+// nor its decoded text is ever held whole; a large one is read whole and its parts side by side.
+// A file that cannot be read raises files::FileError.
 template <class Db>
 void load(Db& db, const files::Files& files, std::string_view path)
 {
     files::FileLines lines(files, path);
+    if (detail::parts_for(lines.size()) >= 2) {
+        const std::span<char> all = lines.rest();
+        detail::load_file_bytes(db, std::string_view(all.data(), all.size()), true);
+        return;
+    }
     detail::load_file(lines, detail::name_index<Db>(), detail::slots_of(db));
 }
 

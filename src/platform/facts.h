@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,6 +13,8 @@
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "platform/entry_blocks.h"
 
 namespace facts {
 
@@ -79,6 +80,28 @@ public:
     {
         entries_.push_front(Entry{next_front_--, true, std::move(value)});
         ++live_;
+        ++changes_;
+    }
+
+    // Moves every fact of other to the end of this list, in other's order, as add_last of each
+    // would; other is left empty.
+    void take_all(FactList& other)
+    {
+        other.entries_.erase_if([](const Entry& e) { return !e.alive; });
+        for (Entry& e : other.entries_) e.key = next_back_++;
+        live_ += other.live_;
+        changes_ += other.live_;
+        entries_.splice_back(other.entries_);
+        other.remove_all();
+    }
+
+    // Changes every fact in place the same way (change(T&)), for a list no walk or index is
+    // using yet: the facts of a file's part as its names are renumbered.
+    template <class Change>
+    void change_all(Change&& change)
+    {
+        for (Entry& e : entries_)
+            if (e.alive) change(e.value);
         ++changes_;
     }
 
@@ -219,9 +242,7 @@ public:
         {
             if (ended_) return std::nullopt;
             auto& entries = list_->entries_;
-            auto it = started_ ? std::upper_bound(entries.begin(), entries.end(), last_key_,
-                                                  [](std::int64_t k, const Entry& e) { return k < e.key; })
-                               : entries.begin();
+            auto it = started_ ? entries.first_after(last_key_) : entries.begin();
             while (it != entries.end() && !it->alive) ++it;
             if (it == entries.end()) {
                 ended_ = true;
@@ -289,11 +310,11 @@ private:
     void maybe_compact()
     {
         if (dead_ <= 64 || dead_ <= live_) return;
-        std::erase_if(entries_, [](const Entry& e) { return !e.alive; });
+        entries_.erase_if([](const Entry& e) { return !e.alive; });
         dead_ = 0;
     }
 
-    std::deque<Entry> entries_;
+    EntryBlocks<Entry> entries_;
     std::int64_t next_back_ = 0;
     std::int64_t next_front_ = -1;
     std::size_t live_ = 0;

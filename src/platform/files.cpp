@@ -431,6 +431,24 @@ std::optional<FileLines::Line> FileLines::next() {
     }
 }
 
+std::span<char> FileLines::rest() {
+    // The buffer takes the whole rest at once when the file tells its size: growing it by
+    // doubling would move the text read so far at every step.
+    const off_t at = ::lseek(fd_, 0, SEEK_CUR);
+    if (!at_eof_ && at >= 0 && size_ > static_cast<std::size_t>(at)) {
+        const std::size_t unread = size_ - static_cast<std::size_t>(at);
+        std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
+                  buffer_.begin());
+        end_ -= begin_;
+        begin_ = 0;
+        if (buffer_.size() < end_ + unread + 1) buffer_.resize(end_ + unread + 1);
+    }
+    while (!at_eof_) fill();
+    const std::span<char> all(buffer_.data() + begin_, end_ - begin_);
+    begin_ = end_;
+    return all;
+}
+
 void FileLines::rewind() {
     if (::lseek(fd_, 0, SEEK_SET) != 0) fail("Nie można odczytać pliku", path_, errno);
     begin_ = end_ = 0;

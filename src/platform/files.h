@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -107,6 +108,10 @@ public:
     std::optional<Line> next();
     // Back to the first line.
     void rewind();
+    // Everything not yet handed out, up to the end of the file, read whole: the caller's to
+    // read (and to give back, see platform::release_pages) until the next call. The lines
+    // after it are none.
+    std::span<char> rest();
     // The file's size in bytes when it was opened (a regular file; 0 for one that tells none).
     std::size_t size() const { return size_; }
 

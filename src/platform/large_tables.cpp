@@ -1,5 +1,6 @@
 #include "platform/large_tables.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 #include <sys/mman.h>
@@ -23,6 +24,15 @@ void release_large_block(void* block, std::size_t bytes) noexcept
         ::operator delete(block);
     else
         std::free(block);
+}
+
+void release_pages(void* from, std::size_t bytes) noexcept
+{
+    constexpr std::uintptr_t kPage = 4096;
+    const auto start = (reinterpret_cast<std::uintptr_t>(from) + kPage - 1) / kPage * kPage;
+    const auto end = (reinterpret_cast<std::uintptr_t>(from) + bytes) / kPage * kPage;
+    // Only advice as well: memory the system keeps is memory the process held anyway.
+    if (end > start) (void)madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
 }
 
 }  // namespace platform

@@ -16,6 +16,11 @@ inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 void* large_block(std::size_t bytes);
 void release_large_block(void* block, std::size_t bytes) noexcept;
 
+// Gives the whole pages inside these bytes of a large block back to the system, for a block
+// read once front to back (a file's text as its facts are built): what was read no longer
+// holds memory. The bytes stay the caller's, but read as zeros afterwards.
+void release_pages(void* from, std::size_t bytes) noexcept;
+
 template <class T>
 struct LargeTableAllocator {
     using value_type = T;

@@ -186,10 +186,26 @@ NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text)
     return {static_cast<std::uint32_t>(chunk << kOffsetBits) | offset, {at + 8, size}};
 }
 
-NameTable& name_table()
+NameTable& detail::program_table()
 {
     static NameTable table;
     return table;
+}
+
+std::vector<std::uint32_t> NameTable::join(const NameTable& other)
+{
+    std::vector<std::uint32_t> numbers(other.size());
+    // The texts of other go in batches, so that their look-ups overlap as a fact's names do.
+    constexpr std::size_t kBatch = 4096;
+    std::vector<std::string_view> batch;
+    batch.reserve(kBatch);
+    for (std::size_t from = 1; from < other.size(); from += kBatch) {
+        const std::size_t to = std::min(other.size(), from + kBatch);
+        batch.assign(other.texts_.begin() + static_cast<std::ptrdiff_t>(from),
+                     other.texts_.begin() + static_cast<std::ptrdiff_t>(to));
+        intern_all(batch, numbers.data() + from);
+    }
+    return numbers;
 }
 
 void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out)

@@ -5,7 +5,8 @@
 //
 // Two names are equal exactly when their numbers are; order and text are the texts'. A name's
 // text never moves and lives until the program ends, so a view of it stays good however the
-// facts that held it change. The table is the program's own and is not shared between threads.
+// facts that held it change. The table is the program's own, used by the thread that runs the
+// program; a thread that reads part of a file has a table of its own (see NameTableScope).
 #pragma once
 
 #include <compare>
@@ -48,6 +49,9 @@ public:
     // Room for `more` new names beyond those held: a load that knows roughly how many names its
     // file brings sizes the table once instead of growing it (and moving it whole) midway.
     void reserve(std::size_t more);
+    // Takes in every name of `other`, in the order of its numbers, as interning them one after
+    // another would; the result maps each number of `other` to the number here.
+    std::vector<std::uint32_t> join(const NameTable& other);
 
 private:
     // Where a name's record stands: its chunk's index in the high bits, its offset in the chunk
@@ -103,8 +107,35 @@ private:
     std::vector<Recent> recent_;
 };
 
-// The program's one table.
-NameTable& name_table();
+namespace detail {
+NameTable& program_table();
+// The table the names made on this thread go to: the program's, unless a NameTableScope of this
+// thread stands (null until this thread first asks).
+inline thread_local NameTable* thread_table = nullptr;
+}  // namespace detail
+
+// The table of the names this thread makes and reads: the program's one table, but for a
+// thread that reads part of a file into names of its own (see NameTableScope).
+inline NameTable& name_table()
+{
+    NameTable* table = detail::thread_table;
+    return table ? *table : *(detail::thread_table = &detail::program_table());
+}
+
+// While it stands, the names this thread makes and reads are those of `table`: a thread that
+// reads part of a large file keeps its names apart, and they join the program's table (see
+// NameTable::join) once the parts are read. Nothing made under it may keep a name beyond it
+// but what the caller renumbers (see renumber).
+class NameTableScope {
+public:
+    explicit NameTableScope(NameTable& table) : previous_(detail::thread_table) { detail::thread_table = &table; }
+    ~NameTableScope() { detail::thread_table = previous_; }
+    NameTableScope(const NameTableScope&) = delete;
+    NameTableScope& operator=(const NameTableScope&) = delete;
+
+private:
+    NameTable* previous_;
+};
 
 class Name {
 public:
@@ -129,6 +160,9 @@ public:
     friend bool operator==(Name a, const std::string& b) { return a.view() == b; }
     friend bool operator==(Name a, const char* b) { return a.view() == b; }
     friend std::strong_ordering operator<=>(Name a, Name b) { return a.view() <=> b.view(); }
+
+    // A name of a table joined to this thread's (see NameTable::join) takes its number there.
+    friend void renumber(Name& n, std::span<const std::uint32_t> numbers) { n.id_ = numbers[n.id_]; }
 
 private:
     friend void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out);

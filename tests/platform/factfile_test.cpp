@@ -2,7 +2,9 @@
 // written form, and every fact name of the knowledge-base databases read and written back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -355,6 +357,128 @@ TEST(FactFileRead, LoadingTheSameTextTwiceGivesEveryFactTwiceInFileOrder)
     EXPECT_EQ(db.regula.size(), 2u);
 }
 
+// ---- Reading in parts ----------------------------------------------------------------------
+
+// A rule base of `rules` rules in CP1250 whose names all start with `tag`, with a fact now and
+// then; `bad` lines (1-based, counted as the file's lines) are written broken.
+std::string rule_base(const std::string& tag, int rules, std::initializer_list<int> bad = {})
+{
+    std::string out;
+    int line = 0;
+    const auto add = [&](std::string text) {
+        ++line;
+        if (std::find(bad.begin(), bad.end(), line) != bad.end()) text.replace(text.find(','), 1, ";");
+        out += text;
+    };
+    for (int i = 0; i < rules; ++i) {
+        add("regu\xB3" "a(" + std::to_string(i) + ",\"" + tag + "w\xB3_" + std::to_string(i % 37) + "\",[\"" + tag + "a" +
+            std::to_string(i % 11) + "\",\"" + tag + "b" + std::to_string(i) + "\"],1,\"0.5\")\r\n");
+        if (i % 50 == 7) add("fakt(\"" + tag + "f" + std::to_string(i) + "\",\"1\")\n");
+    }
+    return out;
+}
+
+// Facts written out and the first error, of a load.
+template <class Load>
+std::string loaded(Load&& load)
+{
+    kb::BazaRegul db;
+    std::string error = "none";
+    try {
+        load(db);
+    } catch (const factfile::LoadError& e) {
+        error = std::to_string(e.number) + " line " + std::to_string(e.line_number) + " at " +
+                std::to_string(e.position) + ": " + e.line;
+    }
+    return factfile::save_text(db) + "error " + error;
+}
+
+std::string loaded_in_one(std::string_view bytes)
+{
+    return loaded([&](kb::BazaRegul& db) {
+        factfile::detail::load_lines(bytes, text::Encoding::Cp1250, factfile::detail::name_index<kb::BazaRegul>(),
+                                     factfile::detail::slots_of(db));
+    });
+}
+
+// True when the names of the rules, read in file order, took new numbers one after another
+// from `first` on: the numbers one reading of the file gives.
+bool numbered_in_file_order(const kb::BazaRegul& db, std::uint32_t first)
+{
+    std::uint32_t next = first;
+    bool in_order = true;
+    const auto see = [&](facts::Name n) {
+        if (n.id() == next) ++next;
+        else if (n.id() > next) in_order = false;
+    };
+    db.regula.scan([&](const kb::Regula& r) {
+        see(r.wniosek);
+        for (facts::Name w : r.warunki) see(w);
+        see(r.cf);
+    });
+    return in_order;
+}
+
+TEST(FactFileRead, ReadingInPartsLoadsWhatOneReadingLoads)
+{
+    // A large file is read in parts side by side: its facts, their order, the numbers of its
+    // names and its first bad line are those of one reading, wherever the parts are cut.
+    struct Case {
+        const char* what;
+        std::initializer_list<int> bad;
+        std::string tail;
+    };
+    const Case cases[] = {
+        {"good lines", {}, ""},
+        {"a bad line in the middle", {150}, ""},
+        {"two bad lines: the first counts", {150, 300}, ""},
+        {"a bad first line", {1}, ""},
+        {"a last line without line end", {}, "fakt(\"koniec\",\"1\")"},
+        {"nothing but a CR after the last LF", {}, "\r"},
+        {"an empty line at the end", {}, "\n"},
+    };
+    int run = 0;
+    for (const Case& c : cases)
+        for (std::size_t parts : {1u, 2u, 3u, 5u, 8u, 40u}) {
+            const std::string tag = "czesci" + std::to_string(run++) + "_";
+            const std::string bytes = rule_base(tag, 400, c.bad) + c.tail;
+            const auto first = static_cast<std::uint32_t>(facts::name_table().size());
+            bool in_order = false;
+            const std::string in_parts = loaded([&](kb::BazaRegul& db) {
+                const std::vector<std::string_view> pieces = factfile::detail::split_at_lines(bytes, parts);
+                try {
+                    factfile::detail::load_in_parts(db, pieces, text::Encoding::Cp1250, false);
+                } catch (const factfile::LoadError&) {
+                    in_order = numbered_in_file_order(db, first);
+                    throw;
+                }
+                in_order = numbered_in_file_order(db, first);
+            });
+            EXPECT_TRUE(in_order) << c.what << ", " << parts << " parts";
+            EXPECT_EQ(in_parts, loaded_in_one(bytes)) << c.what << ", " << parts << " parts";
+        }
+}
+
+TEST(FactFileRead, PartsAreWholeLinesThatMakeUpTheText)
+{
+    const std::string lines = "a\nbb\nccc\n\ndddd\ne";
+    for (const std::string& text : {std::string(), std::string("\n"), std::string("bez końca wiersza"), lines})
+        for (std::size_t parts : {1u, 2u, 3u, 4u, 10u}) {
+            const std::vector<std::string_view> pieces = factfile::detail::split_at_lines(text, parts);
+            std::string joined;
+            for (std::size_t i = 0; i < pieces.size(); ++i) {
+                EXPECT_FALSE(pieces[i].empty()) << text << " / " << parts;
+                if (i + 1 < pieces.size()) {
+                    EXPECT_EQ(pieces[i].back(), '\n') << text << " / " << parts;
+                }
+                joined += pieces[i];
+            }
+            EXPECT_EQ(joined, text);
+            EXPECT_LE(pieces.size(), std::max<std::size_t>(parts, 1));
+        }
+    EXPECT_EQ(factfile::detail::split_at_lines(lines, 3).size(), 3u);
+}
+
 // ---- Written form ------------------------------------------------------------------------
 
 TEST(FactFileWrite, TextFormOfValues)
@@ -654,6 +778,18 @@ TEST_F(FactFileOnDisk, AFileLoadsAsItsBytesDo)
         EXPECT_EQ(loaded([&](kb::BazaRegul& db) { factfile::load(db, *files_, "REtest.BQZ"); }),
                   loaded([&](kb::BazaRegul& db) { factfile::load_bytes(db, bytes); }))
             << bytes.substr(0, 40);
+    }
+}
+
+TEST_F(FactFileOnDisk, ALargeFileReadInPartsLoadsWhatOneReadingLoads)
+{
+    // Large enough to be read in parts where the machine has two processors or more; the text
+    // read goes back to the system as the parts are read, the facts stay whole.
+    for (std::initializer_list<int> bad : {std::initializer_list<int>{}, {70001}}) {
+        const std::string bytes = rule_base("plik_", 75000, bad);
+        ASSERT_GT(bytes.size(), 2 * factfile::detail::kSmallestPart);
+        write_bytes("REduza.BQZ", bytes);
+        EXPECT_EQ(loaded([&](kb::BazaRegul& db) { factfile::load(db, *files_, "REduza.BQZ"); }), loaded_in_one(bytes));
     }
 }
 

@@ -2,7 +2,10 @@
 // removes facts of the very name it walks. Pure in-memory tests of facts::FactList.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -258,6 +261,146 @@ TEST(FactList, RemoveFirstMatchKeepsTheOrderOfTheOthers)
     EXPECT_EQ(list.all(), (std::vector<int>{2, 1, 3}));
     list.add_first(0);
     EXPECT_EQ(list.collect([](int v) { return v != 2; }), (std::vector<int>{0, 1, 3}));
+}
+
+// The rule as the plainest code says it: every fact ever added keeps its key and a flag, a walk
+// looks for the first live fact with a key above the one it handed out last.
+class ReferenceList {
+public:
+    void add_last(int v) { facts_.push_back({next_back_++, true, v}); }
+    void add_first(int v) { facts_.insert(facts_.begin(), {next_front_--, true, v}); }
+    void remove_first_equal(int v)
+    {
+        for (Fact& f : facts_)
+            if (f.alive && f.value == v) {
+                f.alive = false;
+                return;
+            }
+    }
+    void remove_if_divisible(int k)
+    {
+        for (Fact& f : facts_)
+            if (f.value % k == 0) f.alive = false;
+    }
+    std::vector<int> all() const
+    {
+        std::vector<int> out;
+        for (const Fact& f : facts_)
+            if (f.alive) out.push_back(f.value);
+        return out;
+    }
+    // The fact after `key` (the first with started false), and whether it was the last live one.
+    const int* next(std::int64_t key, bool started, bool* last) const
+    {
+        auto it = std::find_if(facts_.begin(), facts_.end(),
+                               [&](const Fact& f) { return f.alive && (!started || f.key > key); });
+        if (it == facts_.end()) return nullptr;
+        *last = std::none_of(it + 1, facts_.end(), [](const Fact& f) { return f.alive; });
+        last_key_ = it->key;
+        return &it->value;
+    }
+    mutable std::int64_t last_key_ = 0;
+
+private:
+    struct Fact {
+        std::int64_t key;
+        bool alive;
+        int value;
+    };
+    std::vector<Fact> facts_;
+    std::int64_t next_back_ = 0;
+    std::int64_t next_front_ = -1;
+};
+
+// Thousands of facts over many blocks, added at both ends, removed one by one and in bulk (which
+// compacts), walked while the walk's body changes the list: the list hands out and holds
+// exactly what the plain rule says.
+TEST(FactListWalk, ManyFactsOverManyBlocksFollowTheRuleAsThePlainestCodeDoes)
+{
+    std::mt19937 random(12345);
+    FactList<int> list;
+    ReferenceList reference;
+    int value = 0;
+    const auto change = [&](FactList<int>& l) {
+        switch (random() % 6) {
+        case 0:
+        case 1: l.add_last(value), reference.add_last(value), ++value; break;
+        case 2: l.add_first(value), reference.add_first(value), ++value; break;
+        case 3: {
+            const int v = static_cast<int>(random() % static_cast<unsigned>(value + 1));
+            l.remove_first_equal(v);
+            reference.remove_first_equal(v);
+            break;
+        }
+        case 4:
+            if (random() % 50 == 0) {
+                const int k = 2 + static_cast<int>(random() % 3);
+                l.remove_if([&](int x) { return x % k == 0; });
+                reference.remove_if_divisible(k);
+            }
+            break;
+        default: break;
+        }
+    };
+    for (int i = 0; i < 20000; ++i) change(list);
+    ASSERT_EQ(list.all(), reference.all());
+    ASSERT_GT(list.size(), 2000u);
+    for (int round = 0; round < 3; ++round) {
+        std::vector<int> seen;
+        std::vector<int> expected;
+        bool started = false;
+        bool ended = false;
+        std::int64_t key = 0;
+        list.each([&](int v) {
+            seen.push_back(v);
+            bool last = false;
+            const int* e = ended ? nullptr : reference.next(key, started, &last);
+            if (e) {
+                expected.push_back(*e);
+                key = reference.last_key_;
+                started = true;
+                ended = last;
+            }
+            for (int k = 0; k < 3; ++k) change(list);
+        });
+        bool last = false;
+        if (!ended && reference.next(key, started, &last)) ADD_FAILURE() << "the walk ended early";
+        ASSERT_EQ(seen, expected) << "round " << round;
+        ASSERT_EQ(list.all(), reference.all()) << "round " << round;
+    }
+    const FactList<int> copy = list;
+    EXPECT_EQ(copy.all(), list.all());
+}
+
+// Taking over another list's facts: they come after this list's, in their order, as added last
+// (a walk under way that has not reached the last fact goes on into them), and the other list
+// is left empty and usable.
+TEST(FactList, TakingAllOfAnotherListAddsItsFactsLastInTheirOrder)
+{
+    FactList<int> list;
+    for (int i = 0; i < 5000; ++i) list.add_last(i);
+    FactList<int> other;
+    for (int i = 1; i <= 3000; ++i) other.add_first(-i);
+    other.remove_if([](int x) { return x % 2 != 0; });
+    std::vector<int> expected = list.all();
+    const std::vector<int> taken = other.all();
+    expected.insert(expected.end(), taken.begin(), taken.end());
+
+    auto reader = list.reader();
+    ASSERT_EQ(reader.next(), 0);
+    list.take_all(other);
+    EXPECT_EQ(list.all(), expected);
+    EXPECT_EQ(list.size(), expected.size());
+    EXPECT_TRUE(other.empty());
+    std::vector<int> rest = {0};
+    while (auto v = reader.next()) rest.push_back(*v);
+    EXPECT_EQ(rest, expected);
+
+    other.add_last(7);
+    list.add_last(8);
+    EXPECT_EQ(other.all(), std::vector<int>{7});
+    EXPECT_EQ(list.all().back(), 8);
+    EXPECT_EQ(list.size(), expected.size() + 1);
 }
 
 }  // namespace

@@ -264,6 +264,20 @@ TEST_F(FilesTest, ReadsLinesAsTheyAreOnDiskAndAgainAfterRewinding) {
     }
 }
 
+TEST_F(FilesTest, TheRestOfAFileComesWholeAfterTheLinesHandedOut) {
+    std::string big;
+    for (int i = 0; i < 200000; ++i) big += "wiersz " + std::to_string(i) + "\r\n";  // beyond the buffer
+    for (const std::string& bytes : {std::string(), std::string("a\nb"), std::string("a\n"), big}) {
+        put("rest.txt", bytes);
+        files::FileLines lines(Files(dir_), "rest.txt");
+        const auto first = lines.next();
+        const std::size_t taken = first ? first->bytes.size() + (first->ended ? 1 : 0) : 0;
+        const std::span<char> rest = lines.rest();
+        EXPECT_EQ(std::string(rest.data(), rest.size()), bytes.substr(taken)) << bytes.size();
+        EXPECT_FALSE(lines.next()) << bytes.size();
+    }
+}
+
 TEST_F(FilesTest, OpeningLinesFailsAsReadingBytesDoes) {
     fs::create_directories(root_ / "folder");
     for (const char* name : {"missing.bqz", "folder"}) {

@@ -124,4 +124,38 @@ TEST(Names, NameListsConvertToAndFromStringLists)
     EXPECT_EQ(NameList({"a", "b"}), NameList(std::vector<std::string>{"a", "b"}));
 }
 
+// Names made under a table of their own (a part of a file read on a thread of its own) stay out
+// of the program's table; joining gives each the number it would have had, had the program's
+// table interned them in that order: the old number of a name the program knew, new numbers in
+// order for the rest. Renumbered, they are the program's names.
+TEST(Names, NamesOfATableOfTheirOwnJoinTheProgramsTableInTheirOrder)
+{
+    const Name known("znana_nazwa_do_łączenia");
+    facts::NameTable own;
+    NameList made;
+    {
+        facts::NameTableScope scope(own);
+        for (const char* text : {"nowa_1_do_łączenia", "znana_nazwa_do_łączenia", "nowa_2_do_łączenia",
+                                 "nowa_1_do_łączenia", ""})
+            made.emplace_back(text);
+        EXPECT_EQ(made[1].view(), "znana_nazwa_do_łączenia");  // read through its own table
+    }
+    EXPECT_EQ(facts::name_table().find("nowa_1_do_łączenia"), 0u);
+    EXPECT_EQ(own.size(), 4u);  // the empty name and three texts
+
+    const std::size_t before = facts::name_table().size();
+    const std::vector<std::uint32_t> numbers = facts::name_table().join(own);
+    ASSERT_EQ(numbers.size(), own.size());
+    EXPECT_EQ(numbers[0], 0u);
+    for (Name& n : made) renumber(n, numbers);
+    EXPECT_EQ(made[0].id(), before);
+    EXPECT_EQ(made[1], known);
+    EXPECT_EQ(made[2].id(), before + 1);
+    EXPECT_EQ(made[3], made[0]);
+    EXPECT_TRUE(made[4].empty());
+    EXPECT_EQ(made, NameList({"nowa_1_do_łączenia", "znana_nazwa_do_łączenia", "nowa_2_do_łączenia",
+                              "nowa_1_do_łączenia", ""}));
+    EXPECT_EQ(facts::name_table().size(), before + 2);
+}
+
 }  // namespace
