@@ -14,6 +14,7 @@
 #include "kb/listy.h"
 #include "kb/name_index.h"
 #include "kb/name_number_set.h"
+#include "kb/rodzaje_operacji.h"
 #include "kb/widoki_modeli.h"
 #include "kb/zmienne_modeli.h"
 #include "platform/names.h"
@@ -35,11 +36,12 @@ void zbierz_argumenty(Context& ctx)
 {
     auto& lista = ctx.db.stan.lista_argumentow_modelu_arytmetycznego;
     const kb::BazaModeli& b = ctx.db.baza_modeli;
+    kb::RodzajeOperacji op;
     b.model.scan([&](const kb::Model& m) {
-        if (kb::jest_operacja_dwuargumentowa(m.operacja)) lista.add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
+        if (op.jest(m.operacja, kb::RodzajOperacji::dwuargumentowa)) lista.add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
     });
     b.model_r.scan([&](const kb::ModelR& m) {
-        if (kb::jest_operacja_listowa(m.operacja)) lista.add_last({m.numer, m.wynik, m.argumenty});
+        if (op.jest(m.operacja, kb::RodzajOperacji::listowa)) lista.add_last({m.numer, m.wynik, m.argumenty});
     });
     b.model_liniowy.scan([&](const kb::ModelLiniowy& m) {
         facts::NameList a(m.wspolczynniki);
@@ -360,11 +362,13 @@ void badaj_sprzecznosc_modeli_relacyjnych(Context& ctx)
         w.model_relacyjny_sprzeczny.add_last({numer, wniosek});
         flaga(w.model_rela_sprzeczny);
     };
+    kb::RodzajeOperacji op;
     ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
-        if (kb::jest_relacja(m.operacja) && m.warunek_stosowania == m.wynik) zapisz(m.numer, m.wynik.str());
+        if (op.jest(m.operacja, kb::RodzajOperacji::relacja) && m.warunek_stosowania == m.wynik)
+            zapisz(m.numer, m.wynik.str());
     });
     ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
-        if (kb::jest_relacja_przedzialowa(m.operacja) && m.warunek_stosowania == m.wynik)
+        if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa) && m.warunek_stosowania == m.wynik)
             zapisz(m.numer, m.wynik.str());
     });
 }

@@ -15,6 +15,7 @@
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
 #include "kb/name_index.h"
+#include "kb/rodzaje_operacji.h"
 #include "kb/widoki_modeli.h"
 
 namespace diagnostics {
@@ -43,10 +44,11 @@ public:
     explicit Indeks(const Context& ctx)
     {
         ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { reguly_.add(r.wniosek, &r); });
+        kb::RodzajeOperacji op;
         std::uint32_t miejsce = 0;
         ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
             oznacz_wynik(m.wynik);
-            if (kb::jest_relacja(m.operacja))
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja))
                 relacyjne_.add(m.wynik, &m);
             else
                 proste_.add(m.wynik, {miejsce, &m});
@@ -54,7 +56,7 @@ public:
         });
         ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
             oznacz_wynik(m.wynik);
-            if (kb::jest_relacja_przedzialowa(m.operacja)) przedzialowe_.add(m.wynik, &m);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa)) przedzialowe_.add(m.wynik, &m);
         });
         reguly_.build();
         relacyjne_.build();
@@ -107,11 +109,12 @@ public:
 
     void szukaj()
     {
+        kb::RodzajeOperacji op;
         b_.model.scan([&](const kb::Model& m) {
-            if (kb::jest_relacja(m.operacja)) model(m.numer, m.warunek_stosowania);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja)) model(m.numer, m.warunek_stosowania);
         });
         b_.model_r.scan([&](const kb::ModelR& m) {
-            if (kb::jest_relacja_przedzialowa(m.operacja)) model(m.numer, m.warunek_stosowania);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa)) model(m.numer, m.warunek_stosowania);
         });
         if (drogi_ > kMaxDrog) pominiecia_.stop_search();
         pominiecia_.tell(ctx_);

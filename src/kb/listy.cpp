@@ -10,7 +10,7 @@
 #include <unordered_set>
 
 #include "kb/name_number_set.h"
-#include "platform/cp1250_key.h"
+#include "kb/sort_keys.h"
 #include "platform/name_table.h"
 #include "platform/text.h"
 
@@ -74,19 +74,18 @@ std::optional<L> without_one(const L& list, const X& x, std::size_t later)
     return std::nullopt;
 }
 
-// `Out` is the list type made; the elements of `list` view into names or are them.
+// `Out` is the list type made; the elements of `list` view into names or are them. The kept
+// elements are gathered from the end, then turned round.
 template <class Out, class L>
 Out without_repeats_keeping_last(const L& list)
 {
     // It grows with the names it meets: lists of texts repeat names. A set of name numbers is
     // told the whole length, so that a long list of names is marked name by name in one array.
     KeySet<Out> seen(std::is_same_v<Out, NameList> ? list.size() : list.size() / 4);
-    std::vector<typename L::const_reverse_iterator> kept;
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-        if (seen.insert(*it)) kept.push_back(it);
     Out out;
-    out.reserve(kept.size());
-    for (auto it = kept.rbegin(); it != kept.rend(); ++it) out.emplace_back(**it);
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (seen.insert(*it)) out.emplace_back(*it);
+    std::reverse(out.begin(), out.end());
     return out;
 }
 
@@ -186,7 +185,7 @@ L sorted_in_cp1250_order(const L& list)
     order.reserve(list.size());
     for (std::size_t index = 0; index < list.size(); ++index) {
         const std::size_t from = keys.size();
-        text::append_cp1250_key(list[index], keys);
+        append_name_key(list[index], keys);
         std::uint64_t head = 0;
         for (std::size_t i = 0; i < 8; ++i)
             head = head << 8 | (from + i < keys.size() ? static_cast<unsigned char>(keys[from + i]) : 0u);
