@@ -149,7 +149,12 @@ private:
                         continue;
                     }
                     const std::uint32_t w = nastepne[r.argument++];
-                    if (indeks[w] == kBrak)
+                    if (indeks[w] == kBrak && producenci_[w] == producenci_[w + 1]) {
+                        // A name no model produces (a constant, a measured value) leads nowhere:
+                        // a component of its own, without a visit that would end at once.
+                        indeks[w] = licznik++;
+                        skladowa_[w] = skladowych++;
+                    } else if (indeks[w] == kBrak)
                         wejdz(w);
                     else if (na_stosie[w])
                         niski[r.nazwa] = std::min(niski[r.nazwa], indeks[w]);
