@@ -4,12 +4,13 @@
 #include "diagnostics/splaszczanie.h"
 
 #include <algorithm>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "kb/listy.h"
+#include "kb/name_index.h"
 
 namespace diagnostics {
 namespace {
@@ -35,9 +36,11 @@ struct IdsHash {
     }
 };
 
+// A rule as the flattening reads it: its conditions are conditions[from, to) of the copy.
 struct RuleCopy {
     std::int32_t numer = 0;
-    Ids warunki;
+    std::uint32_t from = 0;
+    std::uint32_t to = 0;
 };
 
 // One pass under way: the names it replaces, the alternative chosen for each, and how long the
@@ -55,10 +58,15 @@ struct Flattener::Impl {
     std::uint64_t steps = 0;
     std::size_t max_passes = 1;
 
-    std::vector<std::string> names;
-    std::unordered_map<std::string, Id> ids;
-    std::unordered_set<std::string> askables;
-    std::unordered_map<std::string, std::vector<RuleCopy>> rules_by_conclusion;
+    // A name's own number (Id) is given when the flattening first meets it; the names' numbers
+    // in the program's table lead to it. The rules are copied as they are, by their names'
+    // numbers: a flattening that reads a few rules of a large base interns only their names.
+    std::vector<facts::Name> names;
+    std::vector<Id> ids;                      // by name number; kNone for a name not met yet
+    std::vector<std::uint32_t> askables;      // the askable conditions' name numbers, rising
+    std::vector<RuleCopy> rules;              // in rule-base order
+    std::vector<facts::Name> conditions;      // of all rules, one after another
+    kb::NameIndex<std::uint32_t> rules_by_conclusion;  // positions in rules
 
     // Worked out once per name, when first met.
     std::vector<std::vector<Alternative>> alternatives;
@@ -71,34 +79,35 @@ struct Flattener::Impl {
     std::vector<std::uint32_t> seen_stamp;
     std::uint32_t stamp = 0;
 
-    Id intern(const std::string& name)
+    static constexpr Id kNone = -1;
+
+    Id intern(facts::Name name)
     {
-        auto [it, added] = ids.try_emplace(name, static_cast<Id>(names.size()));
-        if (added) {
+        if (name.id() >= ids.size()) ids.resize(facts::name_table().size(), kNone);
+        Id& id = ids[name.id()];
+        if (id == kNone) {
+            id = static_cast<Id>(names.size());
             names.push_back(name);
             alternatives.emplace_back();
             alternatives_known.push_back(0);
             unresolved_memo.push_back(-1);
             seen_stamp.push_back(0);
         }
-        return it->second;
+        return id;
     }
 
-    Ids intern_all(const facts::SList& list)
+    template <class List>
+    Ids intern_all(const List& list)
     {
         Ids out;
         out.reserve(list.size());
-        for (const std::string& name : list) out.push_back(intern(name));
+        for (const auto& name : list) out.push_back(intern(facts::Name(name)));
         return out;
     }
-    // A copy of each text, not the name's own string: a walk over every rule of a large base
-    // must not leave a string behind for each of its names.
-    Ids intern_all(const facts::NameList& list)
+
+    Ids conditions_of(const RuleCopy& rule)
     {
-        Ids out;
-        out.reserve(list.size());
-        for (const facts::Name name : list) out.push_back(intern(name.str()));
-        return out;
+        return intern_all(std::span<const facts::Name>(conditions.data() + rule.from, conditions.data() + rule.to));
     }
 
     const Flattening& flattening(Ids key)
@@ -109,22 +118,24 @@ struct Flattener::Impl {
         return memo.emplace(std::move(key), std::move(result)).first->second;
     }
 
+    bool askable(std::string_view name) const { return std::ranges::binary_search(askables, kb::name_number(name)); }
+
     bool counts_askable(std::string_view name) const
     {
-        if (askables.contains(std::string(name))) return true;
-        return negated(name) && askables.contains(std::string(name.substr(1)));
+        if (askable(name)) return true;
+        return negated(name) && askable(name.substr(1));
     }
 
     bool unresolved_name(std::string_view name) const
     {
         if (negated(name)) return !counts_askable(name.substr(1));
-        return !askables.contains(std::string(name));
+        return !askable(name);
     }
 
     bool unresolved(Id id)
     {
         std::int8_t& memo_entry = unresolved_memo[static_cast<std::size_t>(id)];
-        if (memo_entry < 0) memo_entry = unresolved_name(names[static_cast<std::size_t>(id)]) ? 1 : 0;
+        if (memo_entry < 0) memo_entry = unresolved_name(names[static_cast<std::size_t>(id)].view()) ? 1 : 0;
         return memo_entry == 1;
     }
 
@@ -135,20 +146,18 @@ struct Flattener::Impl {
     {
         const auto index = static_cast<std::size_t>(id);
         if (alternatives_known[index]) return alternatives[index];
-        const std::string name = names[index];
+        const facts::Name name = names[index];
         std::vector<Alternative> out;
-        if (negated(name)) {
-            auto it = rules_by_conclusion.find(name.substr(1));
-            if (it != rules_by_conclusion.end())
-                for (const RuleCopy& rule : it->second)
-                    for (auto c = rule.warunki.rbegin(); c != rule.warunki.rend(); ++c)
-                        out.push_back({rule.numer, {intern(kb::negacja(names[static_cast<std::size_t>(*c)]))}});
+        if (negated(name.view())) {
+            for (const std::uint32_t r : rules_by_conclusion.of(name.view().substr(1))) {
+                const RuleCopy& rule = rules[r];
+                for (std::uint32_t c = rule.to; c-- > rule.from;)
+                    out.push_back({rule.numer, {intern(facts::Name(kb::negacja(conditions[c].view())))}});
+            }
         } else {
-            auto it = rules_by_conclusion.find(name);
-            if (it != rules_by_conclusion.end())
-                for (const RuleCopy& rule : it->second) out.push_back({rule.numer, rule.warunki});
+            for (const std::uint32_t r : rules_by_conclusion.of(name)) out.push_back({rules[r].numer, conditions_of(rules[r])});
         }
-        if (counts_askable(name)) out.push_back({0, {id}});
+        if (counts_askable(name.view())) out.push_back({0, {id}});
         // intern() above may have grown the tables: index afresh.
         alternatives[index] = std::move(out);
         alternatives_known[index] = 1;
@@ -220,7 +229,7 @@ struct Flattener::Impl {
     {
         FlatForm f;
         f.warunki.reserve(list.size());
-        for (Id id : list) f.warunki.push_back(names[static_cast<std::size_t>(id)]);
+        for (Id id : list) f.warunki.emplace_back(names[static_cast<std::size_t>(id)].view());
         f.numery = number_list(numbers);
         // A form costs its callers far more than a step of a pass: each name is copied, hashed
         // and stored again downstream.
@@ -275,14 +284,18 @@ struct Flattener::Impl {
 
 Flattener::Flattener(const kb::Context& ctx, FlatteningLimits limits) : impl_(std::make_unique<Impl>())
 {
-    impl_->limits = limits;
-    ctx.db.stan.dopytywalny.scan([&](facts::Name name) { impl_->askables.insert(name.str()); });
-    std::size_t rules = 0;
-    ctx.db.baza_regul.regula.each([&](const kb::Regula& r) {
-        impl_->rules_by_conclusion[r.wniosek.str()].push_back({r.numer, impl_->intern_all(r.warunki)});
-        ++rules;
+    Impl& f = *impl_;
+    f.limits = limits;
+    ctx.db.stan.dopytywalny.scan([&](facts::Name name) { f.askables.push_back(name.id()); });
+    std::ranges::sort(f.askables);
+    ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) {
+        f.rules_by_conclusion.add(r.wniosek, static_cast<std::uint32_t>(f.rules.size()));
+        const auto from = static_cast<std::uint32_t>(f.conditions.size());
+        f.conditions.insert(f.conditions.end(), r.warunki.begin(), r.warunki.end());
+        f.rules.push_back({r.numer, from, static_cast<std::uint32_t>(f.conditions.size())});
     });
-    impl_->max_passes = rules + 1;
+    f.rules_by_conclusion.build();
+    f.max_passes = f.rules.size() + 1;
 }
 
 Flattener::~Flattener() = default;

@@ -7,10 +7,14 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
+#include "kb/name_index.h"
+#include "kb/name_number_set.h"
+#include "kb/rodzaje_operacji.h"
 #include "kb/widoki_modeli.h"
 #include "kb/zmienne_modeli.h"
 #include "platform/names.h"
@@ -32,11 +36,12 @@ void zbierz_argumenty(Context& ctx)
 {
     auto& lista = ctx.db.stan.lista_argumentow_modelu_arytmetycznego;
     const kb::BazaModeli& b = ctx.db.baza_modeli;
+    kb::RodzajeOperacji op;
     b.model.scan([&](const kb::Model& m) {
-        if (kb::jest_operacja_dwuargumentowa(m.operacja)) lista.add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
+        if (op.jest(m.operacja, kb::RodzajOperacji::dwuargumentowa)) lista.add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
     });
     b.model_r.scan([&](const kb::ModelR& m) {
-        if (kb::jest_operacja_listowa(m.operacja)) lista.add_last({m.numer, m.wynik, m.argumenty});
+        if (op.jest(m.operacja, kb::RodzajOperacji::listowa)) lista.add_last({m.numer, m.wynik, m.argumenty});
     });
     b.model_liniowy.scan([&](const kb::ModelLiniowy& m) {
         facts::NameList a(m.wspolczynniki);
@@ -144,7 +149,12 @@ private:
                         continue;
                     }
                     const std::uint32_t w = nastepne[r.argument++];
-                    if (indeks[w] == kBrak)
+                    if (indeks[w] == kBrak && producenci_[w] == producenci_[w + 1]) {
+                        // A name no model produces (a constant, a measured value) leads nowhere:
+                        // a component of its own, without a visit that would end at once.
+                        indeks[w] = licznik++;
+                        skladowa_[w] = skladowych++;
+                    } else if (indeks[w] == kBrak)
                         wejdz(w);
                     else if (na_stosie[w])
                         niski[r.nazwa] = std::min(niski[r.nazwa], indeks[w]);
@@ -182,6 +192,11 @@ private:
 // producer is tried, so a cycle behind any argument is found; a name is descended through at
 // most once, so the walk ends on any model base. Names outside the result's component are
 // passed over: nothing behind them leads back (see GrafNazw).
+//
+// At each name of an argument list the walk first descends through every producer of the
+// name that does not read the start's result, and only then looks for one that does. The walk
+// keeps its own stack, so that a cycle of a hundred thousand models cannot overflow the call
+// stack, and one list of the models it went through.
 class Lancuch {
 public:
     Lancuch(const Modele& modele, const GrafNazw& graf, const ArgumentyModelu& start)
@@ -191,68 +206,137 @@ public:
     }
 
     // The chain, newest first, ending with the start model; empty when there is none.
-    facts::IList szukaj() { return szukaj(start_.argumenty, {start_.numer}) ? znaleziony_ : facts::IList{}; }
+    facts::IList szukaj()
+    {
+        droga_.assign(1, start_.numer);
+        ramki_.push_back(Ramka{&start_.argumenty});
+        while (!ramki_.empty()) {
+            Ramka& r = ramki_.back();
+            switch (r.etap) {
+                case Etap::nazwa: nastepna_nazwa(r); break;
+                case Etap::zejscie: zejdz(r); break;
+                case Etap::czytajacy:
+                    if (const ArgumentyModelu* p = czytajacy(r)) {
+                        droga_.push_back(p->numer);
+                        return facts::IList(droga_.rbegin(), droga_.rend());
+                    }
+                    break;
+            }
+        }
+        return {};
+    }
 
 private:
+    enum class Etap { nazwa, zejscie, czytajacy };
+    // One argument list under way: the name it is at, that name's producers and the next one
+    // to try.
+    struct Ramka {
+        const facts::NameList* lista;
+        std::size_t h = 0;
+        Etap etap = Etap::nazwa;
+        std::span<const std::uint32_t> producenci{};
+        std::size_t i = 0;
+    };
+
     bool czyta_start(const ArgumentyModelu& p) const
     {
         return std::ranges::find(p.argumenty, start_.wynik) != p.argumenty.end();
     }
 
-    bool szukaj(const facts::NameList& lista, const facts::IList& lancuch)
+    // The list's next name in the component, or the end of the list: back to the list before.
+    void nastepna_nazwa(Ramka& r)
     {
-        for (const facts::Name h : lista) {
-            const std::uint32_t nazwa = graf_.numer(h);
-            if (graf_.skladowa(nazwa) != skladowa_) continue;
-            if (!kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h))
-                for (const std::uint32_t i : graf_.producenci(nazwa)) {
-                    const ArgumentyModelu& p = *modele_[i];
-                    if (p.numer != start_.numer && !czyta_start(p) && szukaj(p.argumenty, z_przodu(p.numer, lancuch)))
-                        return true;
-                }
-            for (const std::uint32_t i : graf_.producenci(nazwa)) {
-                const ArgumentyModelu& p = *modele_[i];
-                if (p.numer != start_.numer && czyta_start(p)) {
-                    znaleziony_ = z_przodu(p.numer, lancuch);
-                    return true;
-                }
-            }
+        if (r.h == r.lista->size()) {
+            ramki_.pop_back();
+            if (!ramki_.empty()) droga_.pop_back();
+            return;
         }
-        return false;
+        const facts::Name h = (*r.lista)[r.h];
+        const std::uint32_t nazwa = graf_.numer(h);
+        if (graf_.skladowa(nazwa) != skladowa_) {
+            ++r.h;
+            return;
+        }
+        r.producenci = graf_.producenci(nazwa);
+        r.i = 0;
+        r.etap = !kb::jest_stala_liczbowa(h) && odwiedzone_.insert(h) ? Etap::zejscie : Etap::czytajacy;
     }
 
-    static facts::IList z_przodu(std::int32_t numer, const facts::IList& lancuch)
+    // Into the arguments of the next producer that does not read the start's result.
+    void zejdz(Ramka& r)
     {
-        facts::IList out{numer};
-        out.insert(out.end(), lancuch.begin(), lancuch.end());
-        return out;
+        while (r.i < r.producenci.size()) {
+            const ArgumentyModelu& p = *modele_[r.producenci[r.i++]];
+            if (p.numer == start_.numer || czyta_start(p)) continue;
+            droga_.push_back(p.numer);
+            ramki_.push_back(Ramka{&p.argumenty});  // r is not used after this
+            return;
+        }
+        r.i = 0;
+        r.etap = Etap::czytajacy;
+    }
+
+    // The first producer of the name that reads the start's result; none: on to the next name.
+    const ArgumentyModelu* czytajacy(Ramka& r)
+    {
+        for (const std::uint32_t i : r.producenci) {
+            const ArgumentyModelu& p = *modele_[i];
+            if (p.numer != start_.numer && czyta_start(p)) return &p;
+        }
+        ++r.h;
+        r.etap = Etap::nazwa;
+        return nullptr;
     }
 
     const Modele& modele_;
     const GrafNazw& graf_;
     const ArgumentyModelu& start_;
     std::uint32_t skladowa_;
-    facts::NameMarks odwiedzone_{16};  // a search per model: sized for few names, it grows
-    facts::IList znaleziony_;
+    kb::NameNumberSet odwiedzone_{16};  // a search per model: sized for few names, it grows
+    std::vector<Ramka> ramki_;
+    std::vector<std::int32_t> droga_;  // the start model and the producers descended through, oldest first
 };
 
-void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyModelu& m)
+// The models recorded in model_arytmetyczny_sprzeczny, by number and result, so that each
+// model asks a set instead of reading through every finding before it.
+class Zapisane {
+public:
+    explicit Zapisane(const facts::FactList<kb::ModelWynik>& lista)
+    {
+        lista.scan([&](const kb::ModelWynik& z) {
+            const std::uint32_t wynik = kb::name_number(z.wynik);
+            if (wynik != kb::kNoName) pary_.insert(klucz(z.numer, wynik));
+        });
+    }
+    void dodaj(const ArgumentyModelu& m) { pary_.insert(klucz(m.numer, m.wynik.id())); }
+    bool zawiera(const ArgumentyModelu& m) const { return pary_.contains(klucz(m.numer, m.wynik.id())); }
+
+private:
+    static std::uint64_t klucz(std::int32_t numer, std::uint32_t wynik)
+    {
+        return std::uint64_t{static_cast<std::uint32_t>(numer)} << 32 | wynik;
+    }
+    std::unordered_set<std::uint64_t> pary_;
+};
+
+void badaj_sprzecznosc_modeli_arytmetycznych_1(Context& ctx, const ArgumentyModelu& m, Zapisane& zapisane)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
     for (const facts::Name a : m.argumenty)
         if (a == m.wynik) {
             w.model_arytmetyczny_sprzeczny.add_last({m.numer, m.wynik.str()});
+            zapisane.dodaj(m);
             flaga(w.model_aryt_sprzeczny);
         }
 }
 
-void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const Modele& modele,
-                                               const GrafNazw& graf, std::size_t i)
+void badaj_sprzecznosc_modeli_arytmetycznych_2(Context& ctx, const Modele& modele, const GrafNazw& graf,
+                                               std::size_t i, const Zapisane& zapisane)
 {
     kb::WynikiDiagnoz& w = ctx.db.wyniki_diagnoz;
     if (!graf.moze_wrocic(i)) return;
     const ArgumentyModelu& m = *modele[i];
-    if (w.model_arytmetyczny_sprzeczny.contains({m.numer, m.wynik.str()})) return;
+    if (zapisane.zawiera(m)) return;
     const facts::IList lancuch = Lancuch(modele, graf, m).szukaj();
     if (lancuch.empty()) return;
     w.model_arytmetyczny_sprzeczny_gleboko.add_last({m.numer, lancuch, m.wynik.str()});
@@ -268,9 +352,10 @@ void badaj_sprzecznosc_modeli_arytmetycznych(Context& ctx)
     Modele modele;
     ctx.db.stan.lista_argumentow_modelu_arytmetycznego.scan([&](const ArgumentyModelu& m) { modele.push_back(&m); });
     const GrafNazw graf(modele);
+    Zapisane zapisane(ctx.db.wyniki_diagnoz.model_arytmetyczny_sprzeczny);
     for (std::size_t i = 0; i < modele.size(); ++i) {
-        badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, *modele[i]);
-        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, i);
+        badaj_sprzecznosc_modeli_arytmetycznych_1(ctx, *modele[i], zapisane);
+        badaj_sprzecznosc_modeli_arytmetycznych_2(ctx, modele, graf, i, zapisane);
     }
 }
 
@@ -282,11 +367,13 @@ void badaj_sprzecznosc_modeli_relacyjnych(Context& ctx)
         w.model_relacyjny_sprzeczny.add_last({numer, wniosek});
         flaga(w.model_rela_sprzeczny);
     };
+    kb::RodzajeOperacji op;
     ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
-        if (kb::jest_relacja(m.operacja) && m.warunek_stosowania == m.wynik) zapisz(m.numer, m.wynik.str());
+        if (op.jest(m.operacja, kb::RodzajOperacji::relacja) && m.warunek_stosowania == m.wynik)
+            zapisz(m.numer, m.wynik.str());
     });
     ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
-        if (kb::jest_relacja_przedzialowa(m.operacja) && m.warunek_stosowania == m.wynik)
+        if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa) && m.warunek_stosowania == m.wynik)
             zapisz(m.numer, m.wynik.str());
     });
 }

@@ -4,7 +4,7 @@
 // the findings (modele_i_reguly_sprzeczne) and tells only what it had to leave out.
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
+#include <span>
 #include <string_view>
 #include <utility>
 #include <string>
@@ -14,8 +14,9 @@
 #include "diagnostics/splaszczanie.h"
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
+#include "kb/name_index.h"
+#include "kb/rodzaje_operacji.h"
 #include "kb/widoki_modeli.h"
-#include "platform/name_table.h"
 
 namespace diagnostics {
 namespace {
@@ -37,67 +38,69 @@ constexpr std::uint64_t kMaxDrog = 200'000;
 // and the interval models by result, the other simple models by result (with their places in
 // the store, to merge two results in store order), and whether any model has a result. Built
 // once per search, as the bases do not change under it: looking through a whole base at every
-// step made a large base's search quadratic. Names view into the facts.
+// step made a large base's search quadratic. Keyed by the names' numbers; it points into the facts.
 class Indeks {
 public:
     explicit Indeks(const Context& ctx)
     {
-        ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { reguly_.try_emplace(r.wniosek).first->push_back(&r); });
-        std::size_t miejsce = 0;
+        ctx.db.baza_regul.regula.scan([&](const kb::Regula& r) { reguly_.add(r.wniosek, &r); });
+        kb::RodzajeOperacji op;
+        std::uint32_t miejsce = 0;
         ctx.db.baza_modeli.model.scan([&](const kb::Model& m) {
-            wyniki_.insert(m.wynik);
-            if (kb::jest_relacja(m.operacja))
-                relacyjne_.try_emplace(m.wynik).first->push_back(&m);
+            oznacz_wynik(m.wynik);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja))
+                relacyjne_.add(m.wynik, &m);
             else
-                proste_.try_emplace(m.wynik).first->push_back({miejsce, &m});
+                proste_.add(m.wynik, {miejsce, &m});
             ++miejsce;
         });
         ctx.db.baza_modeli.model_r.scan([&](const kb::ModelR& m) {
-            wyniki_.insert(m.wynik);
-            if (kb::jest_relacja_przedzialowa(m.operacja)) przedzialowe_.try_emplace(m.wynik).first->push_back(&m);
+            oznacz_wynik(m.wynik);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa)) przedzialowe_.add(m.wynik, &m);
         });
+        reguly_.build();
+        relacyjne_.build();
+        przedzialowe_.build();
+        proste_.build();
     }
 
-    const std::vector<const kb::Regula*>& reguly(std::string_view wniosek) const { return znajdz(reguly_, wniosek); }
-    const std::vector<const kb::Model*>& relacyjne(std::string_view wynik) const { return znajdz(relacyjne_, wynik); }
-    const std::vector<const kb::ModelR*>& przedzialowe(std::string_view wynik) const
+    std::span<const kb::Regula* const> reguly(std::string_view wniosek) const { return reguly_.of(wniosek); }
+    std::span<const kb::Model* const> relacyjne(std::string_view wynik) const { return relacyjne_.of(wynik); }
+    std::span<const kb::ModelR* const> przedzialowe(std::string_view wynik) const { return przedzialowe_.of(wynik); }
+    bool testowalny(std::string_view x) const
     {
-        return znajdz(przedzialowe_, wynik);
+        const std::uint32_t n = kb::name_number(x);
+        return n < wyniki_.size() && wyniki_[n];
     }
-    bool testowalny(std::string_view x) const { return wyniki_.contains(x); }
 
-    // The simple models whose result is a or b, in store order.
-    std::vector<const kb::Model*> proste(std::string_view a, std::string_view b) const
+    // Each simple model whose result is a or b, in store order.
+    template <class F>
+    void proste(facts::Name a, facts::Name b, F&& f) const
     {
-        const std::vector<Miejsce>& pa = znajdz(proste_, a);
-        static const std::vector<Miejsce> brak;
-        const std::vector<Miejsce>& pb = a == b ? brak : znajdz(proste_, b);
-        std::vector<Miejsce> razem;
-        razem.reserve(pa.size() + pb.size());
-        std::merge(pa.begin(), pa.end(), pb.begin(), pb.end(), std::back_inserter(razem),
-                   [](const Miejsce& x, const Miejsce& y) { return x.first < y.first; });
-        std::vector<const kb::Model*> out;
-        out.reserve(razem.size());
-        for (const Miejsce& m : razem) out.push_back(m.second);
-        return out;
+        const std::span<const Miejsce> pa = proste_.of(a);
+        const std::span<const Miejsce> pb = a == b ? std::span<const Miejsce>{} : proste_.of(b);
+        auto ia = pa.begin();
+        auto ib = pb.begin();
+        while (ia != pa.end() || ib != pb.end()) {
+            const bool z_a = ib == pb.end() || (ia != pa.end() && ia->first < ib->first);
+            f(*(z_a ? ia++ : ib++)->second);
+        }
     }
 
 private:
-    using Miejsce = std::pair<std::size_t, const kb::Model*>;
+    using Miejsce = std::pair<std::uint32_t, const kb::Model*>;
 
-    template <class V>
-    static const V& znajdz(const platform::NameMap<V>& mapa, std::string_view nazwa)
+    void oznacz_wynik(facts::Name wynik)
     {
-        static const V pusta;
-        const V* v = mapa.find(nazwa);
-        return v ? *v : pusta;
+        if (wynik.id() >= wyniki_.size()) wyniki_.resize(facts::name_table().size());
+        wyniki_[wynik.id()] = true;
     }
 
-    platform::NameMap<std::vector<const kb::Regula*>> reguly_;
-    platform::NameMap<std::vector<const kb::Model*>> relacyjne_;
-    platform::NameMap<std::vector<const kb::ModelR*>> przedzialowe_;
-    platform::NameMap<std::vector<Miejsce>> proste_;
-    platform::NameSet wyniki_;
+    kb::NameIndex<const kb::Regula*> reguly_;
+    kb::NameIndex<const kb::Model*> relacyjne_;
+    kb::NameIndex<const kb::ModelR*> przedzialowe_;
+    kb::NameIndex<Miejsce> proste_;
+    std::vector<bool> wyniki_;  // by name number: some model has that result
 };
 
 class Szukanie {
@@ -106,11 +109,12 @@ public:
 
     void szukaj()
     {
+        kb::RodzajeOperacji op;
         b_.model.scan([&](const kb::Model& m) {
-            if (kb::jest_relacja(m.operacja)) model(m.numer, m.warunek_stosowania);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja)) model(m.numer, m.warunek_stosowania);
         });
         b_.model_r.scan([&](const kb::ModelR& m) {
-            if (kb::jest_relacja_przedzialowa(m.operacja)) model(m.numer, m.warunek_stosowania);
+            if (op.jest(m.operacja, kb::RodzajOperacji::relacja_przedzialowa)) model(m.numer, m.warunek_stosowania);
         });
         if (drogi_ > kMaxDrog) pominiecia_.stop_search();
         pominiecia_.tell(ctx_);
@@ -184,15 +188,15 @@ private:
             }
             idz(warunek, dodaj(d, warunek, std::move(numery)), out);
         };
-        const std::vector<const kb::Model*>& relacyjne = indeks_.relacyjne(x);
+        const std::span<const kb::Model* const> relacyjne = indeks_.relacyjne(x);
         for (const kb::Model* m : relacyjne) krok(m->numer, m->warunek_stosowania, {m->numer});
         for (const kb::ModelR* m : indeks_.przedzialowe(x)) krok(m->numer, m->warunek_stosowania, {m->numer});
         for (const kb::Model* m : relacyjne)
-            for (const kb::Model* m2 : indeks_.proste(m->argument1, m->argument2)) {
-                if (m2->numer == m->numer) continue;
-                if (kb::element(m->numer, d.modele)) continue;  // closed above
-                krok(m2->numer, m2->warunek_stosowania, {m2->numer, m->numer});
-            }
+            indeks_.proste(m->argument1, m->argument2, [&](const kb::Model& m2) {
+                if (m2.numer == m->numer) return;
+                if (kb::element(m->numer, d.modele)) return;  // closed above
+                krok(m2.numer, m2.warunek_stosowania, {m2.numer, m->numer});
+            });
         if (!ma_model && !testowalny(x)) out.push_back(d);
     }
 

@@ -9,7 +9,8 @@
 #include <type_traits>
 #include <unordered_set>
 
-#include "platform/cp1250_key.h"
+#include "kb/name_number_set.h"
+#include "kb/sort_keys.h"
 #include "platform/name_table.h"
 #include "platform/text.h"
 
@@ -51,7 +52,7 @@ struct IntSet {
 
 template <class L>
 using KeySet = std::conditional_t<std::is_same_v<L, IList>, IntSet,
-                                  std::conditional_t<std::is_same_v<L, NameList>, facts::NameMarks, platform::NameSet>>;
+                                  std::conditional_t<std::is_same_v<L, NameList>, NameNumberSet, platform::NameSet>>;
 
 template <class L>
 KeySet<L> key_set(const L& list)
@@ -73,17 +74,18 @@ std::optional<L> without_one(const L& list, const X& x, std::size_t later)
     return std::nullopt;
 }
 
-// `Out` is the list type made; the elements of `list` view into names or are them.
+// `Out` is the list type made; the elements of `list` view into names or are them. The kept
+// elements are gathered from the end, then turned round.
 template <class Out, class L>
 Out without_repeats_keeping_last(const L& list)
 {
-    KeySet<Out> seen(list.size() / 4);  // it grows with the names it meets: lists repeat names
-    std::vector<typename L::const_reverse_iterator> kept;
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-        if (seen.insert(*it)) kept.push_back(it);
+    // It grows with the names it meets: lists of texts repeat names. A set of name numbers is
+    // told the whole length, so that a long list of names is marked name by name in one array.
+    KeySet<Out> seen(std::is_same_v<Out, NameList> ? list.size() : list.size() / 4);
     Out out;
-    out.reserve(kept.size());
-    for (auto it = kept.rbegin(); it != kept.rend(); ++it) out.emplace_back(**it);
+    for (auto it = list.rbegin(); it != list.rend(); ++it)
+        if (seen.insert(*it)) out.emplace_back(*it);
+    std::reverse(out.begin(), out.end());
     return out;
 }
 
@@ -163,7 +165,9 @@ namespace {
 
 // Equal names are indistinguishable, so any sort by this order gives the same list. The names'
 // keys stand together in one buffer, and each entry carries the first eight key bytes: most
-// comparisons end there, the rest compare keys byte for byte. The names are copied once.
+// comparisons end there, the rest compare the keys' remaining bytes. The names are copied once.
+// A list that is sorted but for what was appended to it (a sorted list joined with a few more
+// names) is not sorted whole again: its sorted beginning is merged with the rest, sorted.
 template <class L>
 L sorted_in_cp1250_order(const L& list)
 {
@@ -181,17 +185,26 @@ L sorted_in_cp1250_order(const L& list)
     order.reserve(list.size());
     for (std::size_t index = 0; index < list.size(); ++index) {
         const std::size_t from = keys.size();
-        text::append_cp1250_key(list[index], keys);
+        append_name_key(list[index], keys);
         std::uint64_t head = 0;
         for (std::size_t i = 0; i < 8; ++i)
             head = head << 8 | (from + i < keys.size() ? static_cast<unsigned char>(keys[from + i]) : 0u);
         order.push_back({head, from, keys.size() - from, index});
     }
     const std::string_view all = keys;
-    std::sort(order.begin(), order.end(), [all](const Keyed& a, const Keyed& b) {
+    const auto before = [all](const Keyed& a, const Keyed& b) {
         if (a.head != b.head) return a.head < b.head;
-        return all.substr(a.from, a.size) < all.substr(b.from, b.size);
-    });
+        // Equal heads of keys of eight bytes or more are equal first eight bytes.
+        const std::size_t skip = a.size >= 8 && b.size >= 8 ? 8 : 0;
+        return all.substr(a.from + skip, a.size - skip) < all.substr(b.from + skip, b.size - skip);
+    };
+    std::size_t sorted = 1;
+    while (sorted < order.size() && !before(order[sorted], order[sorted - 1])) ++sorted;
+    if (sorted < order.size()) {
+        const auto middle = order.begin() + static_cast<std::ptrdiff_t>(sorted);
+        std::sort(middle, order.end(), before);
+        std::inplace_merge(order.begin(), middle, order.end(), before);
+    }
     L out;
     out.reserve(list.size());
     for (const Keyed& k : order) out.push_back(list[k.index]);

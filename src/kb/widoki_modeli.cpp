@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "kb/rodzaje_operacji.h"
+
 namespace kb {
 
 namespace {
@@ -36,18 +38,19 @@ void dopisz(NameList& out, const NameList& lista) { out.insert(out.end(), lista.
 NameList model_argumenty_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
+    RodzajeOperacji op;
     NameList out;
     b.model.scan([&](const Model& m) {
-        if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument1);
+        if (op.jest(m.operacja, RodzajOperacji::dwuargumentowa)) out.push_back(m.argument1);
     });
     b.model.scan([&](const Model& m) {
-        if (jest_operacja_dwuargumentowa(m.operacja)) out.push_back(m.argument2);
+        if (op.jest(m.operacja, RodzajOperacji::dwuargumentowa)) out.push_back(m.argument2);
     });
     b.model.scan([&](const Model& m) {
-        if (m.argument2 == "0" && jest_operacja_jednoargumentowa(m.operacja)) out.push_back(m.argument1);
+        if (m.argument2 == "0" && op.jest(m.operacja, RodzajOperacji::jednoargumentowa)) out.push_back(m.argument1);
     });
     b.model_r.scan([&](const ModelR& m) {
-        if (jest_operacja_listowa(m.operacja)) dopisz(out, m.argumenty);
+        if (op.jest(m.operacja, RodzajOperacji::listowa)) dopisz(out, m.argumenty);
     });
     b.model_liniowy.scan([&](const ModelLiniowy& m) { dopisz(out, m.wspolczynniki); });
     b.model_liniowy.scan([&](const ModelLiniowy& m) { dopisz(out, m.zmienne); });
@@ -59,12 +62,13 @@ NameList model_argumenty_nazwy(const Context& ctx)
 NameList model_arytmetyczny_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
+    RodzajeOperacji op;
     NameList out;
     b.model.scan([&](const Model& m) {
-        if (jest_operacja_arytmetyczna(m.operacja)) out.push_back(m.wynik);
+        if (op.arytmetyczna(m.operacja)) out.push_back(m.wynik);
     });
     b.model_r.scan([&](const ModelR& m) {
-        if (jest_operacja_listowa(m.operacja)) out.push_back(m.wynik);
+        if (op.jest(m.operacja, RodzajOperacji::listowa)) out.push_back(m.wynik);
     });
     b.model_liniowy.scan([&](const ModelLiniowy& m) { out.push_back(m.wynik); });
     b.model_wielomianowy.scan([&](const ModelWielomianowy& m) { out.push_back(m.wynik); });
@@ -85,12 +89,13 @@ NameList model_wszelaki_nazwy(const Context& ctx)
 NameList model_relacyjny_nazwy(const Context& ctx)
 {
     const BazaModeli& b = ctx.db.baza_modeli;
+    RodzajeOperacji op;
     NameList out;
     b.model.scan([&](const Model& m) {
-        if (jest_relacja(m.operacja)) out.push_back(m.wynik);
+        if (op.jest(m.operacja, RodzajOperacji::relacja)) out.push_back(m.wynik);
     });
     b.model_r.scan([&](const ModelR& m) {
-        if (jest_relacja_przedzialowa(m.operacja)) out.push_back(m.wynik);
+        if (op.jest(m.operacja, RodzajOperacji::relacja_przedzialowa)) out.push_back(m.wynik);
     });
     return out;
 }

@@ -12,6 +12,7 @@
 #include "kb/baza_regul.h"
 #include "kb/dopytywalne_regul.h"
 #include "kb/listy.h"
+#include "kb/name_number_set.h"
 #include "platform/factfile.h"
 #include "platform/toolkit.h"
 
@@ -117,7 +118,7 @@ const Komunikat kJednakoweZmienne{
 // (iloczyn_zbiorow of the two lists).
 NameList jednakowe_wnioski(const Chosen& l)
 {
-    facts::NameMarks wnioski_modeli(l[1]->size());
+    NameNumberSet wnioski_modeli(l[1]->size());
     for (const Name n : *l[1]) wnioski_modeli.insert(n);
     NameList out;
     for (const Name n : *l[0])
@@ -135,10 +136,10 @@ NameList jednakowe_zmienne(const Chosen& l)
     const NameList& y = *l[5];
     std::size_t liczba_logicznych = 0;
     for (std::size_t i = 0; i < 4; ++i) liczba_logicznych += l[i]->size();
-    facts::NameMarks logiczne(liczba_logicznych);
+    NameNumberSet logiczne(liczba_logicznych);
     for (std::size_t i = 0; i < 4; ++i)
         for (const Name n : *l[i]) logiczne.insert(n);
-    facts::NameMarks wyniki(y.size());
+    NameNumberSet wyniki(y.size());
     for (const Name n : y) wyniki.insert(n);
     NameList out;
     for (const Name n : a)

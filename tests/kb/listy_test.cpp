@@ -28,6 +28,31 @@ TEST(Listy, Sortuj)
     for (const auto& [in, out] : cases) EXPECT_EQ(sortuj(in), out) << ::testing::PrintToString(in);
 }
 
+// The lists of names answer as the lists of their texts, also where a sort meets a list that is
+// sorted but for its tail, and keys that agree in their first eight bytes.
+TEST(Listy, NameListsAgreeWithTextLists)
+{
+    SList dlugie;
+    for (int i = 0; i < 300; ++i) dlugie.push_back("wartość_" + std::to_string(i * 7919 % 300));
+    SList posortowane_z_ogonem = sortuj(dlugie);
+    posortowane_z_ogonem.insert(posortowane_z_ogonem.end(), {"a", "wartość_150", "ź", "wartość_", "wartość_1500"});
+    const std::vector<SList> listy = {
+        {},
+        {"b", "a", "B", "b"},
+        {"a", "b", "c", "a"},
+        {"wartość_b", "wartość_a", "wartość_ab", "wartość_", "wartość", "ab", "a"},
+        {"ż", "z", "Z", "ą", "a", "ść", "s"},
+        dlugie,
+        posortowane_z_ogonem,
+    };
+    for (const SList& a : listy) {
+        const NameList na(a);
+        EXPECT_EQ(sortuj(na), sortuj(a)) << ::testing::PrintToString(a);
+        EXPECT_EQ(redukuj(na), redukuj(a)) << ::testing::PrintToString(a);
+        for (const SList& b : listy) EXPECT_EQ(roznica_zbiorow(na, NameList(b)), roznica_zbiorow(a, b));
+    }
+}
+
 TEST(Listy, RedukujKeepsLastOccurrences)
 {
     const std::vector<std::pair<SList, SList>> cases = {
