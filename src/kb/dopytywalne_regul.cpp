@@ -36,19 +36,12 @@ ListyRegul listy_regul(const Context& ctx)
     NameList wnioski;
     warunki.reserve(liczba_warunkow);
     wnioski.reserve(ctx.db.baza_regul.regula.size());
-    // A base uses each condition many times over: its form without negation is made once and
-    // kept by the name's number (an empty entry is not made yet; only "n" really has that form).
-    std::vector<Name> bez_negacji(facts::name_table().size());
     ctx.db.baza_regul.regula.scan([&](const Regula& r) {
-        for (Name w : r.warunki) {
-            Name& b = bez_negacji[w.id()];
-            if (b.empty()) b = bez_negacji_nazwy(w);
-            warunki.push_back(b);
-        }
+        warunki.insert(warunki.end(), r.warunki.begin(), r.warunki.end());
         wnioski.push_back(r.wniosek);
     });
     ListyRegul l;
-    l.warunki = redukuj(warunki);
+    l.warunki = redukuj(usun_negacje(warunki));
     l.wnioski = redukuj(wnioski);
     l.wnioski_bez_konca = usun(Name(kKoniec), l.wnioski);
     return l;

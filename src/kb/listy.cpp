@@ -4,6 +4,7 @@
 #include "kb/listy.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <string_view>
 #include <type_traits>
@@ -12,6 +13,8 @@
 #include "kb/name_number_set.h"
 #include "kb/sort_keys.h"
 #include "platform/name_table.h"
+#include "platform/names.h"
+#include "platform/side_by_side.h"
 #include "platform/text.h"
 
 namespace kb {
@@ -163,47 +166,86 @@ bool bez_warunku(const NameList& warunki) { return warunki.size() == 1 && warunk
 
 namespace {
 
+// A name's place in the sort: the first eight bytes of its key, its key, its place in the list.
+struct Keyed {
+    std::uint64_t head;
+    const char* key;
+    std::size_t size;
+    std::size_t index;
+};
+
+bool before(const Keyed& a, const Keyed& b)
+{
+    if (a.head != b.head) return a.head < b.head;
+    // Equal heads of keys of eight bytes or more are equal first eight bytes.
+    const std::size_t skip = a.size >= 8 && b.size >= 8 ? 8 : 0;
+    return std::string_view(a.key + skip, a.size - skip) < std::string_view(b.key + skip, b.size - skip);
+}
+
+// The keys of list[from, to) into `keys`, and their places into order[from, to), sorted.
+template <class L>
+void sort_range(const L& list, std::size_t from, std::size_t to, std::string& keys, std::vector<Keyed>& order)
+{
+    std::size_t bytes = 0;
+    for (std::size_t i = from; i < to; ++i) bytes += std::string_view(list[i]).size();
+    keys.reserve(bytes + bytes / 8);
+    std::vector<std::size_t> starts(to - from);
+    for (std::size_t i = from; i < to; ++i) {
+        starts[i - from] = keys.size();
+        append_name_key(list[i], keys);
+    }
+    for (std::size_t i = from; i < to; ++i) {
+        const std::size_t start = starts[i - from];
+        const std::size_t end = i + 1 < to ? starts[i + 1 - from] : keys.size();
+        std::uint64_t head = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            head = head << 8 | (start + b < end ? static_cast<unsigned char>(keys[start + b]) : 0u);
+        order[i] = {head, keys.data() + start, end - start, i};
+    }
+    const auto first = order.begin() + static_cast<std::ptrdiff_t>(from);
+    const auto last = order.begin() + static_cast<std::ptrdiff_t>(to);
+    auto sorted = first + (first == last ? 0 : 1);
+    while (sorted != last && !before(*sorted, *(sorted - 1))) ++sorted;
+    if (sorted != last) {
+        std::sort(sorted, last, before);
+        std::inplace_merge(first, sorted, last, before);
+    }
+}
+
+// A list this long is sorted in parts side by side, which are then merged.
+constexpr std::size_t kLongList = 1 << 16;
+
 // Equal names are indistinguishable, so any sort by this order gives the same list. The names'
-// keys stand together in one buffer, and each entry carries the first eight key bytes: most
-// comparisons end there, the rest compare the keys' remaining bytes. The names are copied once.
-// A list that is sorted but for what was appended to it (a sorted list joined with a few more
-// names) is not sorted whole again: its sorted beginning is merged with the rest, sorted.
+// keys stand together in a buffer per part of the list, and each entry carries the first eight
+// key bytes: most comparisons end there, the rest compare the keys' remaining bytes. The names
+// are copied once. A list that is sorted but for what was appended to it (a sorted list joined
+// with a few more names) is not sorted whole again: its sorted beginning is merged with the
+// rest, sorted.
 template <class L>
 L sorted_in_cp1250_order(const L& list)
 {
-    std::size_t bytes = 0;
-    for (const auto& s : list) bytes += s.size();
-    std::string keys;
-    keys.reserve(bytes + bytes / 8);
-    struct Keyed {
-        std::uint64_t head;
-        std::size_t from;
-        std::size_t size;
-        std::size_t index;
-    };
-    std::vector<Keyed> order;
-    order.reserve(list.size());
-    for (std::size_t index = 0; index < list.size(); ++index) {
-        const std::size_t from = keys.size();
-        append_name_key(list[index], keys);
-        std::uint64_t head = 0;
-        for (std::size_t i = 0; i < 8; ++i)
-            head = head << 8 | (from + i < keys.size() ? static_cast<unsigned char>(keys[from + i]) : 0u);
-        order.push_back({head, from, keys.size() - from, index});
-    }
-    const std::string_view all = keys;
-    const auto before = [all](const Keyed& a, const Keyed& b) {
-        if (a.head != b.head) return a.head < b.head;
-        // Equal heads of keys of eight bytes or more are equal first eight bytes.
-        const std::size_t skip = a.size >= 8 && b.size >= 8 ? 8 : 0;
-        return all.substr(a.from + skip, a.size - skip) < all.substr(b.from + skip, b.size - skip);
-    };
-    std::size_t sorted = 1;
-    while (sorted < order.size() && !before(order[sorted], order[sorted - 1])) ++sorted;
-    if (sorted < order.size()) {
-        const auto middle = order.begin() + static_cast<std::ptrdiff_t>(sorted);
-        std::sort(middle, order.end(), before);
-        std::inplace_merge(order.begin(), middle, order.end(), before);
+    const std::size_t parts = list.size() < kLongList ? 1 : std::min<std::size_t>(platform::hardware_threads(), 8);
+    std::vector<std::string> keys(parts);
+    std::vector<Keyed> order(list.size());
+    std::vector<std::size_t> bounds(parts + 1);
+    for (std::size_t p = 0; p <= parts; ++p) bounds[p] = list.size() * p / parts;
+    // The parts read names through this thread's table of names.
+    facts::NameTable& names = facts::name_table();
+    platform::run_side_by_side(parts, [&](std::size_t p) {
+        facts::NameTableScope scope(names);
+        sort_range(list, bounds[p], bounds[p + 1], keys[p], order);
+    });
+    // Sorted parts merged two by two, side by side, until one is left.
+    std::vector<Keyed> merged(order.size());
+    for (std::size_t width = 1; width < parts; width *= 2) {
+        const std::size_t pairs = (parts + 2 * width - 1) / (2 * width);
+        platform::run_side_by_side(pairs, [&](std::size_t k) {
+            const auto at = [&](std::size_t p) { return static_cast<std::ptrdiff_t>(bounds[std::min(p, parts)]); };
+            const std::size_t a = 2 * width * k;
+            std::merge(order.begin() + at(a), order.begin() + at(a + width), order.begin() + at(a + width),
+                       order.begin() + at(a + 2 * width), merged.begin() + at(a), before);
+        });
+        order.swap(merged);
     }
     L out;
     out.reserve(list.size());
@@ -274,11 +316,55 @@ Name bez_negacji_nazwy(Name name)
     return text.starts_with('n') ? Name(text.substr(1)) : name;
 }
 
+namespace {
+
+// The form without negation of each name that `marks` marks, by the name's number, found side by
+// side where the table holds it; `missing` marks those whose form the table lacks.
+void find_forms(const std::vector<std::uint8_t>& marks, std::vector<Name>& forms, std::vector<std::uint8_t>& missing)
+{
+    const facts::NameTable& table = facts::name_table();
+    const std::size_t parts = std::min<std::size_t>(platform::hardware_threads(), 8);
+    platform::run_side_by_side(parts, [&](std::size_t p) {
+        for (std::size_t id = marks.size() * p / parts; id < marks.size() * (p + 1) / parts; ++id) {
+            if (!marks[id]) continue;
+            const std::string_view text = table.text(static_cast<std::uint32_t>(id));
+            if (!text.starts_with('n')) {
+                forms[id] = Name::numbered(static_cast<std::uint32_t>(id));
+                continue;
+            }
+            const std::uint32_t form = table.find(text.substr(1));
+            if (form != 0 || text.size() == 1)
+                forms[id] = Name::numbered(form);
+            else
+                missing[id] = 1;
+        }
+    });
+}
+
+}  // namespace
+
+// A long list repeats its names: each distinct name's form is found once, side by side with the
+// others, and the forms the table lacks are made in the order of the list, as one by one.
 NameList usun_negacje(const NameList& names)
 {
     NameList out;
     out.reserve(names.size());
-    for (Name name : names) out.push_back(bez_negacji_nazwy(name));
+    if (names.size() < kLongList) {
+        for (Name name : names) out.push_back(bez_negacji_nazwy(name));
+        return out;
+    }
+    std::vector<std::uint8_t> marks(facts::name_table().size(), 0);
+    for (Name name : names) marks[name.id()] = 1;
+    std::vector<Name> forms(marks.size());
+    std::vector<std::uint8_t> missing(marks.size(), 0);
+    find_forms(marks, forms, missing);
+    for (Name name : names) {
+        if (missing[name.id()]) {
+            forms[name.id()] = bez_negacji_nazwy(name);
+            missing[name.id()] = 0;
+        }
+        out.push_back(forms[name.id()]);
+    }
     return out;
 }
 

@@ -256,28 +256,4 @@ std::vector<std::vector<std::string>> strings_of(const std::vector<NameList>& li
     return out;
 }
 
-NameMarks::NameMarks(std::size_t expected) : use_dense_(expected * 8 >= name_table().size())
-{
-    if (use_dense_)
-        dense_.assign(name_table().size(), 0);
-    else
-        sparse_.reserve(expected);
-}
-
-bool NameMarks::insert(Name n)
-{
-    if (!use_dense_) return sparse_.insert(n.id()).second;
-    if (n.id() >= dense_.size()) dense_.resize(name_table().size(), 0);
-    std::uint8_t& mark = dense_[n.id()];
-    const bool fresh = mark == 0;
-    mark = 1;
-    return fresh;
-}
-
-bool NameMarks::contains(Name n) const
-{
-    if (!use_dense_) return sparse_.contains(n.id());
-    return n.id() < dense_.size() && dense_[n.id()] != 0;
-}
-
 }  // namespace facts

@@ -19,7 +19,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/name_table.h"
@@ -154,6 +153,13 @@ public:
     std::size_t size() const { return view().size(); }
     // The name's number: equal names have equal numbers, for tables keyed by names.
     std::uint32_t id() const { return id_; }
+    // The name this thread's table gave the number `id` (NameTable::find and intern give them).
+    static Name numbered(std::uint32_t id)
+    {
+        Name n;
+        n.id_ = id;
+        return n;
+    }
 
     friend bool operator==(Name a, Name b) { return a.id_ == b.id_; }
     friend bool operator==(Name a, std::string_view b) { return a.view() == b; }
@@ -213,22 +219,6 @@ bool operator==(const std::vector<NameList>& a, const std::vector<std::vector<st
 // The texts of names, and of lists of names, as the store hands them out (all()).
 std::vector<std::string> strings_of(const std::vector<Name>& names);
 std::vector<std::vector<std::string>> strings_of(const std::vector<NameList>& lists);
-
-// A set of names for the computations over whole lists: a mark per name of the table when the
-// names to hold are many against the table, a hash set of their numbers when they are few (a
-// small list must not pay for every name the program has seen).
-class NameMarks {
-public:
-    explicit NameMarks(std::size_t expected);
-    // True when the name was not in the set.
-    bool insert(Name n);
-    bool contains(Name n) const;
-
-private:
-    std::vector<std::uint8_t> dense_;
-    bool use_dense_;
-    std::unordered_set<std::uint32_t> sparse_;
-};
 
 }  // namespace facts
 

@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <optional>
+#include <string>
+
+#include "platform/names.h"
+#include "platform/cp1250_key.h"
 
 namespace kb {
 namespace {
@@ -195,6 +201,42 @@ TEST(Listy, UsunNegacjeTakesOneLeadingN)
 {
     EXPECT_EQ(usun_negacje(SList{"nnA", "n", "", "A", "NA", "nA", "nA"}), (SList{"nA", "", "", "A", "NA", "A", "A"}));
     EXPECT_EQ(usun_negacje(SList{}), SList{});
+}
+
+// Lists long enough to be sorted and stripped of negations in parts side by side: the order
+// is that of comparing the CP1250 keys one pair at a time, and the forms without negation are
+// those of the texts, made names in the list's order where the program had none yet.
+TEST(Listy, LongListsSortAndLoseNegationsAsShortOnesDo)
+{
+    SList texts;
+    for (int i = 0; i < 90000; ++i) {
+        const int k = i * 7919 % 40000;
+        texts.push_back((k % 5 == 0 ? "n" : "") + std::string(k % 3 ? "wartość_" : "żółw_") + std::to_string(k));
+        if (i % 1000 == 0) texts.insert(texts.end(), {"n", "", "nn", "Z", "ą", "nowy_długi_" + std::to_string(i)});
+    }
+    SList expected = texts;
+    std::stable_sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
+        std::string key_a, key_b;
+        text::append_cp1250_key(a, key_a);
+        text::append_cp1250_key(b, key_b);
+        return key_a < key_b;
+    });
+    EXPECT_EQ(sortuj(texts), expected);
+    EXPECT_EQ(sortuj(NameList(texts)), expected);
+
+    const SList stripped = usun_negacje(texts);
+    std::vector<bool> had_name;
+    for (const std::string& t : stripped) had_name.push_back(t.empty() || facts::name_table().find(t) != 0);
+    ASSERT_TRUE(std::count(had_name.begin(), had_name.end(), false) > 100);
+    const NameList forms = usun_negacje(NameList(texts));
+    EXPECT_EQ(forms, stripped);
+    // The forms the program had no name for are numbered in the order the list first needs them.
+    std::uint32_t last = 0;
+    for (std::size_t i = 0; i < forms.size(); ++i)
+        if (!had_name[i] && forms[i].id() > last) {
+            EXPECT_EQ(forms[i].id(), last == 0 ? forms[i].id() : last + 1) << forms[i];
+            last = forms[i].id();
+        }
 }
 
 }  // namespace
