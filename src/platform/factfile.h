@@ -257,14 +257,17 @@ void load_in_parts(Db& db, std::span<const std::string_view> pieces, text::Encod
     // A part after a bad line counts for nothing, as a reading of the whole never reaches it.
     std::size_t used = 0;
     while (used < parts.size() && !parts[used++]->error) {}
-    std::vector<std::vector<std::uint32_t>> numbers(used);
+    std::vector<std::unique_ptr<facts::NameTable>> tables(used);
+    std::vector<std::size_t> first(used + 1, 0);
     for (std::size_t i = 0; i < used; ++i) {
-        numbers[i] = facts::name_table().join(*parts[i]->names);
-        parts[i]->names.reset();  // its names are the program's now
+        first[i + 1] = first[i] + parts[i]->names->size();
+        tables[i] = std::move(parts[i]->names);
     }
+    const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
     platform::run_side_by_side(used, [&](std::size_t i) {
+        const std::span<const std::uint32_t> mine(numbers.data() + first[i], first[i + 1] - first[i]);
         parts[i]->db.visit([&](std::string_view, auto& list) {
-            list.change_all([&](auto& fact) { renumber_fact(fact, numbers[i]); });
+            list.change_all([&](auto& fact) { renumber_fact(fact, mine); });
         });
     });
     std::size_t lines_before = 0;

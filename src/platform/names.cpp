@@ -24,17 +24,17 @@ std::size_t slots_for(std::size_t names)
 
 NameTable::NameTable() : recent_(kRecent)
 {
-    texts_.push_back({});  // number 0: the empty name, which intern answers without a look-up
     grow(slots_for(0));
-    // The first 4 bytes of the first chunk stay unused: a slot whose record is there is free.
-    keep(0, {});
+    // Number 0: the empty name, which intern answers without a look-up. Its record is the first
+    // of the first chunk, where no slot points: a slot whose record is there is free.
+    where_.push_back(keep(0, {}).where);
 }
 
 void NameTable::reserve(std::size_t more)
 {
     // Numbers are 32 bits: no table holds more names than that, whatever a caller expects.
-    const std::size_t names = std::min<std::size_t>(texts_.size() + std::min<std::size_t>(more, kMaxNames), kMaxNames);
-    texts_.reserve(names);
+    const std::size_t names = std::min<std::size_t>(where_.size() + std::min<std::size_t>(more, kMaxNames), kMaxNames);
+    where_.reserve(names);
     const std::size_t slots = slots_for(names);
     if (slots > slots_.size()) grow(slots);
 }
@@ -89,7 +89,7 @@ std::uint32_t NameTable::intern(std::string_view text, std::uint64_t hash)
 {
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     Recent& recent = recent_[hash & (kRecent - 1)];
-    if (recent.tag == tag && recent.id != 0 && texts_[recent.id] == text) return recent.id;
+    if (recent.tag == tag && recent.id != 0 && this->text(recent.id) == text) return recent.id;
     std::uint32_t id = 0;
     const std::size_t slot = look_up(text, tag, &id);
     if (id == 0) id = add(text, slot, tag);
@@ -99,10 +99,10 @@ std::uint32_t NameTable::intern(std::string_view text, std::uint64_t hash)
 
 const std::string& NameTable::string(std::uint32_t id)
 {
-    if (id >= strings_.size()) strings_.resize(texts_.size());
+    if (id >= strings_.size()) strings_.resize(where_.size());
     std::unique_ptr<const std::string>& made = strings_[id];
     if (!made) {
-        made = std::make_unique<const std::string>(texts_[id]);
+        made = std::make_unique<const std::string>(text(id));
         ++strings_made_;
     }
     return *made;
@@ -138,11 +138,11 @@ std::uint32_t NameTable::find(std::string_view text) const
 // A new name into the free slot the look-up ended at (or wherever it goes after the table grew).
 std::uint32_t NameTable::add(std::string_view text, std::size_t slot, std::uint32_t tag)
 {
-    if (texts_.size() >= kMaxNames) throw std::length_error("Za dużo nazw w pamięci programu.");
-    const auto id = static_cast<std::uint32_t>(texts_.size());
+    if (where_.size() >= kMaxNames) throw std::length_error("Za dużo nazw w pamięci programu.");
+    const auto id = static_cast<std::uint32_t>(where_.size());
     const Kept kept = keep(id, text);
-    texts_.push_back(kept.text);
-    if (texts_.size() - 1 > slots_.size() / 4 * 3) {
+    where_.push_back(kept.where);
+    if (where_.size() - 1 > slots_.size() / 4 * 3) {
         grow(slots_.size() * 2);
         slot = tag & mask_;
         while (slots_[slot].where != 0) slot = (slot + 1) & mask_;
@@ -190,22 +190,6 @@ NameTable& detail::program_table()
 {
     static NameTable table;
     return table;
-}
-
-std::vector<std::uint32_t> NameTable::join(const NameTable& other)
-{
-    std::vector<std::uint32_t> numbers(other.size());
-    // The texts of other go in batches, so that their look-ups overlap as a fact's names do.
-    constexpr std::size_t kBatch = 4096;
-    std::vector<std::string_view> batch;
-    batch.reserve(kBatch);
-    for (std::size_t from = 1; from < other.size(); from += kBatch) {
-        const std::size_t to = std::min(other.size(), from + kBatch);
-        batch.assign(other.texts_.begin() + static_cast<std::ptrdiff_t>(from),
-                     other.texts_.begin() + static_cast<std::ptrdiff_t>(to));
-        intern_all(batch, numbers.data() + from);
-    }
-    return numbers;
 }
 
 void intern_all(std::span<const std::string_view> texts, std::vector<Name>& out)

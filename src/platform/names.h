@@ -12,6 +12,7 @@
 #include <compare>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -39,18 +40,26 @@ public:
     // The number of the name with this text, without adding it: 0 when there is none (and for
     // the empty text, whose number is 0).
     std::uint32_t find(std::string_view text) const;
-    std::string_view text(std::uint32_t id) const { return texts_[id]; }
+    std::string_view text(std::uint32_t id) const
+    {
+        const char* r = record(where_[id]);
+        std::uint32_t size = 0;
+        std::memcpy(&size, r + 4, 4);
+        return {r + 8, size};
+    }
     // The text as a string, made the first time it is asked for and kept with the table: the
     // loading of a base never asks, so its names cost no string each.
     const std::string& string(std::uint32_t id);
     std::size_t strings_made() const { return strings_made_; }
-    std::size_t size() const { return texts_.size(); }
+    std::size_t size() const { return where_.size(); }
     // Room for `more` new names beyond those held: a load that knows roughly how many names its
     // file brings sizes the table once instead of growing it (and moving it whole) midway.
     void reserve(std::size_t more);
-    // Takes in every name of `other`, in the order of its numbers, as interning them one after
-    // another would; the result maps each number of `other` to the number here.
-    std::vector<std::uint32_t> join(const NameTable& other);
+    // Takes in every name of the tables of the parts of a file, read apart, as interning them
+    // part after part, each in the order of its numbers, would; the tables go as they are taken
+    // in. The result holds the numbers here of the names of all the parts, one part after
+    // another, each part's from its number 0 on.
+    std::vector<std::uint32_t> join(std::span<std::unique_ptr<NameTable>> parts);
 
 private:
     // Where a name's record stands: its chunk's index in the high bits, its offset in the chunk
@@ -68,6 +77,11 @@ private:
     }
     void grow(std::size_t slots);
     std::uint32_t add(std::string_view text, std::size_t slot, std::uint32_t tag);
+    // In a join, what an occurrence is: its own first occurrence (its position), an occurrence
+    // of the name at an earlier position, or (this bit set) the number of a name held here.
+    static constexpr std::uint32_t kHeld = 1u << 31;
+    void add_all_absent(std::span<const std::uint32_t> fresh, const std::vector<std::uint32_t>& tags,
+                        const NameTable& part, std::uint32_t first, std::vector<std::uint32_t>& link);
     std::uint32_t intern(std::string_view text, std::uint64_t hash);
     // The slot of the text (its number in *id), or the free slot where it would go (*id 0).
     std::size_t look_up(std::string_view text, std::uint32_t tag, std::uint32_t* id) const;
@@ -81,7 +95,8 @@ private:
     std::size_t current_ = 0;  // the chunk new records go to
     char* free_ = nullptr;
     std::size_t left_ = 0;
-    std::vector<std::string_view, platform::LargeTableAllocator<std::string_view>> texts_;
+    // Where each name's record stands, by its number.
+    std::vector<std::uint32_t, platform::LargeTableAllocator<std::uint32_t>> where_;
     std::vector<std::unique_ptr<const std::string>> strings_;  // by number, those asked for
     std::size_t strings_made_ = 0;
     // The look-up table: open addressing over slots of 8 bytes, so that a table of a million

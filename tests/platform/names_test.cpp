@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -124,38 +126,82 @@ TEST(Names, NameListsConvertToAndFromStringLists)
     EXPECT_EQ(NameList({"a", "b"}), NameList(std::vector<std::string>{"a", "b"}));
 }
 
-// Names made under a table of their own (a part of a file read on a thread of its own) stay out
-// of the program's table; joining gives each the number it would have had, had the program's
-// table interned them in that order: the old number of a name the program knew, new numbers in
-// order for the rest. Renumbered, they are the program's names.
-TEST(Names, NamesOfATableOfTheirOwnJoinTheProgramsTableInTheirOrder)
+// Names made under tables of their own (the parts of a file read side by side) stay out of the
+// program's table; joining gives each the number one reading of the parts in order would have
+// given: the old number of a name the program knew, new numbers in order of first occurrence
+// for the rest, one number for a name several parts share. Renumbered, they are its names.
+TEST(Names, NamesOfTablesOfTheirOwnJoinTheProgramsTableInTheirOrder)
 {
     const Name known("znana_nazwa_do_łączenia");
-    facts::NameTable own;
-    NameList made;
-    {
-        facts::NameTableScope scope(own);
-        for (const char* text : {"nowa_1_do_łączenia", "znana_nazwa_do_łączenia", "nowa_2_do_łączenia",
-                                 "nowa_1_do_łączenia", ""})
-            made.emplace_back(text);
-        EXPECT_EQ(made[1].view(), "znana_nazwa_do_łączenia");  // read through its own table
+    const std::vector<std::vector<std::string>> texts = {
+        {"nowa_1_do_łączenia", "znana_nazwa_do_łączenia", "nowa_2_do_łączenia", "nowa_1_do_łączenia", ""},
+        {"nowa_3_do_łączenia", "nowa_2_do_łączenia", "znana_nazwa_do_łączenia"},
+        {},
+        {"nowa_3_do_łączenia", "nowa_4_do_łączenia"},
+    };
+    std::vector<std::unique_ptr<facts::NameTable>> tables;
+    std::vector<NameList> made(texts.size());
+    for (std::size_t p = 0; p < texts.size(); ++p) {
+        tables.push_back(std::make_unique<facts::NameTable>());
+        facts::NameTableScope scope(*tables.back());
+        for (const std::string& t : texts[p]) made[p].emplace_back(t);
+        for (std::size_t i = 0; i < texts[p].size(); ++i) EXPECT_EQ(made[p][i].view(), texts[p][i]);  // its own table
     }
     EXPECT_EQ(facts::name_table().find("nowa_1_do_łączenia"), 0u);
-    EXPECT_EQ(own.size(), 4u);  // the empty name and three texts
+    EXPECT_EQ(tables[0]->size(), 4u);  // the empty name and three texts
 
-    const std::size_t before = facts::name_table().size();
-    const std::vector<std::uint32_t> numbers = facts::name_table().join(own);
-    ASSERT_EQ(numbers.size(), own.size());
-    EXPECT_EQ(numbers[0], 0u);
-    for (Name& n : made) renumber(n, numbers);
-    EXPECT_EQ(made[0].id(), before);
-    EXPECT_EQ(made[1], known);
-    EXPECT_EQ(made[2].id(), before + 1);
-    EXPECT_EQ(made[3], made[0]);
-    EXPECT_TRUE(made[4].empty());
-    EXPECT_EQ(made, NameList({"nowa_1_do_łączenia", "znana_nazwa_do_łączenia", "nowa_2_do_łączenia",
-                              "nowa_1_do_łączenia", ""}));
-    EXPECT_EQ(facts::name_table().size(), before + 2);
+    std::vector<std::size_t> first = {0};
+    for (const auto& t : tables) first.push_back(first.back() + t->size());
+    const std::uint32_t before = static_cast<std::uint32_t>(facts::name_table().size());
+    const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
+    ASSERT_EQ(numbers.size(), first.back());
+    for (std::size_t p = 0; p < texts.size(); ++p) {
+        EXPECT_FALSE(tables[p]) << p;  // gone once joined
+        for (Name& n : made[p]) renumber(n, std::span(numbers).subspan(first[p]));
+        EXPECT_EQ(made[p], NameList(texts[p])) << p;
+    }
+    EXPECT_EQ(made[0][0].id(), before);
+    EXPECT_EQ(made[0][1], known);
+    EXPECT_EQ(made[0][2].id(), before + 1);
+    EXPECT_EQ(made[1][0].id(), before + 2);
+    EXPECT_EQ(made[3][1].id(), before + 3);
+    EXPECT_EQ(facts::name_table().size(), before + 4);
+}
+
+// Many parts sharing many names, as a large file's parts do: every name is numbered as one
+// reading in order numbers it, however the look-ups were shared out among threads.
+TEST(Names, ManyPartsJoinAsOneReadingInOrder)
+{
+    std::vector<std::vector<std::string>> texts(7);
+    for (std::size_t p = 0; p < texts.size(); ++p)
+        for (int i = 0; i < 20000; ++i)
+            texts[p].push_back("wspólna_" + std::to_string((i * 31 + static_cast<int>(p) * 7777) % 50000));
+    std::vector<std::unique_ptr<facts::NameTable>> tables;
+    std::vector<NameList> made(texts.size());
+    for (std::size_t p = 0; p < texts.size(); ++p) {
+        tables.push_back(std::make_unique<facts::NameTable>());
+        facts::NameTableScope scope(*tables.back());
+        for (const std::string& t : texts[p]) made[p].emplace_back(t);
+    }
+    const Name held("wspólna_7");  // known before the join
+    std::vector<std::size_t> first = {0};
+    for (const auto& t : tables) first.push_back(first.back() + t->size());
+    facts::NameTable& table = facts::name_table();
+    const std::uint32_t before = static_cast<std::uint32_t>(table.size());
+    const std::vector<std::uint32_t> numbers = table.join(tables);
+    std::uint32_t next = before;
+    for (std::size_t p = 0; p < texts.size(); ++p)
+        for (std::size_t i = 0; i < texts[p].size(); ++i) {
+            Name n = made[p][i];
+            renumber(n, std::span(numbers).subspan(first[p]));
+            ASSERT_EQ(n.view(), texts[p][i]);
+            if (n.id() >= before) {
+                ASSERT_LE(n.id(), next) << texts[p][i];
+                if (n.id() == next) ++next;
+            }
+        }
+    EXPECT_EQ(table.size(), next);
+    EXPECT_EQ(table.find("wspólna_7"), held.id());
 }
 
 }  // namespace

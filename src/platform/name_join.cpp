@@ -1,0 +1,154 @@
+// The names of the parts of one file, read side by side into tables of their own, joined to a
+// table as one reading of the whole file would have interned them: a name this table holds
+// keeps its number, a new name takes the next number in the order of its first occurrence.
+//
+// A name of a large file occurs in many parts, and looking each occurrence up in one table, one
+// after another, costs as much as the reading itself. So the occurrences are first told apart
+// side by side: each thread takes the names of one share of the hashes, goes through the parts
+// in file order and finds, for each occurrence, its first occurrence in the file or its number
+// in this table. Only the first occurrences of new names are then added here, in file order.
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/name_table.h"
+#include "platform/names.h"
+#include "platform/side_by_side.h"
+
+namespace facts {
+
+namespace {
+
+// An open-addressing set of positions for one share of the names: a position stands for the
+// first occurrence of its text, found by its hash tag and then its text.
+class FirstOccurrences {
+public:
+    explicit FirstOccurrences(std::size_t expected)
+    {
+        std::size_t slots = 64;
+        while (slots < expected * 2) slots *= 2;
+        slots_.assign(slots, 0);
+    }
+
+    // The slot of the text (its position + 1), or the free slot where it would go (0).
+    template <class TextAt>
+    std::uint32_t& find(std::uint32_t tag, std::string_view text, const std::vector<std::uint32_t>& tags,
+                        TextAt&& text_at)
+    {
+        if ((size_ + 1) * 2 > slots_.size()) grow(tags);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = (tag >> 3) & mask;; i = (i + 1) & mask) {
+            std::uint32_t& s = slots_[i];
+            if (s == 0 || (tags[s - 1] == tag && text_at(s - 1) == text)) return s;
+        }
+    }
+    void added() { ++size_; }
+
+private:
+    void grow(const std::vector<std::uint32_t>& tags)
+    {
+        std::vector<std::uint32_t> old(slots_.size() * 2, 0);
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::uint32_t s : old) {
+            if (s == 0) continue;
+            std::size_t i = (tags[s - 1] >> 3) & mask;
+            while (slots_[i] != 0) i = (i + 1) & mask;
+            slots_[i] = s;
+        }
+    }
+
+    std::vector<std::uint32_t> slots_;
+    std::size_t size_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>> parts)
+{
+    // Every name of every part has a position: the part's first position plus its number there.
+    std::vector<std::uint32_t> first(parts.size() + 1, 0);
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const std::size_t end = std::size_t{first[p]} + parts[p]->size();
+        if (end >= kHeld) throw std::length_error("Za dużo nazw w pamięci programu.");
+        first[p + 1] = static_cast<std::uint32_t>(end);
+    }
+    const std::size_t positions = first.back();
+    const auto text_at = [&](std::uint32_t q) {
+        const std::size_t p = static_cast<std::size_t>(std::upper_bound(first.begin(), first.end(), q) - first.begin()) - 1;
+        return parts[p]->text(q - first[p]);
+    };
+
+    std::vector<std::uint32_t> tags(positions);
+    platform::run_side_by_side(parts.size(), [&](std::size_t p) {
+        for (std::uint32_t l = 1; l < parts[p]->size(); ++l)
+            tags[first[p] + l] = static_cast<std::uint32_t>(platform::name_hash(parts[p]->text(l)) >> 32);
+    });
+
+    // Each share of the hashes apart: its names' occurrences in file order.
+    std::vector<std::uint32_t> link(positions, 0);
+    const std::size_t shares = std::bit_floor(std::min<std::size_t>(platform::hardware_threads(), 8));
+    platform::run_side_by_side(shares, [&](std::size_t share) {
+        FirstOccurrences seen(positions / shares / 4);  // names repeat; it grows when they do not
+        for (std::size_t p = 0; p < parts.size(); ++p)
+            for (std::uint32_t l = 1; l < parts[p]->size(); ++l) {
+                const std::uint32_t q = first[p] + l;
+                if ((tags[q] & (shares - 1)) != share) continue;
+                const std::string_view text = parts[p]->text(l);
+                std::uint32_t& slot = seen.find(tags[q], text, tags, text_at);
+                if (slot != 0) {
+                    link[q] = link[slot - 1] & kHeld ? link[slot - 1] : slot - 1;
+                    continue;
+                }
+                slot = q + 1;
+                seen.added();
+                std::uint32_t held = 0;
+                look_up(text, tags[q], &held);  // reads this table only: nothing adds to it meanwhile
+                link[q] = held != 0 ? (held | kHeld) : q;
+            }
+    });
+
+    // The new names, in file order; each part's table goes once its names are in. A position
+    // of a first occurrence takes its name's number (marked as held from here on), and the
+    // other positions then take the number of theirs: `link` becomes the numbers.
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        std::vector<std::uint32_t> fresh;
+        for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q)
+            if (link[q] == q) fresh.push_back(q);
+        reserve(fresh.size());
+        add_all_absent(fresh, tags, *parts[p], first[p], link);
+        parts[p].reset();
+    }
+    // Positions marked held are only read while the others change, then lose their marks.
+    platform::run_side_by_side(parts.size(), [&](std::size_t p) {
+        for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q)
+            if (!(link[q] & kHeld)) link[q] = link[link[q]];
+    });
+    platform::run_side_by_side(parts.size(), [&](std::size_t p) {
+        for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q) link[q] &= ~kHeld;
+    });
+    return link;
+}
+
+// Adds the names of the part at the positions `fresh` (none of them here yet), in order, and
+// marks each position with its number. Their slots are asked for a batch ahead, so that the
+// cache misses of the batch overlap.
+void NameTable::add_all_absent(std::span<const std::uint32_t> fresh, const std::vector<std::uint32_t>& tags,
+                               const NameTable& part, std::uint32_t first, std::vector<std::uint32_t>& link)
+{
+    constexpr std::size_t kBatch = 16;
+    for (std::size_t from = 0; from < fresh.size(); from += kBatch) {
+        const std::size_t to = std::min(fresh.size(), from + kBatch);
+        for (std::size_t i = from; i < to; ++i) __builtin_prefetch(&slots_[tags[fresh[i]] & mask_]);
+        for (std::size_t i = from; i < to; ++i) {
+            const std::uint32_t q = fresh[i];
+            std::size_t slot = tags[q] & mask_;
+            while (slots_[slot].where != 0) slot = (slot + 1) & mask_;
+            link[q] = add(part.text(q - first), slot, tags[q]) | kHeld;
+        }
+    }
+}
+
+}  // namespace facts
