@@ -330,6 +330,23 @@ std::size_t load_lines(std::string_view bytes, text::Encoding encoding, const Na
     return loader.lines();
 }
 
+std::size_t load_lines_of(files::FileLines& file, text::Encoding encoding, const NameIndex& names,
+                          std::span<const Slot> slots)
+{
+    LineLoader loader(encoding, names, slots);
+    while (auto line = file.next()) loader.load(line->bytes, line->ended);
+    return loader.lines();
+}
+
+bool cp1250_by_first_other_line(files::FileLines& file)
+{
+    while (auto line = file.next()) {
+        const text::Utf8Form form = text::utf8_form(line->bytes);
+        if (form != text::Utf8Form::ascii) return form == text::Utf8Form::invalid;
+    }
+    return false;
+}
+
 // The encoding is decided as for the whole file, in one reading of it as a rule. No valid
 // UTF-8 sequence holds a line feed, so the lines are judged one by one, and lines of ASCII read
 // the same in either encoding: they are loaded as they come while the encoding is open. The

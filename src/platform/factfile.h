@@ -126,6 +126,13 @@ std::size_t load_lines(std::string_view bytes, text::Encoding encoding, const Na
                        std::span<const Slot> slots);
 // The same for the lines of a file, its encoding detected first as for its whole bytes.
 void load_file(files::FileLines& file, const NameIndex& names, std::span<const Slot> slots);
+// The same for lines of a known encoding, from where the file stands; returns the number of
+// lines read, and a LoadError counts lines from there.
+std::size_t load_lines_of(files::FileLines& file, text::Encoding encoding, const NameIndex& names,
+                          std::span<const Slot> slots);
+// Reads lines until one that is not ASCII, and tells whether it makes the file CP1250 (it is no
+// UTF-8), as it does whatever follows. False also for a file of ASCII alone.
+bool cp1250_by_first_other_line(files::FileLines& file);
 
 template <class T>
 void read_fields(LineReader& r, T& fact)
@@ -223,6 +230,20 @@ struct Part {
     std::size_t lines = 0;
     std::optional<LoadError> error;
 
+    // Reads the lines of the bytes [from, to) of a file, through a reading of their own.
+    void read(const files::Files& files, std::string_view path, std::size_t from, std::size_t to,
+              text::Encoding encoding)
+    {
+        facts::NameTableScope scope(*names);
+        files::FileLines range(files, path, from, to);
+        names->reserve((std::min(to, range.size()) - std::min(from, range.size())) / kBytesPerNewName);
+        try {
+            lines = load_lines_of(range, encoding, name_index<Db>(), slots_of(db));
+        } catch (const LoadError& e) {
+            error = e;  // raised by the load once the parts before this one are in
+        }
+    }
+
     // Reads the bytes a megabyte at a time; `owned`: the bytes are a file's text read for this
     // load alone, and what is read goes back to the system at once, so that the text and the
     // facts built from it are not both held whole.
@@ -247,13 +268,14 @@ struct Part {
 // Loads the parts of the bytes side by side, then adds their facts in order as one reading of
 // the whole would: the same facts, the same numbers of names, the same first bad line. Any
 // other failure of a part (no memory) is raised with no fact added.
-template <class Db>
-void load_in_parts(Db& db, std::span<const std::string_view> pieces, text::Encoding encoding, bool owned)
+// read(i, part) reads part i on its thread.
+template <class Db, class Read>
+void load_in_parts(Db& db, std::size_t count, Read&& read)
 {
     // Made here: nothing but the reading itself runs on the other threads.
-    std::vector<std::unique_ptr<Part<Db>>> parts(pieces.size());
+    std::vector<std::unique_ptr<Part<Db>>> parts(count);
     for (auto& part : parts) part = std::make_unique<Part<Db>>();
-    platform::run_side_by_side(pieces.size(), [&](std::size_t i) { parts[i]->read(pieces[i], encoding, owned); });
+    platform::run_side_by_side(count, [&](std::size_t i) { read(i, *parts[i]); });
     // A part after a bad line counts for nothing, as a reading of the whole never reaches it.
     std::size_t used = 0;
     while (used < parts.size() && !parts[used++]->error) {}
@@ -287,6 +309,13 @@ void load_in_parts(Db& db, std::span<const std::string_view> pieces, text::Encod
     }
 }
 
+// Loads pieces of text, each on a thread of its own; `owned`: see Part::read.
+template <class Db>
+void load_pieces(Db& db, std::span<const std::string_view> pieces, text::Encoding encoding, bool owned)
+{
+    load_in_parts(db, pieces.size(), [&](std::size_t i, Part<Db>& part) { part.read(pieces[i], encoding, owned); });
+}
+
 // `owned`: see Part::read.
 template <class Db>
 void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding, bool owned = false)
@@ -297,7 +326,22 @@ void load_encoded(Db& db, std::string_view bytes, text::Encoding encoding, bool 
         return;
     }
     facts::name_table().reserve(bytes.size() / kBytesPerNewName);
-    load_in_parts(db, split_at_lines(bytes, parts), encoding, owned);
+    load_pieces(db, split_at_lines(bytes, parts), encoding, owned);
+}
+
+// Loads a CP1250 file of `parts` parts, each read from the file by its own thread.
+template <class Db>
+void load_file_in_parts(Db& db, const files::Files& files, std::string_view path, files::FileLines& file,
+                        std::size_t parts)
+{
+    facts::name_table().reserve(file.size() / kBytesPerNewName);
+    std::vector<std::size_t> starts = {0};
+    for (std::size_t i = 1; i < parts; ++i)
+        starts.push_back(std::max(starts.back(), file.line_start_from(file.size() / parts * i)));
+    starts.push_back(std::string_view::npos);  // the last part reads whatever the file holds
+    load_in_parts(db, parts, [&](std::size_t i, Part<Db>& part) {
+        part.read(files, path, starts[i], starts[i + 1], text::Encoding::Cp1250);
+    });
 }
 
 // Loads the bytes of a file as load_bytes does (see there).
@@ -371,7 +415,14 @@ template <class Db>
 void load(Db& db, const files::Files& files, std::string_view path)
 {
     files::FileLines lines(files, path);
-    if (detail::parts_for(lines.size()) >= 2) {
+    if (const std::size_t parts = detail::parts_for(lines.size()); parts >= 2) {
+        // A CP1250 base, as they mostly are, is read by its parts themselves; any other file
+        // is read whole first, then in parts.
+        if (detail::cp1250_by_first_other_line(lines)) {
+            detail::load_file_in_parts(db, files, path, lines, parts);
+            return;
+        }
+        lines.rewind();
         const std::span<char> all = lines.rest();
         detail::load_file_bytes(db, std::string_view(all.data(), all.size()), true);
         return;

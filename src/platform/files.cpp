@@ -366,6 +366,7 @@ namespace {
 constexpr std::size_t kLargeFileBuffer = platform::kHugePage;
 constexpr std::size_t kSmallFileBuffer = 64 << 10;
 constexpr std::size_t kSmallestBuffer = 4096;
+constexpr std::size_t kRangeBuffer = 256 << 10;
 
 std::size_t line_buffer_size(std::size_t file_size) {
     if (file_size >= kLargeFileBuffer) return kLargeFileBuffer;
@@ -386,10 +387,34 @@ int open_for_reading(const std::string& path) {
 }  // namespace
 
 FileLines::FileLines(const Files& files, std::string_view path)
-    : path_(files.resolve(path)), fd_(open_for_reading(path_)) {
+    : FileLines(files, path, 0, std::string_view::npos) {}
+
+FileLines::FileLines(const Files& files, std::string_view path, std::size_t from, std::size_t to)
+    : path_(files.resolve(path)), fd_(open_for_reading(path_)), from_(from) {
     struct stat info {};
     if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode)) size_ = static_cast<std::size_t>(info.st_size);
-    buffer_.resize(line_buffer_size(size_));
+    range_ = left_ = to == std::string_view::npos ? to : to - std::min(from, to);
+    if (from == 0 && to == std::string_view::npos) {
+        buffer_.resize(line_buffer_size(size_));
+        return;
+    }
+    // Parts of a file are read side by side: each through a buffer that stays in the cache.
+    const std::size_t bytes = std::min(size_ - std::min(from, size_), range_);
+    buffer_.resize(std::min(line_buffer_size(bytes), kRangeBuffer));
+    rewind();
+}
+
+std::size_t FileLines::line_start_from(std::size_t offset) const {
+    char window[64 << 10];
+    for (;;) {
+        const ssize_t got = ::pread(fd_, window, sizeof window, static_cast<off_t>(offset));
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) fail("Nie można odczytać pliku", path_, errno);
+        if (got == 0) return offset;
+        if (const void* lf = std::memchr(window, '\n', static_cast<std::size_t>(got)))
+            return offset + static_cast<std::size_t>(static_cast<const char*>(lf) - window) + 1;
+        offset += static_cast<std::size_t>(got);
+    }
 }
 
 FileLines::~FileLines() { ::close(fd_); }
@@ -402,7 +427,11 @@ void FileLines::fill() {
     begin_ = 0;
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
     while (end_ < buffer_.size()) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (left_ == 0) {
+            at_eof_ = true;
+            return;
+        }
+        const ssize_t got = ::read(fd_, buffer_.data() + end_, std::min(buffer_.size() - end_, left_));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) fail("Nie można odczytać pliku", path_, errno);
         if (got == 0) {
@@ -410,6 +439,7 @@ void FileLines::fill() {
             return;
         }
         end_ += static_cast<std::size_t>(got);
+        if (left_ != std::string_view::npos) left_ -= static_cast<std::size_t>(got);
     }
 }
 
@@ -436,7 +466,7 @@ std::span<char> FileLines::rest() {
     // doubling would move the text read so far at every step.
     const off_t at = ::lseek(fd_, 0, SEEK_CUR);
     if (!at_eof_ && at >= 0 && size_ > static_cast<std::size_t>(at)) {
-        const std::size_t unread = size_ - static_cast<std::size_t>(at);
+        const std::size_t unread = std::min(size_ - static_cast<std::size_t>(at), left_);
         std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
                   buffer_.begin());
         end_ -= begin_;
@@ -450,9 +480,11 @@ std::span<char> FileLines::rest() {
 }
 
 void FileLines::rewind() {
-    if (::lseek(fd_, 0, SEEK_SET) != 0) fail("Nie można odczytać pliku", path_, errno);
+    if (::lseek(fd_, static_cast<off_t>(from_), SEEK_SET) != static_cast<off_t>(from_))
+        fail("Nie można odczytać pliku", path_, errno);
     begin_ = end_ = 0;
     at_eof_ = false;
+    left_ = range_;
 }
 
 void Files::write_bytes(std::string_view path, std::string_view bytes) const {

@@ -96,6 +96,9 @@ class FileLines {
 public:
     // Opens the file; a file that cannot be opened raises FileError as Files::read_bytes does.
     FileLines(const Files& files, std::string_view path);
+    // The lines of the bytes [from, to) of the file alone (to: npos for its end), for a part of
+    // a large file read beside the others; from and to stand where lines begin.
+    FileLines(const Files& files, std::string_view path, std::size_t from, std::size_t to);
     FileLines(const FileLines&) = delete;
     FileLines& operator=(const FileLines&) = delete;
     ~FileLines();
@@ -114,6 +117,9 @@ public:
     std::span<char> rest();
     // The file's size in bytes when it was opened (a regular file; 0 for one that tells none).
     std::size_t size() const { return size_; }
+    // Where the first line that begins at or after `offset` begins: just after the first LF
+    // from there on, or the file's end. Reads aside, leaving the lines handed out as they are.
+    std::size_t line_start_from(std::size_t offset) const;
 
 private:
     void fill();  // more of the file after the part not yet handed out
@@ -125,6 +131,9 @@ private:
     std::size_t end_ = 0;
     bool at_eof_ = false;
     std::size_t size_ = 0;
+    std::size_t from_ = 0;               // the bytes read: [from_, from_ + range_)
+    std::size_t range_ = std::string_view::npos;
+    std::size_t left_ = std::string_view::npos;  // of the range, not read yet
 };
 
 }  // namespace files

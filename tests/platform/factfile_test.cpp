@@ -447,7 +447,7 @@ TEST(FactFileRead, ReadingInPartsLoadsWhatOneReadingLoads)
             const std::string in_parts = loaded([&](kb::BazaRegul& db) {
                 const std::vector<std::string_view> pieces = factfile::detail::split_at_lines(bytes, parts);
                 try {
-                    factfile::detail::load_in_parts(db, pieces, text::Encoding::Cp1250, false);
+                    factfile::detail::load_pieces(db, pieces, text::Encoding::Cp1250, false);
                 } catch (const factfile::LoadError&) {
                     in_order = numbered_in_file_order(db, first);
                     throw;
@@ -790,6 +790,19 @@ TEST_F(FactFileOnDisk, ALargeFileReadInPartsLoadsWhatOneReadingLoads)
         ASSERT_GT(bytes.size(), 2 * factfile::detail::kSmallestPart);
         write_bytes("REduza.BQZ", bytes);
         EXPECT_EQ(loaded([&](kb::BazaRegul& db) { factfile::load(db, *files_, "REduza.BQZ"); }), loaded_in_one(bytes));
+    }
+    // A CP1250 file is read by its parts themselves, each from its own place in the file: the
+    // same, wherever the parts begin (one line of the file to a part, at the most).
+    const std::string bytes = rule_base("zakresy_", 40, {33}) + "fakt(\"ostatni\",\"1\")";
+    write_bytes("REczesci.BQZ", bytes);
+    for (std::size_t parts : {1u, 2u, 3u, 7u, 60u}) {
+        EXPECT_EQ(loaded([&](kb::BazaRegul& db) {
+                      files::FileLines lines(*files_, "REczesci.BQZ");
+                      ASSERT_TRUE(factfile::detail::cp1250_by_first_other_line(lines));
+                      factfile::detail::load_file_in_parts(db, *files_, "REczesci.BQZ", lines, parts);
+                  }),
+                  loaded_in_one(bytes))
+            << parts << " parts";
     }
 }
 

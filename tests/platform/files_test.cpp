@@ -278,6 +278,31 @@ TEST_F(FilesTest, TheRestOfAFileComesWholeAfterTheLinesHandedOut) {
     }
 }
 
+TEST_F(FilesTest, APartOfAFileGivesTheLinesOfItsBytesAlone) {
+    std::string big;
+    for (int i = 0; i < 40000; ++i) big += "wiersz " + std::to_string(i) + "\r\n";  // beyond a part's buffer
+    put("part.txt", big);
+    files::FileLines whole(Files(dir_), "part.txt");
+    EXPECT_EQ(whole.line_start_from(0), 10u);  // after "wiersz 0\r\n"
+    EXPECT_EQ(whole.line_start_from(10), 20u);
+    EXPECT_EQ(whole.line_start_from(big.size() - 1), big.size());
+    EXPECT_EQ(whole.line_start_from(big.size()), big.size());
+    const std::size_t middle = whole.line_start_from(big.size() / 2);
+    struct Case {
+        std::size_t from;
+        std::size_t to;
+    };
+    for (const Case& c : {Case{0, middle}, Case{middle, std::string_view::npos}, Case{middle, middle}, Case{0, 10},
+                          Case{big.size(), std::string_view::npos}}) {
+        files::FileLines part(Files(dir_), "part.txt", c.from, c.to);
+        std::string joined;
+        for (const std::string& line : lines_of(part)) joined += line.substr(0, line.size() - 3) + "\n";
+        EXPECT_EQ(joined, big.substr(c.from, c.to == std::string_view::npos ? c.to : c.to - c.from)) << c.from;
+        part.rewind();
+        EXPECT_EQ(lines_of(part).size(), std::count(joined.begin(), joined.end(), '\n')) << c.from;
+    }
+}
+
 TEST_F(FilesTest, OpeningLinesFailsAsReadingBytesDoes) {
     fs::create_directories(root_ / "folder");
     for (const char* name : {"missing.bqz", "folder"}) {
