@@ -126,6 +126,29 @@ TEST(Names, NameListsConvertToAndFromStringLists)
     EXPECT_EQ(NameList({"a", "b"}), NameList(std::vector<std::string>{"a", "b"}));
 }
 
+// The texts of each part made names under a table of the part's own, as a part of a file read
+// on a thread of its own makes them, and where each part's numbers begin in a join's result.
+struct PartsReadApart {
+    std::vector<std::unique_ptr<facts::NameTable>> tables;
+    std::vector<NameList> made;
+    std::vector<std::size_t> first;
+};
+
+PartsReadApart read_apart(const std::vector<std::vector<std::string>>& texts)
+{
+    PartsReadApart parts;
+    parts.made.resize(texts.size());
+    parts.first = {0};
+    for (std::size_t p = 0; p < texts.size(); ++p) {
+        parts.tables.push_back(std::make_unique<facts::NameTable>());
+        facts::NameTableScope scope(*parts.tables.back());
+        for (const std::string& t : texts[p]) parts.made[p].emplace_back(t);
+        for (std::size_t i = 0; i < texts[p].size(); ++i) EXPECT_EQ(parts.made[p][i].view(), texts[p][i]);
+        parts.first.push_back(parts.first.back() + parts.tables.back()->size());
+    }
+    return parts;
+}
+
 // Names made under tables of their own (the parts of a file read side by side) stay out of the
 // program's table; joining gives each the number one reading of the parts in order would have
 // given: the old number of a name the program knew, new numbers in order of first occurrence
@@ -139,19 +162,10 @@ TEST(Names, NamesOfTablesOfTheirOwnJoinTheProgramsTableInTheirOrder)
         {},
         {"nowa_3_do_łączenia", "nowa_4_do_łączenia"},
     };
-    std::vector<std::unique_ptr<facts::NameTable>> tables;
-    std::vector<NameList> made(texts.size());
-    for (std::size_t p = 0; p < texts.size(); ++p) {
-        tables.push_back(std::make_unique<facts::NameTable>());
-        facts::NameTableScope scope(*tables.back());
-        for (const std::string& t : texts[p]) made[p].emplace_back(t);
-        for (std::size_t i = 0; i < texts[p].size(); ++i) EXPECT_EQ(made[p][i].view(), texts[p][i]);  // its own table
-    }
+    auto [tables, made, first] = read_apart(texts);
     EXPECT_EQ(facts::name_table().find("nowa_1_do_łączenia"), 0u);
     EXPECT_EQ(tables[0]->size(), 4u);  // the empty name and three texts
 
-    std::vector<std::size_t> first = {0};
-    for (const auto& t : tables) first.push_back(first.back() + t->size());
     const std::uint32_t before = static_cast<std::uint32_t>(facts::name_table().size());
     const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
     ASSERT_EQ(numbers.size(), first.back());
@@ -176,16 +190,8 @@ TEST(Names, ManyPartsJoinAsOneReadingInOrder)
     for (std::size_t p = 0; p < texts.size(); ++p)
         for (int i = 0; i < 20000; ++i)
             texts[p].push_back("wspólna_" + std::to_string((i * 31 + static_cast<int>(p) * 7777) % 50000));
-    std::vector<std::unique_ptr<facts::NameTable>> tables;
-    std::vector<NameList> made(texts.size());
-    for (std::size_t p = 0; p < texts.size(); ++p) {
-        tables.push_back(std::make_unique<facts::NameTable>());
-        facts::NameTableScope scope(*tables.back());
-        for (const std::string& t : texts[p]) made[p].emplace_back(t);
-    }
+    auto [tables, made, first] = read_apart(texts);
     const Name held("wspólna_7");  // known before the join
-    std::vector<std::size_t> first = {0};
-    for (const auto& t : tables) first.push_back(first.back() + t->size());
     facts::NameTable& table = facts::name_table();
     const std::uint32_t before = static_cast<std::uint32_t>(table.size());
     const std::vector<std::uint32_t> numbers = table.join(tables);
