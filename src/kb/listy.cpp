@@ -4,7 +4,6 @@
 #include "kb/listy.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <iterator>
 #include <string_view>
@@ -167,35 +166,20 @@ bool bez_warunku(const NameList& warunki) { return warunki.size() == 1 && warunk
 
 namespace {
 
-// The key bytes an entry of the sort carries: the names of a base often share their first
-// eight or sixteen bytes ("wartość_temperatura_12"), and numbers compare at once.
-constexpr std::size_t kHeadWords = 3;
-constexpr std::size_t kHeadBytes = 8 * kHeadWords;
-
-// A name's place in the sort: the first bytes of its key as numbers, its key, its place in the
-// list.
+// A name's place in the sort: the first eight bytes of its key, its key, its place in the list.
 struct Keyed {
-    std::array<std::uint64_t, kHeadWords> head;
+    std::uint64_t head;
     const char* key;
-    std::uint32_t size;
-    std::uint32_t index;
+    std::size_t size;
+    std::size_t index;
 };
 
 bool before(const Keyed& a, const Keyed& b)
 {
     if (a.head != b.head) return a.head < b.head;
-    // Equal heads: the bytes of both keys that the heads hold are equal and not compared again.
-    const std::size_t skip = std::min<std::size_t>({a.size, b.size, kHeadBytes}) / 8 * 8;
+    // Equal heads of keys of eight bytes or more are equal first eight bytes.
+    const std::size_t skip = a.size >= 8 && b.size >= 8 ? 8 : 0;
     return std::string_view(a.key + skip, a.size - skip) < std::string_view(b.key + skip, b.size - skip);
-}
-
-// The first bytes of the key of `size` bytes at `at` as numbers, in their order; zeros past its end.
-std::array<std::uint64_t, kHeadWords> head_of(const char* at, std::size_t size)
-{
-    std::array<std::uint64_t, kHeadWords> head{};
-    for (std::size_t b = 0; b < kHeadBytes; ++b)
-        head[b / 8] = head[b / 8] << 8 | (b < size ? static_cast<unsigned char>(at[b]) : 0u);
-    return head;
 }
 
 // The keys of list[from, to) into `keys`, and their places into order[from, to), sorted.
@@ -213,8 +197,10 @@ void sort_range(const L& list, std::size_t from, std::size_t to, std::string& ke
     for (std::size_t i = from; i < to; ++i) {
         const std::size_t start = starts[i - from];
         const std::size_t end = i + 1 < to ? starts[i + 1 - from] : keys.size();
-        order[i] = {head_of(keys.data() + start, end - start), keys.data() + start,
-                    static_cast<std::uint32_t>(end - start), static_cast<std::uint32_t>(i)};
+        std::uint64_t head = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            head = head << 8 | (start + b < end ? static_cast<unsigned char>(keys[start + b]) : 0u);
+        order[i] = {head, keys.data() + start, end - start, i};
     }
     const auto first = order.begin() + static_cast<std::ptrdiff_t>(from);
     const auto last = order.begin() + static_cast<std::ptrdiff_t>(to);
@@ -226,13 +212,11 @@ void sort_range(const L& list, std::size_t from, std::size_t to, std::string& ke
     }
 }
 
-// A list this long has its negations taken off side by side.
-constexpr std::size_t kLongList = 1 << 16;
 // A list this long is sorted in parts side by side, which are then merged.
-constexpr std::size_t kLongSort = 1 << 14;
+constexpr std::size_t kLongList = 1 << 16;
 
 // Equal names are indistinguishable, so any sort by this order gives the same list. The names'
-// keys stand together in a buffer per part of the list, and each entry carries the first
+// keys stand together in a buffer per part of the list, and each entry carries the first eight
 // key bytes: most comparisons end there, the rest compare the keys' remaining bytes. The names
 // are copied once. A list that is sorted but for what was appended to it (a sorted list joined
 // with a few more names) is not sorted whole again: its sorted beginning is merged with the
@@ -240,7 +224,7 @@ constexpr std::size_t kLongSort = 1 << 14;
 template <class L>
 L sorted_in_cp1250_order(const L& list)
 {
-    const std::size_t parts = list.size() < kLongSort ? 1 : std::min<std::size_t>(platform::hardware_threads(), 8);
+    const std::size_t parts = list.size() < kLongList ? 1 : std::min<std::size_t>(platform::hardware_threads(), 8);
     std::vector<std::string> keys(parts);
     std::vector<Keyed> order(list.size());
     std::vector<std::size_t> bounds(parts + 1);
