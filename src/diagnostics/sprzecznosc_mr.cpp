@@ -15,6 +15,7 @@
 #include "diagnostics/testy_ladowania_modeli.h"
 #include "kb/listy.h"
 #include "kb/name_index.h"
+#include "kb/name_memo.h"
 #include "kb/rodzaje_operacji.h"
 #include "kb/widoki_modeli.h"
 
@@ -121,10 +122,15 @@ public:
     }
 
 private:
-    void model(std::int32_t n, std::string_view warunek)
+    // Most models' conditions are concluded by no rule: the rules of each condition are looked
+    // up once.
+    void model(std::int32_t n, facts::Name warunek)
     {
-        const string a(kb::bez_negacji(warunek));
-        for (const kb::Regula* regula : indeks_.reguly(a)) {
+        const std::span<const kb::Regula* const> reguly = reguly_warunku_.of(
+            warunek, [&](std::string_view tekst) { return indeks_.reguly(kb::bez_negacji(tekst)); });
+        if (reguly.empty()) return;
+        const string a(kb::bez_negacji(warunek.view()));
+        for (const kb::Regula* regula : reguly) {
             const kb::Regula& r = *regula;
             const Flattening& s = flattener_.splaszcz(r.warunki);
             pominiecia_.note(r.numer, r.wniosek, s);
@@ -205,6 +211,7 @@ private:
     Indeks indeks_;
     Flattener flattener_;
     Omissions pominiecia_;
+    kb::NameMemo<std::span<const kb::Regula* const>> reguly_warunku_;
     std::uint64_t drogi_ = 0;
 };
 

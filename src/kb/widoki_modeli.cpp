@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "kb/name_memo.h"
 #include "kb/rodzaje_operacji.h"
 
 namespace kb {
@@ -40,15 +41,20 @@ NameList model_argumenty_nazwy(const Context& ctx)
     const BazaModeli& b = ctx.db.baza_modeli;
     RodzajeOperacji op;
     NameList out;
+    // One pass over the basic models gathers their three parts of the list side by side.
+    NameList drugie, jednoargumentowych;
+    NameMemo<bool> zero;
     b.model.scan([&](const Model& m) {
-        if (op.jest(m.operacja, RodzajOperacji::dwuargumentowa)) out.push_back(m.argument1);
+        if (op.jest(m.operacja, RodzajOperacji::dwuargumentowa)) {
+            out.push_back(m.argument1);
+            drugie.push_back(m.argument2);
+        }
+        if (op.jest(m.operacja, RodzajOperacji::jednoargumentowa) &&
+            zero.of(m.argument2, [](std::string_view t) { return t == "0"; }))
+            jednoargumentowych.push_back(m.argument1);
     });
-    b.model.scan([&](const Model& m) {
-        if (op.jest(m.operacja, RodzajOperacji::dwuargumentowa)) out.push_back(m.argument2);
-    });
-    b.model.scan([&](const Model& m) {
-        if (m.argument2 == "0" && op.jest(m.operacja, RodzajOperacji::jednoargumentowa)) out.push_back(m.argument1);
-    });
+    dopisz(out, drugie);
+    dopisz(out, jednoargumentowych);
     b.model_r.scan([&](const ModelR& m) {
         if (op.jest(m.operacja, RodzajOperacji::listowa)) dopisz(out, m.argumenty);
     });

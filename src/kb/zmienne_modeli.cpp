@@ -3,6 +3,7 @@
 // caller (the askable arguments) removes the earlier ones first.
 #include "kb/zmienne_modeli.h"
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -60,12 +61,19 @@ void zmienne_z_modelu(Context& ctx)
 {
     const auto& modele = ctx.db.baza_modeli.model;
     if (modele.empty()) return;
-    Pola pola;
+    // One pass over the models fills each field's part of the list in place.
+    const std::size_t n = modele.size();
+    Pola pola(3 * n);
     NameList wyniki;
-    modele.scan([&](const Model& m) { pola.push_back(m.argument1); });
-    modele.scan([&](const Model& m) { pola.push_back(m.argument2); });
-    modele.scan([&](const Model& m) { pola.push_back(m.warunek_stosowania); });
-    modele.scan([&](const Model& m) { wyniki.push_back(m.wynik); });
+    wyniki.reserve(n);
+    std::size_t i = 0;
+    modele.scan([&](const Model& m) {
+        pola[i] = m.argument1;
+        pola[n + i] = m.argument2;
+        pola[2 * n + i] = m.warunek_stosowania;
+        wyniki.push_back(m.wynik);
+        ++i;
+    });
     zapamietaj(ctx, pola, std::move(wyniki));
 }
 

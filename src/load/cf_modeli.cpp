@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kb/baza_modeli.h"
+#include "kb/name_memo.h"
 #include "kb/pisz.h"
 #include "kb/widoki_modeli.h"
 #include "platform/text.h"
@@ -134,61 +135,91 @@ void pierwszy_zly(const facts::FactList<M>& modele, Zly zly, Zglos zglos)
     if (auto m = modele.first(zly)) zglos(*m);
 }
 
+// The tests of one check by name: a base names few CF values and operations, each worked out
+// once. One object per check, which tests its operations with one test only.
+class TestyNazw {
+public:
+    bool cf_zle(facts::Name cf) { return !cf_1_.of(cf, cf_rowne_1); }
+    bool cf_nie_zmienna(facts::Name cf) { return !cf_zmienna_.of(cf, cf_zmienna); }
+    bool zero(facts::Name n) { return zero_.of(n, [](std::string_view t) { return t == "0"; }); }
+    template <class Test>
+    bool operacja(facts::Name op, Test test)
+    {
+        return operacja_.of(op, test);
+    }
+
+private:
+    kb::NameMemo<bool> cf_1_;
+    kb::NameMemo<bool> cf_zmienna_;
+    kb::NameMemo<bool> zero_;
+    kb::NameMemo<bool> operacja_;
+};
+
 }  // namespace
 
 void testuj_cf_modeli_arytmetycznych_rozwinietych(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
         ctx.db.baza_modeli.model_r,
-        [](const kb::ModelR& m) { return kb::jest_operacja_listowa(m.operacja) && !cf_rowne_1(m.cf); },
+        [&](const kb::ModelR& m) { return t.operacja(m.operacja, kb::jest_operacja_listowa) && t.cf_zle(m.cf); },
         [&](const kb::ModelR& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_arytmetycznych_elementarnych_1(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
         ctx.db.baza_modeli.model,
-        [](const kb::Model& m) {
-            return m.argument2 == "0" && jest_operacja_cf_jednoargumentowa(m.operacja) && !cf_rowne_1(m.cf);
+        [&](const kb::Model& m) {
+            return t.zero(m.argument2) && t.operacja(m.operacja, jest_operacja_cf_jednoargumentowa) &&
+                   t.cf_zle(m.cf);
         },
         [&](const kb::Model& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_arytmetycznych_elementarnych_2(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
         ctx.db.baza_modeli.model,
-        [](const kb::Model& m) { return jest_operacja_cf_dwuargumentowa(m.operacja) && !cf_rowne_1(m.cf); },
+        [&](const kb::Model& m) { return t.operacja(m.operacja, jest_operacja_cf_dwuargumentowa) && t.cf_zle(m.cf); },
         [&](const kb::Model& m) { testuj_cf_arytmetyczne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_liniowych(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
-        ctx.db.baza_modeli.model_liniowy, [](const kb::ModelLiniowy& m) { return !cf_rowne_1(m.cf); },
+        ctx.db.baza_modeli.model_liniowy, [&](const kb::ModelLiniowy& m) { return t.cf_zle(m.cf); },
         [&](const kb::ModelLiniowy& m) { testuj_cf_liniowe(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_relacyjnych_elementarnych(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
         ctx.db.baza_modeli.model,
-        [](const kb::Model& m) { return kb::jest_relacja(m.operacja) && !cf_zmienna(m.cf); },
+        [&](const kb::Model& m) { return t.operacja(m.operacja, kb::jest_relacja) && t.cf_nie_zmienna(m.cf); },
         [&](const kb::Model& m) { testuj_cf_relacyjne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_relacyjnych_rozwinietych(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
         ctx.db.baza_modeli.model_r,
-        [](const kb::ModelR& m) { return kb::jest_relacja_przedzialowa(m.operacja) && !cf_zmienna(m.cf); },
+        [&](const kb::ModelR& m) {
+            return t.operacja(m.operacja, kb::jest_relacja_przedzialowa) && t.cf_nie_zmienna(m.cf);
+        },
         [&](const kb::ModelR& m) { testuj_cf_relacyjne(ctx, m.numer, m.cf); });
 }
 
 void testuj_cf_modeli_wielomianowych(Context& ctx)
 {
+    TestyNazw t;
     pierwszy_zly(
-        ctx.db.baza_modeli.model_wielomianowy, [](const kb::ModelWielomianowy& m) { return !cf_rowne_1(m.cf); },
+        ctx.db.baza_modeli.model_wielomianowy, [&](const kb::ModelWielomianowy& m) { return t.cf_zle(m.cf); },
         [&](const kb::ModelWielomianowy& m) { testuj_cf_wielomianowe(ctx, m.numer, m.cf); });
 }
 

@@ -3,8 +3,11 @@
 // model base; the user's answers decide only how much is shown.
 #include "load/modele_tautologiczne.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "kb/name_memo.h"
 #include "platform/text.h"
 #include "platform/toolkit.h"
 
@@ -14,21 +17,33 @@ namespace {
 
 using kb::Context;
 
-bool rowne(std::string_view tekst, double wartosc)
-{
-    const auto r = text::text_to_real(tekst);
-    return r && *r == wartosc;
-}
+// The tests of the models by name: a base names few second arguments and operations, and each
+// is worked out once.
+class TestyNazw {
+public:
+    bool tozsamosc_z_zerem(const kb::Model& m)
+    {
+        return wartosc(m.argument2) == 0.0 &&
+               operacja(m.operacja, [](std::string_view op) { return op == "=" || op == "+" || op == "-"; });
+    }
+    bool tozsamosc_z_jedynka(const kb::Model& m)
+    {
+        return wartosc(m.argument2) == 1.0 &&
+               operacja(m.operacja, [](std::string_view op) { return op == "*" || op == "/"; });
+    }
+    // A constant renames no variable.
+    bool stala(facts::Name argument) { return liczby_.of(argument, text::text_to_real).has_value(); }
 
-bool jest_tozsamoscia_z_zerem(const kb::Model& m)
-{
-    return rowne(m.argument2, 0.0) && (m.operacja == "=" || m.operacja == "+" || m.operacja == "-");
-}
-
-bool jest_tozsamoscia_z_jedynka(const kb::Model& m)
-{
-    return rowne(m.argument2, 1.0) && (m.operacja == "*" || m.operacja == "/");
-}
+private:
+    std::optional<double> wartosc(facts::Name n) { return liczby_.of(n, text::text_to_real); }
+    template <class Test>
+    bool operacja(facts::Name op, Test test)
+    {
+        return operacje_.of(op, test);
+    }
+    kb::NameMemo<std::optional<double>> liczby_;
+    kb::NameMemo<bool> operacje_;
+};
 
 void linia(Context& ctx, std::string_view tekst)
 {
@@ -100,11 +115,14 @@ void testuj_taut(Context& ctx, std::int32_t numer, std::string_view wynik, std::
 void wykrywanie_modeli_tautologicznych(Context& ctx)
 {
     const auto& modele = ctx.db.baza_modeli.model;
+    // One object per pass: each tests its operations with one test only.
+    TestyNazw zero;
     modele.scan([&](const kb::Model& m) {
-        if (jest_tozsamoscia_z_zerem(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
+        if (zero.tozsamosc_z_zerem(m) && !zero.stala(m.argument1)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
     });
+    TestyNazw jeden;
     modele.scan([&](const kb::Model& m) {
-        if (jest_tozsamoscia_z_jedynka(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
+        if (jeden.tozsamosc_z_jedynka(m) && !jeden.stala(m.argument1)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
     });
 
     const auto znalezione = ctx.db.stan.model_tautologiczny.all();

@@ -4,8 +4,11 @@
 #include "load/numery.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "load/kasowanie.h"
 #include "platform/text.h"
@@ -175,12 +178,40 @@ void numery_modeli(kb::Context& ctx, const facts::FactList<T>& modele)
 
 std::string_view etykieta(BazaNumerowana baza) { return opis(baza).etykieta; }
 
+namespace {
+
+// Numbers within a range not much wider than the list, as a base numbers its entries, are
+// counted in one array by value instead of sorted. False when the range is too wide; otherwise
+// `wynik` is the answer of pierwszy_powtorzony.
+bool pierwszy_powtorzony_w_zakresie(const facts::IList& lista, std::optional<std::int32_t>& wynik)
+{
+    wynik.reset();
+    const auto [najmniejszy, najwiekszy] = std::minmax_element(lista.begin(), lista.end());
+    if (najmniejszy == lista.end()) return true;
+    const std::int64_t od = *najmniejszy;
+    const auto zakres = static_cast<std::uint64_t>(std::int64_t{*najwiekszy} - od) + 1;
+    if (zakres > 4 * static_cast<std::uint64_t>(lista.size()) + 1024) return false;
+    std::vector<std::uint8_t> ile(zakres, 0);
+    const auto miejsce = [od](std::int32_t n) { return static_cast<std::size_t>(std::int64_t{n} - od); };
+    for (const std::int32_t n : lista)
+        if (ile[miejsce(n)] < 2) ++ile[miejsce(n)];
+    for (const std::int32_t n : lista)
+        if (ile[miejsce(n)] == 2) {
+            wynik = n;
+            break;
+        }
+    return true;
+}
+
+}  // namespace
+
 std::optional<std::int32_t> pierwszy_powtorzony(const facts::IList& lista)
 {
     // Numbers written in rising order, as a base mostly has them, repeat none: no sort needed.
     if (std::adjacent_find(lista.begin(), lista.end(), std::greater_equal<>()) == lista.end()) return std::nullopt;
-    // The first occurrence of a repeated value is the first element with a later twin. The
-    // numbers sorted once tell which values repeat; a base mostly has none.
+    // The first occurrence of a repeated value is the first element with a later twin.
+    if (std::optional<std::int32_t> w; pierwszy_powtorzony_w_zakresie(lista, w)) return w;
+    // The numbers sorted once tell which values repeat; a base mostly has none.
     facts::IList posortowane = lista;
     std::sort(posortowane.begin(), posortowane.end());
     facts::IList powtorzone;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "kb/baza_modeli.h"
+#include "kb/name_memo.h"
 #include "kb/pisz.h"
 #include "kb/widoki_modeli.h"
 #include "platform/text.h"
@@ -119,17 +120,22 @@ void pierwszy_zly(const facts::FactList<M>& modele, Zly zly, Zglos zglos)
 
 }  // namespace
 
+// A base names few operations: each is tested once.
 void testuj_operacje_relacje_modeli_elementarnych(Context& ctx)
 {
+    kb::NameMemo<bool> symbole;
     pierwszy_zly(
-        ctx.db.baza_modeli.model, [](const kb::Model& m) { return !jest_symbolem_modelu_elementarnego(m.operacja); },
+        ctx.db.baza_modeli.model,
+        [&](const kb::Model& m) { return !symbole.of(m.operacja, jest_symbolem_modelu_elementarnego); },
         [&](const kb::Model& m) { testuj_operacje_relacje_elementarne(ctx, m.numer, m.operacja); });
 }
 
 void testuj_operacje_relacje_modeli_rozwinietych(Context& ctx)
 {
+    kb::NameMemo<bool> symbole;
     pierwszy_zly(
-        ctx.db.baza_modeli.model_r, [](const kb::ModelR& m) { return !jest_symbolem_modelu_rozwinietego(m.operacja); },
+        ctx.db.baza_modeli.model_r,
+        [&](const kb::ModelR& m) { return !symbole.of(m.operacja, jest_symbolem_modelu_rozwinietego); },
         [&](const kb::ModelR& m) { testuj_operacje_relacje_rozwiniete(ctx, m.numer, m.operacja); });
 }
 

@@ -12,6 +12,7 @@
 
 #include "kb/baza_modeli.h"
 #include "kb/listy.h"
+#include "kb/name_memo.h"
 #include "kb/pisz.h"
 #include "kb/widoki_modeli.h"
 #include "platform/text.h"
@@ -119,8 +120,13 @@ std::optional<Zgloszenie> pierwszy_w_konflikcie(const facts::FactList<M>& modele
                                                  Relacyjny relacyjny)
 {
     std::optional<Zgloszenie> z;
+    // A base names few operations and conditions: each is tested once.
+    kb::NameMemo<bool> relacje;
+    kb::NameMemo<bool> bez_warunku;
     modele.scan([&](const M& m) {
-        if (!relacyjny(m.operacja) || m.warunek_stosowania == "bez warunku") return false;
+        if (!relacje.of(m.operacja, relacyjny) ||
+            bez_warunku.of(m.warunek_stosowania, [](std::string_view w) { return w == "bez warunku"; }))
+            return false;
         if (auto konflikt = k.dla(m.wynik)) z = Zgloszenie{m.numer, m.wynik, *konflikt};
         return z.has_value();
     });

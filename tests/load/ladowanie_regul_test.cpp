@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -71,6 +72,26 @@ TEST(DuplicateNumbers, FirstRepeatedByFirstOccurrence)
     EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 10}), std::nullopt);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 3}), 3);
     EXPECT_EQ(load::pierwszy_powtorzony(IList{1, 2, 3, 2}), 2);
+    // Numbers far apart, down to the ends of their type
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{1000000, 7, -1000000, 7, 1000000}), 1000000);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{INT32_MAX, INT32_MIN, 0, INT32_MIN}), INT32_MIN);
+    EXPECT_EQ(load::pierwszy_powtorzony(IList{INT32_MAX, INT32_MIN}), std::nullopt);
+}
+
+TEST(DuplicateNumbers, LongListsCloseTogetherOrSpreadOut)
+{
+    using facts::IList;
+    // A long list numbered backwards with one value twice, the numbers close together and spread
+    // out over a range many times the list's length.
+    for (const std::int32_t krok : {1, 3, 1000}) {
+        IList lista;
+        for (std::int32_t n = 5000; n >= 1; --n) lista.push_back(n * krok);
+        EXPECT_EQ(load::pierwszy_powtorzony(lista), std::nullopt) << krok;
+        lista.push_back(4000 * krok);
+        EXPECT_EQ(load::pierwszy_powtorzony(lista), 4000 * krok) << krok;
+        lista.insert(lista.begin() + 100, 17 * krok);  // a repeated value standing earlier
+        EXPECT_EQ(load::pierwszy_powtorzony(lista), 17 * krok) << krok;
+    }
 }
 
 TEST(DiagnosisKindNames, FromTheExtensionInCapitals)
