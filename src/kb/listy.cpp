@@ -212,7 +212,11 @@ void sort_range(const L& list, std::size_t from, std::size_t to, std::string& ke
     }
 }
 
-// A list this long is sorted in parts side by side, which are then merged.
+// A list this long is sorted in parts side by side, which are then merged: each part a few
+// thousand names at least, or its thread costs more than it saves.
+constexpr std::size_t kLongSort = 1 << 14;
+constexpr std::size_t kSmallestSortPart = 1 << 12;
+// A list this long loses its negations name by name in a table of all names.
 constexpr std::size_t kLongList = 1 << 16;
 
 // Equal names are indistinguishable, so any sort by this order gives the same list. The names'
@@ -224,7 +228,8 @@ constexpr std::size_t kLongList = 1 << 16;
 template <class L>
 L sorted_in_cp1250_order(const L& list)
 {
-    const std::size_t parts = list.size() < kLongList ? 1 : std::min<std::size_t>(platform::hardware_threads(), 8);
+    const std::size_t parts =
+        list.size() < kLongSort ? 1 : std::min({platform::hardware_threads(), std::size_t{8}, list.size() / kSmallestSortPart});
     std::vector<std::string> keys(parts);
     std::vector<Keyed> order(list.size());
     std::vector<std::size_t> bounds(parts + 1);

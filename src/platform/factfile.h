@@ -222,21 +222,31 @@ std::size_t parts_for(std::size_t bytes);
 std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t parts);
 
 // One part of a file read on its own thread: its facts in a database of its own, its names in a
-// table of its own, how many lines it read and the error it stopped at.
+// table of its own (the first part's in the table of the thread that loads: its names come
+// first in the file anyway), how many lines it read and the error it stopped at.
 template <class Db>
 struct Part {
+    explicit Part(bool first) : names(first ? nullptr : std::make_unique<facts::NameTable>()) {}
+
     Db db;
-    std::unique_ptr<facts::NameTable> names = std::make_unique<facts::NameTable>();
+    std::unique_ptr<facts::NameTable> names;
     std::size_t lines = 0;
     std::optional<LoadError> error;
+
+    // Its names to its own table (if it has one), sized for its bytes, while the result stands.
+    std::optional<facts::NameTableScope> own_names(std::size_t bytes)
+    {
+        if (!names) return std::nullopt;
+        names->reserve(bytes / kBytesPerNewName);
+        return std::optional<facts::NameTableScope>(std::in_place, *names);
+    }
 
     // Reads the lines of the bytes [from, to) of a file, through a reading of their own.
     void read(const files::Files& files, std::string_view path, std::size_t from, std::size_t to,
               text::Encoding encoding)
     {
-        facts::NameTableScope scope(*names);
         files::FileLines range(files, path, from, to);
-        names->reserve((std::min(to, range.size()) - std::min(from, range.size())) / kBytesPerNewName);
+        const auto scope = own_names(std::min(to, range.size()) - std::min(from, range.size()));
         try {
             lines = load_lines_of(range, encoding, name_index<Db>(), slots_of(db));
         } catch (const LoadError& e) {
@@ -249,8 +259,7 @@ struct Part {
     // facts built from it are not both held whole.
     void read(std::string_view bytes, text::Encoding encoding, bool owned)
     {
-        facts::NameTableScope scope(*names);
-        names->reserve(bytes.size() / kBytesPerNewName);
+        const auto scope = own_names(bytes.size());
         const std::vector<Slot> slots = slots_of(db);
         for (std::string_view piece : split_at_lines(bytes, std::max<std::size_t>(bytes.size() / kSmallestPart, 1))) {
             try {
@@ -274,21 +283,23 @@ void load_in_parts(Db& db, std::size_t count, Read&& read)
 {
     // Made here: nothing but the reading itself runs on the other threads.
     std::vector<std::unique_ptr<Part<Db>>> parts(count);
-    for (auto& part : parts) part = std::make_unique<Part<Db>>();
-    platform::run_side_by_side(count, [&](std::size_t i) { read(i, *parts[i]); });
+    for (std::size_t i = 0; i < count; ++i) parts[i] = std::make_unique<Part<Db>>(i == 0);
+    platform::run_side_by_side(count, [&](std::size_t i) { read(i, *parts[i]); });  // part 0 on this thread
     // A part after a bad line counts for nothing, as a reading of the whole never reaches it.
     std::size_t used = 0;
     while (used < parts.size() && !parts[used++]->error) {}
-    std::vector<std::unique_ptr<facts::NameTable>> tables(used);
-    std::vector<std::size_t> first(used + 1, 0);
-    for (std::size_t i = 0; i < used; ++i) {
-        first[i + 1] = first[i] + parts[i]->names->size();
-        tables[i] = std::move(parts[i]->names);
+    // The other parts' names join those of the first, and their facts take their numbers.
+    const std::size_t others = used == 0 ? 0 : used - 1;
+    std::vector<std::unique_ptr<facts::NameTable>> tables(others);
+    std::vector<std::size_t> first(others + 1, 0);
+    for (std::size_t i = 0; i < others; ++i) {
+        first[i + 1] = first[i] + parts[i + 1]->names->size();
+        tables[i] = std::move(parts[i + 1]->names);
     }
     const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
-    platform::run_side_by_side(used, [&](std::size_t i) {
+    platform::run_side_by_side(others, [&](std::size_t i) {
         const std::span<const std::uint32_t> mine(numbers.data() + first[i], first[i + 1] - first[i]);
-        parts[i]->db.visit([&](std::string_view, auto& list) {
+        parts[i + 1]->db.visit([&](std::string_view, auto& list) {
             list.change_all([&](auto& fact) { renumber_fact(fact, mine); });
         });
     });
