@@ -217,6 +217,8 @@ inline constexpr std::size_t kBytesPerNewName = 96;
 // A file large enough is read in parts side by side, one per processor and each at least this
 // long: below it the threads cost more than they save.
 inline constexpr std::size_t kSmallestPart = std::size_t{1} << 20;
+// A part this long has a name table large enough to be worth huge pages.
+inline constexpr std::size_t kHugeTablePart = std::size_t{8} << 20;
 std::size_t parts_for(std::size_t bytes);
 // The bytes cut into about `parts` parts of whole lines (each but the last ends in an LF).
 std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t parts);
@@ -226,17 +228,20 @@ std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t
 // first in the file anyway), how many lines it read and the error it stopped at.
 template <class Db>
 struct Part {
-    explicit Part(bool first) : names(first ? nullptr : std::make_unique<facts::NameTable>()) {}
+    explicit Part(bool first_part) : first(first_part) {}
 
+    bool first;
     Db db;
-    std::unique_ptr<facts::NameTable> names;
+    std::unique_ptr<facts::NameTable> names;  // none for the first part
     std::size_t lines = 0;
     std::optional<LoadError> error;
 
-    // Its names to its own table (if it has one), sized for its bytes, while the result stands.
+    // Its names to a table of its own (but for the first part), sized for its bytes, while the
+    // result stands. Only the table of a part of many megabytes is worth huge pages.
     std::optional<facts::NameTableScope> own_names(std::size_t bytes)
     {
-        if (!names) return std::nullopt;
+        if (first) return std::nullopt;
+        names = std::make_unique<facts::NameTable>(bytes >= kHugeTablePart);
         names->reserve(bytes / kBytesPerNewName);
         return std::optional<facts::NameTableScope>(std::in_place, *names);
     }

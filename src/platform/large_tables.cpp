@@ -7,14 +7,14 @@
 
 namespace platform {
 
-void* large_block(std::size_t bytes)
+void* large_block(std::size_t bytes, bool huge_pages)
 {
     if (bytes < kHugePage) return ::operator new(bytes);
     const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* block = std::aligned_alloc(kHugePage, rounded);
     if (!block) throw std::bad_alloc();
     // Only advice: where the system has no huge pages to give, the block stays as it is.
-    (void)madvise(block, rounded, MADV_HUGEPAGE);
+    if (huge_pages) (void)madvise(block, rounded, MADV_HUGEPAGE);
     return block;
 }
 

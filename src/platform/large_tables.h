@@ -12,8 +12,10 @@ namespace platform {
 inline constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
 // A block of at least `bytes`, from operator new below a huge page, else aligned to one and
-// advised to be backed by huge pages; release it with release_large_block and the same size.
-void* large_block(std::size_t bytes);
+// (with `huge_pages`) advised to be backed by huge pages; release it with release_large_block
+// and the same size. A huge page costs its whole 2 MB at the first touch, and the system may
+// first have to gather one: a short-lived table that may stay small does without.
+void* large_block(std::size_t bytes, bool huge_pages = true);
 void release_large_block(void* block, std::size_t bytes) noexcept;
 
 // Gives the whole pages inside these bytes of a large block back to the system, for a block
@@ -25,17 +27,21 @@ template <class T>
 struct LargeTableAllocator {
     using value_type = T;
     LargeTableAllocator() = default;
+    explicit LargeTableAllocator(bool huge) noexcept : huge_pages(huge) {}
     template <class U>
-    LargeTableAllocator(const LargeTableAllocator<U>&) noexcept
+    LargeTableAllocator(const LargeTableAllocator<U>& other) noexcept : huge_pages(other.huge_pages)
     {
     }
-    T* allocate(std::size_t n) { return static_cast<T*>(large_block(n * sizeof(T))); }
+    T* allocate(std::size_t n) { return static_cast<T*>(large_block(n * sizeof(T), huge_pages)); }
     void deallocate(T* p, std::size_t n) noexcept { release_large_block(p, n * sizeof(T)); }
+    // Any of them releases what any allocated.
     template <class U>
     bool operator==(const LargeTableAllocator<U>&) const noexcept
     {
         return true;
     }
+
+    bool huge_pages = true;
 };
 
 }  // namespace platform

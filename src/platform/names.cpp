@@ -22,7 +22,11 @@ std::size_t slots_for(std::size_t names)
 }
 }  // namespace
 
-NameTable::NameTable() : recent_(kRecent)
+NameTable::NameTable(bool huge_pages)
+    : where_(platform::LargeTableAllocator<std::uint32_t>(huge_pages)),
+      huge_pages_(huge_pages),
+      slots_(platform::LargeTableAllocator<Slot>(huge_pages)),
+      recent_(kRecent)
 {
     grow(slots_for(0));
     // Number 0: the empty name, which intern answers without a look-up. Its record is the first
@@ -41,7 +45,7 @@ void NameTable::reserve(std::size_t more)
 
 void NameTable::grow(std::size_t slots)
 {
-    decltype(slots_) old(slots);
+    decltype(slots_) old(slots, Slot{}, slots_.get_allocator());
     old.swap(slots_);
     mask_ = slots - 1;
     for (const Slot& s : old) {
@@ -168,7 +172,7 @@ NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text)
     } else {
         if (chunks_.size() >= (std::size_t{1} << (32 - kOffsetBits))) throw std::length_error("Za dużo nazw w pamięci programu.");
         const std::size_t size = std::max(kChunkSize, bytes);
-        chunks_.emplace_back(static_cast<char*>(platform::large_block(size)), ChunkRelease{size});
+        chunks_.emplace_back(static_cast<char*>(platform::large_block(size, huge_pages_)), ChunkRelease{size});
         at = chunks_.back().get();
         chunk = chunks_.size() - 1;
         chunk_starts_.push_back(at);

@@ -29,7 +29,9 @@ namespace facts {
 // The texts of all names, in chunks that are never moved or freed before the program ends.
 class NameTable {
 public:
-    NameTable();
+    // `huge_pages`: its large blocks in huge pages (see platform::large_block), for a table
+    // that lives long and grows large; a part of a file read apart does without.
+    explicit NameTable(bool huge_pages = true);
     NameTable(const NameTable&) = delete;
     NameTable& operator=(const NameTable&) = delete;
 
@@ -108,6 +110,7 @@ private:
         std::uint32_t tag = 0;
         std::uint32_t where = 0;
     };
+    bool huge_pages_;
     std::vector<Slot, platform::LargeTableAllocator<Slot>> slots_;
     std::size_t mask_ = 0;
     // The name last interned in each of a few thousand hash buckets: a base repeats its
