@@ -8,6 +8,7 @@
 // in file order and finds, for each occurrence, its first occurrence in the file or its number
 // in this table. Only the first occurrences of new names are then added here, in file order.
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <stdexcept>
@@ -110,17 +111,30 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
             }
     });
 
-    // The new names, in file order; each part's table goes once its names are in. A position
-    // of a first occurrence takes its name's number (marked as held from here on), and the
-    // other positions then take the number of theirs: `link` becomes the numbers.
-    for (std::size_t p = 0; p < parts.size(); ++p) {
-        std::vector<std::uint32_t> fresh;
+    // The new names take the next numbers in file order, and each part adds its own side by
+    // side: its records go to chunks of its own, its slots are claimed one compare-and-swap
+    // each. A first occurrence's position takes its name's number, marked as held.
+    std::vector<std::vector<std::uint32_t>> fresh(parts.size());
+    platform::run_side_by_side(parts.size(), [&](std::size_t p) {
         for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q)
-            if (link[q] == q) fresh.push_back(q);
-        reserve(fresh.size());
-        add_all_absent(fresh, tags, *parts[p], first[p], link);
-        parts[p].reset();
-    }
+            if (link[q] == q) fresh[p].push_back(q);
+    });
+    std::vector<std::size_t> numbered(parts.size() + 1, where_.size());
+    for (std::size_t p = 0; p < parts.size(); ++p) numbered[p + 1] = numbered[p] + fresh[p].size();
+    if (numbered.back() >= kHeld) throw std::length_error("Za dużo nazw w pamięci programu.");
+    reserve(numbered.back() - where_.size());
+    where_.resize(numbered.back());
+    platform::run_side_by_side(parts.size(), [&](std::size_t p) {
+        Cursor cursor{0, nullptr, nullptr, 0, false};  // a part's records fill few pages: no huge ones
+        auto id = static_cast<std::uint32_t>(numbered[p]);
+        for (const std::uint32_t q : fresh[p]) {
+            const Kept kept = keep(id, parts[p]->text(q - first[p]), cursor);
+            where_[id] = kept.where;
+            claim_slot(tags[q], kept.where);
+            link[q] = id++ | kHeld;
+        }
+    });
+    for (auto& part : parts) part.reset();
     // Positions marked held are only read while the others change, then lose their marks.
     platform::run_side_by_side(parts.size(), [&](std::size_t p) {
         for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q)
@@ -132,22 +146,16 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
     return link;
 }
 
-// Adds the names of the part at the positions `fresh` (none of them here yet), in order, and
-// marks each position with its number. Their slots are asked for a batch ahead, so that the
-// cache misses of the batch overlap.
-void NameTable::add_all_absent(std::span<const std::uint32_t> fresh, const std::vector<std::uint32_t>& tags,
-                               const NameTable& part, std::uint32_t first, std::vector<std::uint32_t>& link)
+// Puts a new name in the first free slot from its home on, against the other threads of a join
+// doing the same: the table has room for all of them.
+void NameTable::claim_slot(std::uint32_t tag, std::uint32_t where)
 {
-    constexpr std::size_t kBatch = 16;
-    for (std::size_t from = 0; from < fresh.size(); from += kBatch) {
-        const std::size_t to = std::min(fresh.size(), from + kBatch);
-        for (std::size_t i = from; i < to; ++i) __builtin_prefetch(&slots_[tags[fresh[i]] & mask_]);
-        for (std::size_t i = from; i < to; ++i) {
-            const std::uint32_t q = fresh[i];
-            std::size_t slot = tags[q] & mask_;
-            while (slots_[slot].where != 0) slot = (slot + 1) & mask_;
-            link[q] = add(part.text(q - first), slot, tags[q]) | kHeld;
-        }
+    for (std::size_t i = tag & mask_;; i = (i + 1) & mask_) {
+        std::atomic_ref<Slot> slot(slots_[i]);
+        Slot free{};
+        if (slot.load(std::memory_order_relaxed).where == 0 &&
+            slot.compare_exchange_strong(free, Slot{tag, where}, std::memory_order_relaxed))
+            return;
     }
 }
 

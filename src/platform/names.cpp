@@ -4,6 +4,8 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace facts {
 
@@ -24,14 +26,14 @@ std::size_t slots_for(std::size_t names)
 
 NameTable::NameTable(bool huge_pages)
     : where_(platform::LargeTableAllocator<std::uint32_t>(huge_pages)),
-      huge_pages_(huge_pages),
+      cursor_{0, nullptr, nullptr, 0, huge_pages},
       slots_(platform::LargeTableAllocator<Slot>(huge_pages)),
       recent_(kRecent)
 {
     grow(slots_for(0));
     // Number 0: the empty name, which intern answers without a look-up. Its record is the first
     // of the first chunk, where no slot points: a slot whose record is there is free.
-    where_.push_back(keep(0, {}).where);
+    where_.push_back(keep(0, {}, cursor_).where);
 }
 
 void NameTable::reserve(std::size_t more)
@@ -144,7 +146,7 @@ std::uint32_t NameTable::add(std::string_view text, std::size_t slot, std::uint3
 {
     if (where_.size() >= kMaxNames) throw std::length_error("Za dużo nazw w pamięci programu.");
     const auto id = static_cast<std::uint32_t>(where_.size());
-    const Kept kept = keep(id, text);
+    const Kept kept = keep(id, text, cursor_);
     where_.push_back(kept.where);
     if (where_.size() - 1 > slots_.size() / 4 * 3) {
         grow(slots_.size() * 2);
@@ -155,39 +157,47 @@ std::uint32_t NameTable::add(std::string_view text, std::size_t slot, std::uint3
     return id;
 }
 
-// Writes the name's record into the current chunk, or a new one when it does not fit. A record
-// longer than a chunk gets a chunk of its own, and the current chunk stays current: a record's
-// offset must fit its bits.
-NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text)
+// Writes the name's record into the cursor's chunk, or a new one when it does not fit. A record
+// longer than a chunk gets a chunk of its own, and the cursor's chunk stays its chunk: a
+// record's offset must fit its bits.
+NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text, Cursor& cursor)
 {
     if (text.size() > std::numeric_limits<std::uint32_t>::max() - 16) throw std::length_error("Za długa nazwa.");
     const std::size_t bytes = (8 + text.size() + 3) / 4 * 4;
     char* at = nullptr;
+    char* start = nullptr;
     std::size_t chunk = 0;
-    if (bytes <= left_) {
-        at = free_;
-        chunk = current_;
-        free_ += bytes;
-        left_ -= bytes;
+    if (bytes <= cursor.left) {
+        at = cursor.free;
+        start = cursor.start;
+        chunk = cursor.chunk;
+        cursor.free += bytes;
+        cursor.left -= bytes;
     } else {
-        if (chunks_.size() >= (std::size_t{1} << (32 - kOffsetBits))) throw std::length_error("Za dużo nazw w pamięci programu.");
         const std::size_t size = std::max(kChunkSize, bytes);
-        chunks_.emplace_back(static_cast<char*>(platform::large_block(size, huge_pages_)), ChunkRelease{size});
-        at = chunks_.back().get();
-        chunk = chunks_.size() - 1;
-        chunk_starts_.push_back(at);
-        if (size == kChunkSize) {
-            current_ = chunk;
-            free_ = at + bytes;
-            left_ = size - bytes;
-        }
+        std::tie(chunk, start) = new_chunk(size, cursor.huge_pages);
+        at = start;
+        if (size == kChunkSize) cursor = {chunk, start, at + bytes, size - bytes, cursor.huge_pages};
     }
     const auto size = static_cast<std::uint32_t>(text.size());
     std::memcpy(at, &id, 4);
     std::memcpy(at + 4, &size, 4);
     if (size != 0) std::memcpy(at + 8, text.data(), size);
-    const auto offset = static_cast<std::uint32_t>((at - chunk_starts_[chunk]) / 4);
+    const auto offset = static_cast<std::uint32_t>((at - start) / 4);
     return {static_cast<std::uint32_t>(chunk << kOffsetBits) | offset, {at + 8, size}};
+}
+
+// A chunk of its own for each writer of records: writers side by side take turns here alone.
+std::pair<std::size_t, char*> NameTable::new_chunk(std::size_t size, bool huge_pages)
+{
+    std::unique_ptr<char[], ChunkRelease> chunk(static_cast<char*>(platform::large_block(size, huge_pages)),
+                                                ChunkRelease{size});
+    const std::lock_guard<std::mutex> lock(chunks_lock_);
+    if (chunks_.size() >= (std::size_t{1} << (32 - kOffsetBits))) throw std::length_error("Za dużo nazw w pamięci programu.");
+    char* start = chunk.get();
+    chunk_starts_.push_back(start);
+    chunks_.push_back(std::move(chunk));
+    return {chunks_.size() - 1, start};
 }
 
 NameTable& detail::program_table()

@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <mutex>
 #include <ostream>
 #include <span>
 #include <string>
@@ -72,7 +73,16 @@ private:
         std::uint32_t where;
         std::string_view text;
     };
-    Kept keep(std::uint32_t id, std::string_view text);
+    // Where records of new names go: the chunk, its start, its free room.
+    struct Cursor {
+        std::size_t chunk;
+        char* start;
+        char* free;
+        std::size_t left;
+        bool huge_pages;
+    };
+    Kept keep(std::uint32_t id, std::string_view text, Cursor& cursor);
+    std::pair<std::size_t, char*> new_chunk(std::size_t size, bool huge_pages);
     const char* record(std::uint32_t where) const
     {
         return chunk_starts_[where >> kOffsetBits] + std::size_t{where & ((1u << kOffsetBits) - 1)} * 4;
@@ -82,8 +92,7 @@ private:
     // In a join, what an occurrence is: its own first occurrence (its position), an occurrence
     // of the name at an earlier position, or (this bit set) the number of a name held here.
     static constexpr std::uint32_t kHeld = 1u << 31;
-    void add_all_absent(std::span<const std::uint32_t> fresh, const std::vector<std::uint32_t>& tags,
-                        const NameTable& part, std::uint32_t first, std::vector<std::uint32_t>& link);
+    void claim_slot(std::uint32_t tag, std::uint32_t where);
     std::uint32_t intern(std::string_view text, std::uint64_t hash);
     // The slot of the text (its number in *id), or the free slot where it would go (*id 0).
     std::size_t look_up(std::string_view text, std::uint32_t tag, std::uint32_t* id) const;
@@ -94,9 +103,7 @@ private:
     };
     std::vector<std::unique_ptr<char[], ChunkRelease>> chunks_;
     std::vector<const char*> chunk_starts_;
-    std::size_t current_ = 0;  // the chunk new records go to
-    char* free_ = nullptr;
-    std::size_t left_ = 0;
+    std::mutex chunks_lock_;
     // Where each name's record stands, by its number.
     std::vector<std::uint32_t, platform::LargeTableAllocator<std::uint32_t>> where_;
     std::vector<std::unique_ptr<const std::string>> strings_;  // by number, those asked for
@@ -106,11 +113,11 @@ private:
     // record is (0: free; that place holds no record) and the high half of the name's hash,
     // which also picks its home slot: the table grows without reading a single text, and a
     // probe reads a record only when the hashes agree.
-    struct Slot {
+    struct alignas(8) Slot {  // 8 bytes, changed at once by the threads of a join
         std::uint32_t tag = 0;
         std::uint32_t where = 0;
     };
-    bool huge_pages_;
+    Cursor cursor_;  // of the names added one by one
     std::vector<Slot, platform::LargeTableAllocator<Slot>> slots_;
     std::size_t mask_ = 0;
     // The name last interned in each of a few thousand hash buckets: a base repeats its
