@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/names.h"
 #include "platform/cp1250_key.h"
@@ -214,13 +216,14 @@ TEST(Listy, LongListsSortAndLoseNegationsAsShortOnesDo)
         texts.push_back((k % 5 == 0 ? "n" : "") + std::string(k % 3 ? "wartość_" : "żółw_") + std::to_string(k));
         if (i % 1000 == 0) texts.insert(texts.end(), {"n", "", "nn", "Z", "ą", "nowy_długi_" + std::to_string(i)});
     }
-    SList expected = texts;
-    std::stable_sort(expected.begin(), expected.end(), [](const std::string& a, const std::string& b) {
-        std::string key_a, key_b;
-        text::append_cp1250_key(a, key_a);
-        text::append_cp1250_key(b, key_b);
-        return key_a < key_b;
-    });
+    std::vector<std::pair<std::string, std::string>> keyed;  // key, text
+    for (const std::string& t : texts) {
+        keyed.emplace_back(std::string(), t);
+        text::append_cp1250_key(t, keyed.back().first);
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    SList expected;
+    for (const auto& [key, t] : keyed) expected.push_back(t);
     EXPECT_EQ(sortuj(texts), expected);
     EXPECT_EQ(sortuj(NameList(texts)), expected);
 

@@ -342,9 +342,9 @@ TEST(FactListWalk, ManyFactsOverManyBlocksFollowTheRuleAsThePlainestCodeDoes)
         default: break;
         }
     };
-    for (int i = 0; i < 20000; ++i) change(list);
+    for (int i = 0; i < 8000; ++i) change(list);
     ASSERT_EQ(list.all(), reference.all());
-    ASSERT_GT(list.size(), 2000u);
+    ASSERT_GT(list.size(), 800u);  // some ten blocks
     for (int round = 0; round < 3; ++round) {
         std::vector<int> seen;
         std::vector<int> expected;
