@@ -6,7 +6,8 @@
 // after another, costs as much as the reading itself. So the occurrences are first told apart
 // side by side: each thread takes the names of one share of the hashes, goes through the parts
 // in file order and finds, for each occurrence, its first occurrence in the file or its number
-// in this table. Only the first occurrences of new names are then added here, in file order.
+// in this table. Only the first occurrences of new names are then added here: numbered in file
+// order, and written by their parts side by side.
 #include <algorithm>
 #include <atomic>
 #include <bit>
