@@ -136,7 +136,11 @@ NumeryWnioskow numery_regul(const kb::Context& ctx)
 }
 
 bool dysjunktywny(facts::Name, bool dysjunktywny) { return dysjunktywny; }
-bool kumulatywny(facts::Name wniosek, bool dysjunktywny) { return wniosek != "koniec" && !dysjunktywny; }
+bool kumulatywny(facts::Name wniosek, bool dysjunktywny)
+{
+    static const facts::Name koniec("koniec");  // by number: a base has as many conclusions as names
+    return wniosek != koniec && !dysjunktywny;
+}
 
 // A list of rule numbers for each conclusion of the kind that has none yet, in the order of the
 // conclusions' first rules. The conclusions are distinct, so only lists made before count. The
