@@ -229,7 +229,7 @@ template <class L>
 L sorted_in_cp1250_order(const L& list)
 {
     const std::size_t parts =
-        list.size() < kLongSort ? 1 : std::min({platform::hardware_threads(), std::size_t{8}, list.size() / kSmallestSortPart});
+        list.size() < kLongSort ? 1 : std::min(platform::threads_for_parts(), list.size() / kSmallestSortPart);
     std::vector<std::string> keys(parts);
     std::vector<Keyed> order(list.size());
     std::vector<std::size_t> bounds(parts + 1);
@@ -241,7 +241,7 @@ L sorted_in_cp1250_order(const L& list)
         sort_range(list, bounds[p], bounds[p + 1], keys[p], order);
     });
     // Sorted parts merged two by two, side by side, until one is left.
-    std::vector<Keyed> merged(order.size());
+    std::vector<Keyed> merged(parts > 1 ? order.size() : 0);
     for (std::size_t width = 1; width < parts; width *= 2) {
         const std::size_t pairs = (parts + 2 * width - 1) / (2 * width);
         platform::run_side_by_side(pairs, [&](std::size_t k) {
@@ -328,7 +328,7 @@ namespace {
 void find_forms(const std::vector<std::uint8_t>& marks, std::vector<Name>& forms, std::vector<std::uint8_t>& missing)
 {
     const facts::NameTable& table = facts::name_table();
-    const std::size_t parts = std::min<std::size_t>(platform::hardware_threads(), 8);
+    const std::size_t parts = platform::threads_for_parts();
     platform::run_side_by_side(parts, [&](std::size_t p) {
         for (std::size_t id = marks.size() * p / parts; id < marks.size() * (p + 1) / parts; ++id) {
             if (!marks[id]) continue;

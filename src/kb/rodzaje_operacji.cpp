@@ -4,9 +4,8 @@
 
 namespace kb {
 
-std::uint8_t RodzajeOperacji::rodzaje(facts::Name op)
+std::uint8_t RodzajeOperacji::rodzaje(std::string_view t)
 {
-    const std::string_view t = op.view();
     auto bit = [](bool tak, RodzajOperacji r) { return tak ? static_cast<std::uint8_t>(r) : std::uint8_t{0}; };
     return bit(jest_operacja_dwuargumentowa(t), RodzajOperacji::dwuargumentowa) |
            bit(jest_operacja_jednoargumentowa(t), RodzajOperacji::jednoargumentowa) |

@@ -4,9 +4,10 @@
 // good part of a pass over the models. One object per pass; it holds a few kilobytes.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <string_view>
 
+#include "kb/name_memo.h"
 #include "platform/names.h"
 
 namespace kb {
@@ -23,9 +24,7 @@ class RodzajeOperacji {
 public:
     bool jest(facts::Name op, RodzajOperacji rodzaj)
     {
-        Slot& s = slots_[op.id() % kSlots];
-        if (s.numer != op.id() + 1) s = {op.id() + 1, rodzaje(op)};
-        return (s.rodzaje & static_cast<std::uint8_t>(rodzaj)) != 0;
+        return (rodzaje_.of(op, rodzaje) & static_cast<std::uint8_t>(rodzaj)) != 0;
     }
     bool arytmetyczna(facts::Name op)
     {
@@ -33,15 +32,9 @@ public:
     }
 
 private:
-    static std::uint8_t rodzaje(facts::Name op);
+    static std::uint8_t rodzaje(std::string_view op);
 
-    // A cache of the names met, by number; a name that meets another in its slot is worked out again.
-    static constexpr std::size_t kSlots = 512;
-    struct Slot {
-        std::uint32_t numer = 0;  // the name's number + 1; 0: empty
-        std::uint8_t rodzaje = 0;
-    };
-    std::array<Slot, kSlots> slots_{};
+    NameMemo<std::uint8_t> rodzaje_;
 };
 
 }  // namespace kb

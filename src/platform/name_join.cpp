@@ -91,7 +91,7 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
 
     // Each share of the hashes apart: its names' occurrences in file order.
     std::vector<std::uint32_t> link(positions, 0);
-    const std::size_t shares = std::bit_floor(std::min<std::size_t>(platform::hardware_threads(), 8));
+    const std::size_t shares = std::bit_floor(platform::threads_for_parts());
     platform::run_side_by_side(shares, [&](std::size_t share) {
         FirstOccurrences seen(positions / shares / 4);  // names repeat; it grows when they do not
         for (std::size_t p = 0; p < parts.size(); ++p)
@@ -129,9 +129,8 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
         Cursor cursor{0, nullptr, nullptr, 0, false};  // a part's records fill few pages: no huge ones
         auto id = static_cast<std::uint32_t>(numbered[p]);
         for (const std::uint32_t q : fresh[p]) {
-            const Kept kept = keep(id, parts[p]->text(q - first[p]), cursor);
-            where_[id] = kept.where;
-            claim_slot(tags[q], kept.where);
+            where_[id] = keep(id, parts[p]->text(q - first[p]), cursor);
+            claim_slot(tags[q], where_[id]);
             link[q] = id++ | kHeld;
         }
     });

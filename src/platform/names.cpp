@@ -33,7 +33,7 @@ NameTable::NameTable(bool huge_pages)
     grow(slots_for(0));
     // Number 0: the empty name, which intern answers without a look-up. Its record is the first
     // of the first chunk, where no slot points: a slot whose record is there is free.
-    where_.push_back(keep(0, {}, cursor_).where);
+    where_.push_back(keep(0, {}, cursor_));
 }
 
 void NameTable::reserve(std::size_t more)
@@ -146,21 +146,21 @@ std::uint32_t NameTable::add(std::string_view text, std::size_t slot, std::uint3
 {
     if (where_.size() >= kMaxNames) throw std::length_error("Za dużo nazw w pamięci programu.");
     const auto id = static_cast<std::uint32_t>(where_.size());
-    const Kept kept = keep(id, text, cursor_);
-    where_.push_back(kept.where);
+    const std::uint32_t where = keep(id, text, cursor_);
+    where_.push_back(where);
     if (where_.size() - 1 > slots_.size() / 4 * 3) {
         grow(slots_.size() * 2);
         slot = tag & mask_;
         while (slots_[slot].where != 0) slot = (slot + 1) & mask_;
     }
-    slots_[slot] = {tag, kept.where};
+    slots_[slot] = {tag, where};
     return id;
 }
 
 // Writes the name's record into the cursor's chunk, or a new one when it does not fit. A record
 // longer than a chunk gets a chunk of its own, and the cursor's chunk stays its chunk: a
 // record's offset must fit its bits.
-NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text, Cursor& cursor)
+std::uint32_t NameTable::keep(std::uint32_t id, std::string_view text, Cursor& cursor)
 {
     if (text.size() > std::numeric_limits<std::uint32_t>::max() - 16) throw std::length_error("Za długa nazwa.");
     const std::size_t bytes = (8 + text.size() + 3) / 4 * 4;
@@ -184,7 +184,7 @@ NameTable::Kept NameTable::keep(std::uint32_t id, std::string_view text, Cursor&
     std::memcpy(at + 4, &size, 4);
     if (size != 0) std::memcpy(at + 8, text.data(), size);
     const auto offset = static_cast<std::uint32_t>((at - start) / 4);
-    return {static_cast<std::uint32_t>(chunk << kOffsetBits) | offset, {at + 8, size}};
+    return static_cast<std::uint32_t>(chunk << kOffsetBits) | offset;
 }
 
 // A chunk of its own for each writer of records: writers side by side take turns here alone.
@@ -195,7 +195,6 @@ std::pair<std::size_t, char*> NameTable::new_chunk(std::size_t size, bool huge_p
     const std::lock_guard<std::mutex> lock(chunks_lock_);
     if (chunks_.size() >= (std::size_t{1} << (32 - kOffsetBits))) throw std::length_error("Za dużo nazw w pamięci programu.");
     char* start = chunk.get();
-    chunk_starts_.push_back(start);
     chunks_.push_back(std::move(chunk));
     return {chunks_.size() - 1, start};
 }

@@ -69,10 +69,6 @@ private:
     // in units of 4 bytes below. A record is the name's number and length (4 bytes each) and its
     // text, so that a look-up that meets its slot finds number and text in one more cache line.
     static constexpr unsigned kOffsetBits = 19;  // 2 MB chunks
-    struct Kept {
-        std::uint32_t where;
-        std::string_view text;
-    };
     // Where records of new names go: the chunk, its start, its free room.
     struct Cursor {
         std::size_t chunk;
@@ -81,11 +77,12 @@ private:
         std::size_t left;
         bool huge_pages;
     };
-    Kept keep(std::uint32_t id, std::string_view text, Cursor& cursor);
+    // Writes the name's record and gives where it stands.
+    std::uint32_t keep(std::uint32_t id, std::string_view text, Cursor& cursor);
     std::pair<std::size_t, char*> new_chunk(std::size_t size, bool huge_pages);
     const char* record(std::uint32_t where) const
     {
-        return chunk_starts_[where >> kOffsetBits] + std::size_t{where & ((1u << kOffsetBits) - 1)} * 4;
+        return chunks_[where >> kOffsetBits].get() + std::size_t{where & ((1u << kOffsetBits) - 1)} * 4;
     }
     void grow(std::size_t slots);
     std::uint32_t add(std::string_view text, std::size_t slot, std::uint32_t tag);
@@ -102,7 +99,6 @@ private:
         void operator()(char* chunk) const noexcept { platform::release_large_block(chunk, size); }
     };
     std::vector<std::unique_ptr<char[], ChunkRelease>> chunks_;
-    std::vector<const char*> chunk_starts_;
     std::mutex chunks_lock_;
     // Where each name's record stands, by its number.
     std::vector<std::uint32_t, platform::LargeTableAllocator<std::uint32_t>> where_;

@@ -11,6 +11,9 @@ namespace platform {
 
 // How many threads the machine runs at once (1 when it does not say).
 std::size_t hardware_threads();
+// How many parts a computation over a whole list is split into: one per thread the machine
+// runs, at most eight, as more parts cost more in joining them than they save.
+std::size_t threads_for_parts();
 
 // Calls work(i) for every i below parts, each on a thread of its own, and returns when all have
 // ended. An exception of a part is raised here once all have ended: that of the lowest part.
