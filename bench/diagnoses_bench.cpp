@@ -28,7 +28,7 @@ struct Loaded {
         : ui(platform::headless::Script::parse(""), platform::headless::HeadlessOptions{}), ctx(ui)
     {
         factfile::load_text(ctx.db.baza_regul, text);
-        const facts::SList askable = kb::wyznacz_warunki_dopytywalne(ctx).value_or(facts::SList{});
+        const facts::NameList askable = kb::wyznacz_warunki_dopytywalne(ctx).value_or(facts::NameList{});
         kb::pamietaj_liste_dopytywalnych(ctx, askable);
         kb::pamietaj_warunki_dopytywalne(ctx, askable);
     }

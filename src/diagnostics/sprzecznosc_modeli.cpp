@@ -3,6 +3,7 @@
 // relational model concluding its own condition. They record findings and flags only; telling
 // the user is the load's entry (testy_ladowania_modeli.cpp) and the report's.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -18,6 +19,7 @@
 #include "kb/widoki_modeli.h"
 #include "kb/zmienne_modeli.h"
 #include "platform/names.h"
+#include "platform/side_by_side.h"
 
 namespace diagnostics {
 namespace {
@@ -31,28 +33,42 @@ void flaga(facts::FactList<string>& f)
     if (!f.contains("TAK")) f.add_last("TAK");
 }
 
-// Every arithmetic model with the names it reads, kind after kind, in file order.
-void zbierz_argumenty(Context& ctx)
+// The arithmetic models of one share of each kind with the names they read, kind after kind.
+using ArgumentyRodzajow = std::array<facts::FactList<ArgumentyModelu>, 4>;
+
+void zbierz_argumenty(const kb::BazaModeli& b, std::size_t czesc, std::size_t czesci, ArgumentyRodzajow& lista)
 {
-    auto& lista = ctx.db.stan.lista_argumentow_modelu_arytmetycznego;
-    const kb::BazaModeli& b = ctx.db.baza_modeli;
     kb::RodzajeOperacji op;
-    b.model.scan([&](const kb::Model& m) {
-        if (op.jest(m.operacja, kb::RodzajOperacji::dwuargumentowa)) lista.add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
+    b.model.scan_share(czesc, czesci, [&](const kb::Model& m) {
+        if (op.jest(m.operacja, kb::RodzajOperacji::dwuargumentowa))
+            lista[0].add_last({m.numer, m.wynik, {m.argument1, m.argument2}});
     });
-    b.model_r.scan([&](const kb::ModelR& m) {
-        if (op.jest(m.operacja, kb::RodzajOperacji::listowa)) lista.add_last({m.numer, m.wynik, m.argumenty});
+    b.model_r.scan_share(czesc, czesci, [&](const kb::ModelR& m) {
+        if (op.jest(m.operacja, kb::RodzajOperacji::listowa)) lista[1].add_last({m.numer, m.wynik, m.argumenty});
     });
-    b.model_liniowy.scan([&](const kb::ModelLiniowy& m) {
+    b.model_liniowy.scan_share(czesc, czesci, [&](const kb::ModelLiniowy& m) {
         facts::NameList a(m.wspolczynniki);
         a.insert(a.end(), m.zmienne.begin(), m.zmienne.end());
-        lista.add_last({m.numer, m.wynik, std::move(a)});
+        lista[2].add_last({m.numer, m.wynik, std::move(a)});
     });
-    b.model_wielomianowy.scan([&](const kb::ModelWielomianowy& m) {
+    b.model_wielomianowy.scan_share(czesc, czesci, [&](const kb::ModelWielomianowy& m) {
         facts::NameList a{m.zmienna};
         a.insert(a.end(), m.wspolczynniki.begin(), m.wspolczynniki.end());
-        lista.add_last({m.numer, m.wynik, std::move(a)});
+        lista[3].add_last({m.numer, m.wynik, std::move(a)});
     });
+}
+
+// Every arithmetic model with the names it reads, kind after kind, in file order. A large base
+// is gathered in shares side by side, then joined in order.
+void zbierz_argumenty(Context& ctx)
+{
+    const kb::BazaModeli& b = ctx.db.baza_modeli;
+    const std::size_t czesci = platform::worth_threads(kb::liczba_modeli(b)) ? platform::threads_for_parts() : 1;
+    std::vector<ArgumentyRodzajow> zebrane(czesci);
+    platform::run_side_by_side(czesci, [&](std::size_t c) { zbierz_argumenty(b, c, czesci, zebrane[c]); });
+    auto& lista = ctx.db.stan.lista_argumentow_modelu_arytmetycznego;
+    for (std::size_t rodzaj = 0; rodzaj < 4; ++rodzaj)
+        for (ArgumentyRodzajow& czesc : zebrane) lista.take_all(czesc[rodzaj]);
 }
 
 using Modele = std::vector<const ArgumentyModelu*>;  // in file order

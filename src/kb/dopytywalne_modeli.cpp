@@ -3,6 +3,8 @@
 // its name; the check reports through plain writes and a note, never into the report text.
 #include "kb/dopytywalne_modeli.h"
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,19 +18,12 @@
 #include "kb/zmienne_modeli.h"
 #include "platform/factfile.h"
 #include "platform/files.h"
+#include "platform/side_by_side.h"
 #include "platform/toolkit.h"
 
 namespace kb {
 
 namespace {
-
-// All facts of a list name joined in store order.
-NameList polaczone(const facts::FactList<NameList>& listy)
-{
-    NameList out;
-    listy.scan([&](const NameList& l) { out.insert(out.end(), l.begin(), l.end()); });
-    return out;
-}
 
 // The list without every name whose first byte is the lower-case "n", as usun_zanegowane.
 NameList bez_zanegowanych(NameList lista)
@@ -55,24 +50,40 @@ void zglos_argumenty_niedopytywalne(Context& ctx, const std::string& nazwa_mo, c
 
 }  // namespace
 
-void wyznacz_i_pamietaj_argumenty_modeli(Context& ctx)
-{
-    ctx.db.stan.lista_argumentow_modeli.set(redukuj(model_argumenty_nazwy(ctx)));
-}
+namespace {
+
+// The four model lists, each without repeats (the last occurrence stays).
+NameList argumenty_modeli(const Context& ctx) { return redukuj(model_argumenty_nazwy(ctx)); }
+NameList warunki_stosowania_modeli(const Context& ctx) { return redukuj(model_wszelaki_nazwy(ctx)); }
+NameList wnioski_modeli(const Context& ctx) { return redukuj(model_relacyjny_nazwy(ctx)); }
+NameList wyniki_modeli(const Context& ctx) { return redukuj(model_arytmetyczny_nazwy(ctx)); }
+
+}  // namespace
+
+void wyznacz_i_pamietaj_argumenty_modeli(Context& ctx) { ctx.db.stan.lista_argumentow_modeli.set(argumenty_modeli(ctx)); }
 
 void wyznacz_i_pamietaj_warunki_stosowania_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_warunkow_stosowania.set(redukuj(model_wszelaki_nazwy(ctx)));
+    ctx.db.stan.lista_warunkow_stosowania.set(warunki_stosowania_modeli(ctx));
 }
 
-void wyznacz_i_pamietaj_wnioski_modeli(Context& ctx)
-{
-    ctx.db.stan.lista_wnioskow_modeli.set(redukuj(model_relacyjny_nazwy(ctx)));
-}
+void wyznacz_i_pamietaj_wnioski_modeli(Context& ctx) { ctx.db.stan.lista_wnioskow_modeli.set(wnioski_modeli(ctx)); }
 
-void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx)
+void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx) { ctx.db.stan.lista_wynikow_modeli.set(wyniki_modeli(ctx)); }
+
+void wyznacz_i_pamietaj_listy_modeli(Context& ctx)
 {
-    ctx.db.stan.lista_wynikow_modeli.set(redukuj(model_arytmetyczny_nazwy(ctx)));
+    // Four reads of the same base: on a large one they go side by side, and the lists are stored
+    // in the order of the four steps one by one.
+    NameList argumenty, wnioski, warunki, wyniki;
+    platform::run_each(
+        platform::worth_threads(liczba_modeli(ctx.db.baza_modeli)), [&] { argumenty = argumenty_modeli(ctx); },
+        [&] { wnioski = wnioski_modeli(ctx); }, [&] { warunki = warunki_stosowania_modeli(ctx); },
+        [&] { wyniki = wyniki_modeli(ctx); });
+    ctx.db.stan.lista_argumentow_modeli.set(std::move(argumenty));
+    ctx.db.stan.lista_wnioskow_modeli.set(std::move(wnioski));
+    ctx.db.stan.lista_warunkow_stosowania.set(std::move(warunki));
+    ctx.db.stan.lista_wynikow_modeli.set(std::move(wyniki));
 }
 
 bool redukuj_warunki_dopytywalne(Context& ctx)
@@ -95,13 +106,23 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     // A failure below must not leave the askable arguments of an earlier load for readers.
     s.lista_argumentow_dopytywalnych.remove_all();
 
-    zmienne_z_modelu(ctx);
-    zmienne_z_modelu_r(ctx);
-    zmienne_z_modelu_lin(ctx);
-    zmienne_z_modelu_wiel(ctx);
-
-    NameList zmienne = redukuj(polaczone(s.zmienne));
-    NameList wyniki = redukuj(polaczone(s.wyniki));
+    // The four collectors read the base side by side on a large one; their facts are stored in
+    // their order, and their lists joined as the stored facts read.
+    const BazaModeli& baza = ctx.db.baza_modeli;
+    const bool apart = platform::worth_threads(liczba_modeli(baza));
+    std::array<std::optional<ZmienneIWyniki>, 4> zebrane;
+    platform::run_each(
+        apart, [&] { zebrane[0] = zmienne_modelu(baza); }, [&] { zebrane[1] = zmienne_modelu_r(baza); },
+        [&] { zebrane[2] = zmienne_modelu_lin(baza); }, [&] { zebrane[3] = zmienne_modelu_wiel(baza); });
+    NameList zmienne, wyniki;
+    for (std::optional<ZmienneIWyniki>& z : zebrane) {
+        if (!z) continue;
+        zmienne.insert(zmienne.end(), z->zmienne.begin(), z->zmienne.end());
+        wyniki.insert(wyniki.end(), z->wyniki.begin(), z->wyniki.end());
+        s.zmienne.add_last(std::move(z->zmienne));
+        s.wyniki.add_last(std::move(z->wyniki));
+    }
+    platform::run_each(apart, [&] { zmienne = redukuj(zmienne); }, [&] { wyniki = redukuj(wyniki); });
     // The rules' conclusions are read in place (the first list of its name), and the reduced
     // lists move into the store once the difference is taken: each holds every model name.
     const NameList* wnioski_regul = nullptr;

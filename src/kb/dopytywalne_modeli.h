@@ -15,6 +15,8 @@ void wyznacz_i_pamietaj_argumenty_modeli(Context& ctx);
 void wyznacz_i_pamietaj_warunki_stosowania_modeli(Context& ctx);
 void wyznacz_i_pamietaj_wnioski_modeli(Context& ctx);
 void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx);
+// All four at once.
+void wyznacz_i_pamietaj_listy_modeli(Context& ctx);
 
 // `lista_wszystkich_dopytywalnych_dla_wyswietlania`: the first `lista_warunkow_dopytywalnych`
 // less the first `lista_wnioskow_modeli` (unchanged without one). False, changing nothing,

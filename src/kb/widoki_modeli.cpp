@@ -106,6 +106,11 @@ NameList model_relacyjny_nazwy(const Context& ctx)
     return out;
 }
 
+std::size_t liczba_modeli(const BazaModeli& baza)
+{
+    return baza.model.size() + baza.model_r.size() + baza.model_liniowy.size() + baza.model_wielomianowy.size();
+}
+
 SList model_argumenty(const Context& ctx) { return model_argumenty_nazwy(ctx).strings(); }
 SList model_arytmetyczny(const Context& ctx) { return model_arytmetyczny_nazwy(ctx).strings(); }
 SList model_wszelaki(const Context& ctx) { return model_wszelaki_nazwy(ctx).strings(); }

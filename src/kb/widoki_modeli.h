@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -53,5 +54,8 @@ NameList model_argumenty_nazwy(const Context& ctx);
 NameList model_arytmetyczny_nazwy(const Context& ctx);
 NameList model_wszelaki_nazwy(const Context& ctx);
 NameList model_relacyjny_nazwy(const Context& ctx);
+
+// How many models of the four kinds the base holds.
+std::size_t liczba_modeli(const BazaModeli& baza);
 
 }  // namespace kb

@@ -4,7 +4,9 @@
 #include "kb/zmienne_modeli.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "kb/listy.h"
@@ -39,9 +41,9 @@ using Pola = NameList;
 void dopisz(Pola& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 void dopisz(Pola& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
-// Steps shared by the four collectors, from the joined fields to the two facts: the variables
+// Steps shared by the four collectors, from the joined fields to the two lists: the variables
 // are usun_zanegowane(usun_wszystkie("bez warunku", usun_stale(redukuj(pola), []))).
-void zapamietaj(Context& ctx, const Pola& pola, NameList wyniki)
+ZmienneIWyniki zebrane(const Pola& pola, NameList wyniki)
 {
     const NameList unikalne = redukuj(pola);
     NameList zmienne;
@@ -51,16 +53,22 @@ void zapamietaj(Context& ctx, const Pola& pola, NameList wyniki)
         if (!jest_stala_liczbowa(nazwa) && nazwa != "bez warunku" && (nazwa.empty() || nazwa.front() != 'n'))
             zmienne.push_back(*it);
     }
-    ctx.db.stan.zmienne.add_last(std::move(zmienne));
-    ctx.db.stan.wyniki.add_last(std::move(wyniki));
+    return {std::move(zmienne), std::move(wyniki)};
+}
+
+void zapamietaj(Context& ctx, std::optional<ZmienneIWyniki> z)
+{
+    if (!z) return;
+    ctx.db.stan.zmienne.add_last(std::move(z->zmienne));
+    ctx.db.stan.wyniki.add_last(std::move(z->wyniki));
 }
 
 }  // namespace
 
-void zmienne_z_modelu(Context& ctx)
+std::optional<ZmienneIWyniki> zmienne_modelu(const BazaModeli& baza)
 {
-    const auto& modele = ctx.db.baza_modeli.model;
-    if (modele.empty()) return;
+    const auto& modele = baza.model;
+    if (modele.empty()) return std::nullopt;
     // One pass over the models fills each field's part of the list in place.
     const std::size_t n = modele.size();
     Pola pola(3 * n);
@@ -74,45 +82,50 @@ void zmienne_z_modelu(Context& ctx)
         wyniki.push_back(m.wynik);
         ++i;
     });
-    zapamietaj(ctx, pola, std::move(wyniki));
+    return zebrane(pola, std::move(wyniki));
 }
 
-void zmienne_z_modelu_r(Context& ctx)
+std::optional<ZmienneIWyniki> zmienne_modelu_r(const BazaModeli& baza)
 {
-    const auto& modele = ctx.db.baza_modeli.model_r;
-    if (modele.empty()) return;
+    const auto& modele = baza.model_r;
+    if (modele.empty()) return std::nullopt;
     Pola pola;
     NameList wyniki;
     modele.scan([&](const ModelR& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelR& m) { dopisz(pola, m.argumenty); });
     modele.scan([&](const ModelR& m) { wyniki.push_back(m.wynik); });
-    zapamietaj(ctx, pola, std::move(wyniki));
+    return zebrane(pola, std::move(wyniki));
 }
 
-void zmienne_z_modelu_lin(Context& ctx)
+std::optional<ZmienneIWyniki> zmienne_modelu_lin(const BazaModeli& baza)
 {
-    const auto& modele = ctx.db.baza_modeli.model_liniowy;
-    if (modele.empty()) return;
+    const auto& modele = baza.model_liniowy;
+    if (modele.empty()) return std::nullopt;
     Pola pola;
     NameList wyniki;
     modele.scan([&](const ModelLiniowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.wspolczynniki); });
     modele.scan([&](const ModelLiniowy& m) { dopisz(pola, m.zmienne); });
     modele.scan([&](const ModelLiniowy& m) { wyniki.push_back(m.wynik); });
-    zapamietaj(ctx, pola, std::move(wyniki));
+    return zebrane(pola, std::move(wyniki));
 }
 
-void zmienne_z_modelu_wiel(Context& ctx)
+std::optional<ZmienneIWyniki> zmienne_modelu_wiel(const BazaModeli& baza)
 {
-    const auto& modele = ctx.db.baza_modeli.model_wielomianowy;
-    if (modele.empty()) return;
+    const auto& modele = baza.model_wielomianowy;
+    if (modele.empty()) return std::nullopt;
     Pola pola;
     NameList wyniki;
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.warunek_stosowania); });
     modele.scan([&](const ModelWielomianowy& m) { pola.push_back(m.zmienna); });
     modele.scan([&](const ModelWielomianowy& m) { dopisz(pola, m.wspolczynniki); });
     modele.scan([&](const ModelWielomianowy& m) { wyniki.push_back(m.wynik); });
-    zapamietaj(ctx, pola, std::move(wyniki));
+    return zebrane(pola, std::move(wyniki));
 }
+
+void zmienne_z_modelu(Context& ctx) { zapamietaj(ctx, zmienne_modelu(ctx.db.baza_modeli)); }
+void zmienne_z_modelu_r(Context& ctx) { zapamietaj(ctx, zmienne_modelu_r(ctx.db.baza_modeli)); }
+void zmienne_z_modelu_lin(Context& ctx) { zapamietaj(ctx, zmienne_modelu_lin(ctx.db.baza_modeli)); }
+void zmienne_z_modelu_wiel(Context& ctx) { zapamietaj(ctx, zmienne_modelu_wiel(ctx.db.baza_modeli)); }
 
 }  // namespace kb

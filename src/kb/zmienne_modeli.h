@@ -3,8 +3,10 @@
 // constant and as a negated name is decided here. Collectors never remove facts.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
+#include "kb/bazy.h"
 #include "kb/context.h"
 
 namespace kb {
@@ -18,6 +20,17 @@ bool jest_stala_liczbowa(std::string_view tekst);
 SList usun_stale(const SList& nazwy, const SList& akumulator);
 // The list without every name whose first byte is the lower-case "n" (a capital N stays).
 SList usun_zanegowane(const SList& lista);
+
+// A kind's variables (as the `zmienne` fact below) and results (as `wyniki`); nullopt for a kind
+// without models. They only read the base, so they may run side by side.
+struct ZmienneIWyniki {
+    NameList zmienne;
+    NameList wyniki;
+};
+std::optional<ZmienneIWyniki> zmienne_modelu(const BazaModeli& baza);
+std::optional<ZmienneIWyniki> zmienne_modelu_r(const BazaModeli& baza);
+std::optional<ZmienneIWyniki> zmienne_modelu_lin(const BazaModeli& baza);
+std::optional<ZmienneIWyniki> zmienne_modelu_wiel(const BazaModeli& baza);
 
 // Each adds `zmienne` (the kind's variables without repeats, constants, "bez warunku" and
 // names beginning with "n") and then `wyniki` (the kind's results, repeats kept), both last;

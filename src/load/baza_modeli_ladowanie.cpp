@@ -104,10 +104,7 @@ bool sprzecznosci_laczne(Context& ctx, const Nazwy& nazwy)
 // The lists the later checks, the askables file, the browse windows and inference read.
 bool wyznacz_listy(Context& ctx)
 {
-    kb::wyznacz_i_pamietaj_argumenty_modeli(ctx);
-    kb::wyznacz_i_pamietaj_wnioski_modeli(ctx);
-    kb::wyznacz_i_pamietaj_warunki_stosowania_modeli(ctx);
-    kb::wyznacz_i_pamietaj_wyniki_modeli(ctx);
+    kb::wyznacz_i_pamietaj_listy_modeli(ctx);
     return kb::redukuj_warunki_dopytywalne(ctx) && kb::wyznacz_dopytywalne_zmienne(ctx) &&
            kb::wyznacz_warunki_i_argumenty_dopytywalne(ctx);
 }

@@ -191,6 +191,18 @@ public:
                               static_cast<std::uint32_t>(item - b->items));
     }
 
+    // The entries of share `share` of `shares`: whole blocks, the shares in order making up the
+    // whole, so that a walk over a large list can be split among threads.
+    std::pair<const_iterator, const_iterator> share(std::size_t share, std::size_t shares) const
+    {
+        const auto block_at = [&](std::size_t k) {
+            const std::size_t b = blocks_.size() * k / shares;
+            return b == blocks_.size() ? end()
+                                       : const_iterator(blocks_.data(), blocks_.size(), b, blocks_[b]->begin);
+        };
+        return {block_at(share), block_at(share + 1)};
+    }
+
 private:
     // A block a little larger than the list so far: few blocks for a large list, little room
     // to spare for the many small ones.

@@ -231,6 +231,16 @@ public:
         }
     }
 
+    // A scan of share `share` of `shares` of the facts, for a walk over a large list split among
+    // threads: the shares, one after another, see every fact once in store order. Only reads.
+    template <class Look>
+    void scan_share(std::size_t share, std::size_t shares, Look&& look) const
+    {
+        const auto [from, to] = entries_.share(share, shares);
+        for (auto e = from; e != to; ++e)
+            if (e->alive) look(e->value);
+    }
+
     // A walk over the facts by the enumeration rule; the list may change between next() calls.
     // It keeps a pointer to its list: the list must outlive it and not be assigned a whole
     // other list (a restored copy brings back older keys) while the walk is under way.

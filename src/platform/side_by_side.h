@@ -2,8 +2,10 @@
 // read a large base whole (the parts of a fact file). The calling thread runs part 0.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <exception>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -35,6 +37,29 @@ void run_side_by_side(std::size_t parts, Work&& work)
     threads.clear();  // joins them
     for (const std::exception_ptr& e : errors)
         if (e) std::rethrow_exception(e);
+}
+
+// Whether a step over this many items of a base is worth threads: below it, starting them costs
+// more than the step itself.
+inline bool worth_threads(std::size_t items)
+{
+    constexpr std::size_t kItemsWorthThreads = 16384;
+    return items >= kItemsWorthThreads && hardware_threads() > 1;
+}
+
+// Calls each task once: with `apart`, each on a thread of its own (the first on this thread),
+// else one after another in their order. Tasks run apart must only read what they share, and
+// make no names: a thread other than the program's reads the program's names alone. An
+// exception is raised here once all have ended: that of the first task that raised one.
+template <class... Tasks>
+void run_each(bool apart, Tasks&&... tasks)
+{
+    const std::array<std::function<void()>, sizeof...(Tasks)> all{std::function<void()>(std::ref(tasks))...};
+    if (!apart) {
+        for (const auto& task : all) task();
+        return;
+    }
+    run_side_by_side(all.size(), [&](std::size_t i) { all[i](); });
 }
 
 }  // namespace platform

@@ -99,6 +99,45 @@ TEST_F(SprzecznoscModeliTest, ChainContradictions)
     }
 }
 
+// A base large enough to be gathered in shares side by side: every arithmetic model with its
+// arguments, kind after kind and in file order within a kind, and a cycle among thousands of
+// models found as in a small base.
+TEST_F(SprzecznoscModeliTest, ALargeBaseIsGatheredKindAfterKindInFileOrder)
+{
+    string base;
+    vector<kb::ArgumentyModelu> expected[4];
+    const int n = 30000;
+    for (int i = 1; i <= n; ++i) {
+        const string y = "y" + std::to_string(i), a = "a" + std::to_string(i % 977);
+        switch (i % 4) {
+            case 0:
+                base += el(i, y, a, i % 8 ? "+" : "sqrt", "x");
+                if (i % 8) expected[0].push_back({i, y, {a, "x"}});
+                break;
+            case 1:
+                base += "model_r(" + std::to_string(i) + ",\"w\",\"" + y + "\",\"max_list\",[\"" + a + "\"],1,\"1\")\n";
+                expected[1].push_back({i, y, {a}});
+                break;
+            case 2:
+                base += "model_liniowy(" + std::to_string(i) + ",\"w\",\"" + y + "\",[\"2\"],[\"" + a + "\"],1,\"1\")\n";
+                expected[2].push_back({i, y, {"2", a}});
+                break;
+            default:
+                base += "model_wielomianowy(" + std::to_string(i) + ",\"w\",\"" + y + "\",\"" + a + "\",[\"1\"],[1],1,\"1\")\n";
+                expected[3].push_back({i, y, {a, "1"}});
+        }
+    }
+    base += el(n + 1, "c1", "c2", "+", "1") + el(n + 2, "c2", "c1", "*", "2");
+    expected[0].push_back({n + 1, "c1", {"c2", "1"}});
+    expected[0].push_back({n + 2, "c2", {"c1", "2"}});
+    search(base);
+    vector<kb::ArgumentyModelu> all;
+    for (const auto& kind : expected) all.insert(all.end(), kind.begin(), kind.end());
+    EXPECT_EQ(ctx().db.stan.lista_argumentow_modelu_arytmetycznego.all(), all);
+    EXPECT_EQ(w().model_arytmetyczny_sprzeczny_gleboko.all(),
+              (vector<ModelSprzecznyGleboko>{{n + 1, {n + 2, n + 1}, "c1"}, {n + 2, {n + 1, n + 2}, "c2"}}));
+}
+
 // A long chain of models feeding each other in a ring, and a dense web of them, end quickly.
 TEST_F(SprzecznoscModeliTest, ChainSearchEndsOnLargeWebs)
 {

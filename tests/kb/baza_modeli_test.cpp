@@ -15,6 +15,8 @@
 #include "kb/baza_modeli.h"
 #include "kb/context.h"
 #include "kb/dopytywalne_modeli.h"
+#include "kb/listy.h"
+#include "kb/zmienne_modeli.h"
 #include "model_base_fixture.h"
 #include "platform/factfile.h"
 #include "platform/files.h"
@@ -63,6 +65,65 @@ TEST_F(ModelBaseTest, LoadComputesEveryListOfTheModelBase)
         SCOPED_TRACE(row.fact);
         EXPECT_EQ(row.list.all(), std::vector<SList>{row.expected});
     }
+}
+
+// A base of many models, large enough for the lists to be worked out side by side, of the four
+// kinds interleaved, with repeated names, numbers, names beginning with n and "bez warunku".
+std::string many_models(int count)
+{
+    std::string out;
+    const auto q = [](const std::string& s) { return "\"" + s + "\""; };
+    const auto v = [](int i) { return (i % 5 == 0 ? "nv" : "v") + std::to_string(i % 3001); };
+    const auto r = [](int i) { return "r" + std::to_string(i % 2503); };
+    for (int i = 0; i < count; ++i) {
+        const std::string n = std::to_string(i + 1);
+        const std::string w = q(i % 3 == 0 ? "bez warunku" : "w" + std::to_string(i % 41));
+        switch (i % 4) {
+            case 0: out += "model(" + n + "," + w + "," + q(r(i)) + "," + q(v(i * 7)) + "," + q(i % 8 ? "+" : ">=") + "," + q(i % 6 ? v(i + 3) : "2.5") + ",1,\"1\")\n"; break;
+            case 1: out += "model_r(" + n + "," + w + "," + q(r(i)) + "," + q(i % 3 ? "max_list" : "<,<") + ",[" + q(v(i + 1)) + "," + q("7") + "," + q(v(i * 3)) + "],1,\"1\")\n"; break;
+            case 2: out += "model_liniowy(" + n + "," + w + "," + q(r(i)) + ",[" + q("0.5") + "," + q(v(i * 11)) + "],[" + q(v(i + 2)) + "," + q(v(i * 5)) + "],1,\"1\")\n"; break;
+            default: out += "model_wielomianowy(" + n + "," + w + "," + q(r(i)) + "," + q(v(i * 13)) + ",[" + q("1") + "," + q(v(i + 9)) + "],[0,1],1,\"1\")\n";
+        }
+    }
+    return out;
+}
+
+TEST_F(ModelBaseTest, ALargeBaseGivesTheListsThatTheStepsOneByOneGive)
+{
+    start();
+    load_bases(many_models(24000));
+    kb::Context& c = *ctx_;
+    kb::Stan& s = stan();
+    kb::wyznacz_i_pamietaj_listy_modeli(c);
+    const std::vector<facts::NameList> together = {*s.lista_argumentow_modeli.first(), *s.lista_wnioskow_modeli.first(),
+                                                   *s.lista_warunkow_stosowania.first(), *s.lista_wynikow_modeli.first()};
+    ASSERT_TRUE(kb::wyznacz_dopytywalne_zmienne(c));
+    const auto zmienne = s.zmienne.all();
+    const auto wyniki = s.wyniki.all();
+    const auto zredukowane = s.argumenty_zredukowane.all();
+    const auto wyniki_zredukowane = s.wyniki_zredukowane.all();
+    ASSERT_EQ(zmienne.size(), 4u);
+    EXPECT_GT(s.lista_argumentow_dopytywalnych.first()->size(), 1000u);
+
+    kb::wyznacz_i_pamietaj_argumenty_modeli(c);
+    kb::wyznacz_i_pamietaj_wnioski_modeli(c);
+    kb::wyznacz_i_pamietaj_warunki_stosowania_modeli(c);
+    kb::wyznacz_i_pamietaj_wyniki_modeli(c);
+    EXPECT_EQ(together, (std::vector<facts::NameList>{*s.lista_argumentow_modeli.first(), *s.lista_wnioskow_modeli.first(),
+                                                     *s.lista_warunkow_stosowania.first(), *s.lista_wynikow_modeli.first()}));
+    s.zmienne.remove_all();
+    s.wyniki.remove_all();
+    kb::zmienne_z_modelu(c);
+    kb::zmienne_z_modelu_r(c);
+    kb::zmienne_z_modelu_lin(c);
+    kb::zmienne_z_modelu_wiel(c);
+    EXPECT_EQ(s.zmienne.all(), zmienne);
+    EXPECT_EQ(s.wyniki.all(), wyniki);
+    facts::NameList joined, joined_results;
+    for (const facts::NameList& l : zmienne) joined.insert(joined.end(), l.begin(), l.end());
+    for (const facts::NameList& l : wyniki) joined_results.insert(joined_results.end(), l.begin(), l.end());
+    EXPECT_EQ(zredukowane, std::vector<facts::NameList>{kb::redukuj(joined)});
+    EXPECT_EQ(wyniki_zredukowane, std::vector<facts::NameList>{kb::redukuj(joined_results)});
 }
 
 TEST_F(ModelBaseTest, WithoutModelsTheListsAreEmptyAndAllAskablesAreTheConditions)

@@ -231,6 +231,22 @@ TEST(FactListScan, ABodyThatChangesTheScannedListIsStopped)
     EXPECT_EQ(other.all(), (std::vector<int>{1, 2}));
 }
 
+TEST(FactListScan, SharesTogetherSeeWhatOneScanSees)
+{
+    // Lists of a few facts and of many blocks, with facts added at the front and removed.
+    for (const int count : {0, 1, 7, 100, 40000}) {
+        FactList<int> list;
+        for (int i = 0; i < count; ++i) list.add_last(i);
+        for (int i = 1; i <= count / 10; ++i) list.add_first(-i);
+        list.remove_if([](int x) { return x % 7 == 3; });
+        for (const std::size_t shares : {1u, 2u, 3u, 8u, 500u}) {
+            std::vector<int> seen;
+            for (std::size_t s = 0; s < shares; ++s) list.scan_share(s, shares, [&](const int& v) { seen.push_back(v); });
+            EXPECT_EQ(seen, list.all()) << count << " facts in " << shares << " shares";
+        }
+    }
+}
+
 TEST(FactList, ReadsOfANameWithoutFactsFail)
 {
     FactList<std::string> list;
