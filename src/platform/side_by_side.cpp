@@ -55,11 +55,16 @@ public:
             busy_ = true;
             part_ = &part;
             parts_ = parts;
-            next_ = 0;
+            next_ = 1;  // part 0 is this thread's
             unfinished_ = parts;
             round = ++round_;
         }
         wake_.notify_all();
+        part(0);
+        {
+            const std::lock_guard<std::mutex> hold(lock_);
+            --unfinished_;
+        }
         take_parts(round);
         std::unique_lock<std::mutex> hold(lock_);
         done_.wait(hold, [&] { return unfinished_ == 0; });

@@ -24,8 +24,8 @@ namespace detail {
 bool run_on_waiting_threads(std::size_t parts, const std::function<void(std::size_t)>& part);
 }  // namespace detail
 
-// Calls work(i) for every i below parts, side by side, and returns when all have ended. The
-// threads wait between computations instead of being started for each: starting eight threads
+// Calls work(i) for every i below parts, side by side, and returns when all have ended; the
+// calling thread runs part 0. The threads wait between computations instead of being started for each: starting eight threads
 // costs about half a millisecond, as much as some whole steps. A computation of more parts than
 // the machine runs at once has some run one after another, so parts must never wait for each
 // other. An exception of a part is raised here once all have ended: that of the lowest part.
@@ -62,9 +62,9 @@ inline bool worth_threads(std::size_t items)
 }
 
 // Calls each task once: with `apart`, side by side, else one after another in their order.
-// Tasks run apart must only read what they share, and make no names: a thread other than the
-// program's reads the program's names alone. An exception is raised here once all have ended:
-// that of the first task that raised one.
+// Tasks run apart must only read what they share, and make no names (no Name of a text): the
+// program's names are made by one thread at a time, and the others read them meanwhile. An
+// exception is raised here once all have ended: that of the first task that raised one.
 template <class... Tasks>
 void run_each(bool apart, Tasks&&... tasks)
 {
