@@ -359,14 +359,14 @@ std::string Files::read_bytes(std::string_view path) const { return read_all(res
 
 namespace {
 
-// A file's lines are read through one buffer. A large file gets a huge page: one page fault
-// for it (each first touch of a page is one) and few reads. A smaller one gets a buffer that
-// stays in the processor's cache, no larger than the file. A line longer than the buffer
-// doubles it.
-constexpr std::size_t kLargeFileBuffer = platform::kHugePage;
+// A file's lines are read through one buffer that stays in the processor's cache, no larger
+// than the file. A large file is mostly read in parts, each through a buffer of its own, or whole
+// (FileLines::rest): its first buffer serves to tell its encoding, and a huge page for it cost
+// its whole 2 MB at the first touch. A line longer than the buffer doubles it.
 constexpr std::size_t kSmallFileBuffer = 64 << 10;
 constexpr std::size_t kSmallestBuffer = 4096;
 constexpr std::size_t kRangeBuffer = 256 << 10;
+constexpr std::size_t kLargeFileBuffer = kRangeBuffer;
 
 std::size_t line_buffer_size(std::size_t file_size) {
     if (file_size >= kLargeFileBuffer) return kLargeFileBuffer;

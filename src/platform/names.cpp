@@ -26,7 +26,7 @@ std::size_t slots_for(std::size_t names)
 
 NameTable::NameTable(bool huge_pages)
     : where_(platform::LargeTableAllocator<std::uint32_t>(huge_pages)),
-      cursor_{0, nullptr, nullptr, 0, huge_pages},
+      cursor_{0, nullptr, nullptr, 0, false},
       slots_(platform::LargeTableAllocator<Slot>(huge_pages)),
       recent_(kRecent)
 {
@@ -34,6 +34,9 @@ NameTable::NameTable(bool huge_pages)
     // Number 0: the empty name, which intern answers without a look-up. Its record is the first
     // of the first chunk, where no slot points: a slot whose record is there is free.
     where_.push_back(keep(0, {}, cursor_));
+    // The first chunk goes without huge pages: a huge page costs its whole 2 MB at the first
+    // touch, and most tables (every program's start, every small base) fill a few pages of it.
+    cursor_.huge_pages = huge_pages;
 }
 
 void NameTable::reserve(std::size_t more)
