@@ -405,7 +405,7 @@ FileLines::FileLines(const Files& files, std::string_view path, std::size_t from
 }
 
 std::size_t FileLines::line_start_from(std::size_t offset) const {
-    char window[64 << 10];
+    char window[4096];  // lines are short: a page of the file nearly always holds an LF
     for (;;) {
         const ssize_t got = ::pread(fd_, window, sizeof window, static_cast<off_t>(offset));
         if (got < 0 && errno == EINTR) continue;
