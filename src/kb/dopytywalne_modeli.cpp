@@ -48,10 +48,6 @@ void zglos_argumenty_niedopytywalne(Context& ctx, const std::string& nazwa_mo, c
                     "\ni usuń argumenty znane nie będące \nargumentami dopytywalnymi!");
 }
 
-}  // namespace
-
-namespace {
-
 // The four model lists, each without repeats (the last occurrence stays).
 NameList argumenty_modeli(const Context& ctx) { return redukuj(model_argumenty_nazwy(ctx)); }
 NameList warunki_stosowania_modeli(const Context& ctx) { return redukuj(model_wszelaki_nazwy(ctx)); }

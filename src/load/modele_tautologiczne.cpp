@@ -31,9 +31,6 @@ public:
         return operacja(m.operacja, [](std::string_view op) { return op == "*" || op == "/"; }) &&
                wartosc(m.argument2) == 1.0;
     }
-    // A constant renames no variable.
-    bool stala(facts::Name argument) { return liczby_.of(argument, text::text_to_real).has_value(); }
-
 private:
     std::optional<double> wartosc(facts::Name n) { return liczby_.of(n, text::text_to_real); }
     template <class Test>
@@ -118,11 +115,11 @@ void wykrywanie_modeli_tautologicznych(Context& ctx)
     // One object per pass: each tests its operations with one test only.
     TestyNazw zero;
     modele.scan([&](const kb::Model& m) {
-        if (zero.tozsamosc_z_zerem(m) && !zero.stala(m.argument1)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
+        if (zero.tozsamosc_z_zerem(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
     });
     TestyNazw jeden;
     modele.scan([&](const kb::Model& m) {
-        if (jeden.tozsamosc_z_jedynka(m) && !jeden.stala(m.argument1)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
+        if (jeden.tozsamosc_z_jedynka(m)) testuj_taut(ctx, m.numer, m.wynik, m.argument1);
     });
 
     const auto znalezione = ctx.db.stan.model_tautologiczny.all();
