@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev
   fonts-dejavu-core  # a fixed-pitch font for the auxiliary window (and its test)
   unixodbc-dev libsqliteodbc
+  libjemalloc-dev  # the allocator of the program (see src/allocator_settings.cpp)
   locales-all  # a Polish locale: the tests show numbers never go through the locale
 )
 missing=()

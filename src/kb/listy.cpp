@@ -12,6 +12,7 @@
 
 #include "kb/name_number_set.h"
 #include "kb/sort_keys.h"
+#include "platform/large_tables.h"
 #include "platform/name_table.h"
 #include "platform/names.h"
 #include "platform/side_by_side.h"
@@ -184,7 +185,7 @@ bool before(const Keyed& a, const Keyed& b)
 
 // The keys of list[from, to) into `keys`, and their places into order[from, to), sorted.
 template <class L>
-void sort_range(const L& list, std::size_t from, std::size_t to, std::string& keys, std::vector<Keyed>& order)
+void sort_range(const L& list, std::size_t from, std::size_t to, std::string& keys, platform::LargeVector<Keyed>& order)
 {
     std::size_t bytes = 0;
     for (std::size_t i = from; i < to; ++i) bytes += std::string_view(list[i]).size();
@@ -231,7 +232,7 @@ L sorted_in_cp1250_order(const L& list)
     const std::size_t parts =
         list.size() < kLongSort ? 1 : std::min(platform::threads_for_parts(), list.size() / kSmallestSortPart);
     std::vector<std::string> keys(parts);
-    std::vector<Keyed> order(list.size());
+    platform::LargeVector<Keyed> order(list.size());
     std::vector<std::size_t> bounds(parts + 1);
     for (std::size_t p = 0; p <= parts; ++p) bounds[p] = list.size() * p / parts;
     // The parts read names through this thread's table of names.
@@ -241,7 +242,7 @@ L sorted_in_cp1250_order(const L& list)
         sort_range(list, bounds[p], bounds[p + 1], keys[p], order);
     });
     // Sorted parts merged two by two, side by side, until one is left.
-    std::vector<Keyed> merged(parts > 1 ? order.size() : 0);
+    platform::LargeVector<Keyed> merged(parts > 1 ? order.size() : 0);
     for (std::size_t width = 1; width < parts; width *= 2) {
         const std::size_t pairs = (parts + 2 * width - 1) / (2 * width);
         platform::run_side_by_side(pairs, [&](std::size_t k) {

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/block_pool.h"
+
 namespace facts {
 
 // E has a member `key` (std::int64_t) that grows from front to back.
@@ -205,14 +207,16 @@ public:
 
 private:
     // A block a little larger than the list so far: few blocks for a large list, little room
-    // to spare for the many small ones.
-    static constexpr std::size_t kLargestBlock = std::max<std::size_t>(8, (std::size_t{64} << 10) / sizeof(E));
+    // to spare for the many small ones. The largest come from the pool of huge pages.
+    static constexpr std::size_t kLargestBlock = std::max<std::size_t>(8, platform::kPoolBlock / sizeof(E));
+    static constexpr bool kLargestFromPool = kLargestBlock * sizeof(E) <= platform::kPoolBlock;
 
     Block* new_block()
     {
         const auto capacity = static_cast<std::uint32_t>(std::clamp<std::size_t>(size_ / 2, 4, kLargestBlock));
         auto block = std::make_unique<Block>();
-        block->items = std::allocator<E>().allocate(capacity);
+        block->items = from_pool(capacity) ? static_cast<E*>(platform::pool_block())
+                                           : std::allocator<E>().allocate(capacity);
         block->capacity = capacity;
         return block.release();
     }
@@ -220,9 +224,14 @@ private:
     static void free_block(Block* b) noexcept
     {
         std::destroy(b->items + b->begin, b->items + b->end);
-        std::allocator<E>().deallocate(b->items, b->capacity);
+        if (from_pool(b->capacity))
+            platform::release_pool_block(b->items);
+        else
+            std::allocator<E>().deallocate(b->items, b->capacity);
         delete b;
     }
+
+    static bool from_pool(std::size_t capacity) { return kLargestFromPool && capacity == kLargestBlock; }
 
     template <bool Const>
     Iterator<Const> at_start() const

@@ -218,7 +218,7 @@ inline constexpr std::size_t kBytesPerNewName = 96;
 // long: below it the threads cost more than they save.
 inline constexpr std::size_t kSmallestPart = std::size_t{1} << 20;
 // A part this long has a name table large enough to be worth huge pages.
-inline constexpr std::size_t kHugeTablePart = std::size_t{8} << 20;
+inline constexpr std::size_t kHugeTablePart = std::size_t{1} << 20;
 std::size_t parts_for(std::size_t bytes);
 // The bytes cut into about `parts` parts of whole lines (each but the last ends in an LF).
 std::vector<std::string_view> split_at_lines(std::string_view bytes, std::size_t parts);
@@ -301,7 +301,7 @@ void load_in_parts(Db& db, std::size_t count, Read&& read)
         first[i + 1] = first[i] + parts[i + 1]->names->size();
         tables[i] = std::move(parts[i + 1]->names);
     }
-    const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
+    const auto numbers = facts::name_table().join(tables);
     platform::run_side_by_side(others, [&](std::size_t i) {
         const std::span<const std::uint32_t> mine(numbers.data() + first[i], first[i + 1] - first[i]);
         parts[i + 1]->db.visit([&](std::string_view, auto& list) {

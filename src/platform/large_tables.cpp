@@ -5,7 +5,18 @@
 
 #include <sys/mman.h>
 
+// jemalloc's control, when the program is linked with it (see src/allocator_settings.cpp);
+// without it the C library's allocator has given large blocks back as they were freed.
+extern "C" int mallctl(const char* name, void* old_value, std::size_t* old_size, void* new_value,
+                       std::size_t new_size) __attribute__((weak));
+
 namespace platform {
+
+void give_back_free_memory() noexcept
+{
+    // Every arena's unused pages; only advice as well: a failure leaves them where they were.
+    if (mallctl != nullptr) (void)mallctl("arena.4096.purge", nullptr, nullptr, nullptr, 0);
+}
 
 void* large_block(std::size_t bytes, bool huge_pages)
 {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <new>
+#include <vector>
 
 namespace platform {
 
@@ -22,6 +23,11 @@ void release_large_block(void* block, std::size_t bytes) noexcept;
 // read once front to back (a file's text as its facts are built): what was read no longer
 // holds memory. The bytes stay the caller's, but read as zeros afterwards.
 void release_pages(void* from, std::size_t bytes) noexcept;
+
+// Gives memory freed by the program back to the system now, where the allocator would keep it
+// a while for reuse: after large temporary tables are freed, so that they do not count twice
+// in a large load's peak.
+void give_back_free_memory() noexcept;
 
 template <class T>
 struct LargeTableAllocator {
@@ -43,5 +49,9 @@ struct LargeTableAllocator {
 
     bool huge_pages = true;
 };
+
+// A vector of a whole large base's worth of entries.
+template <class T>
+using LargeVector = std::vector<T, LargeTableAllocator<T>>;
 
 }  // namespace platform

@@ -23,6 +23,8 @@ namespace facts {
 
 namespace {
 
+constexpr std::size_t kManyPositions = std::size_t{1} << 20;
+
 // An open-addressing set of positions for one share of the names: a position stands for the
 // first occurrence of its text, found by its hash tag and then its text.
 class FirstOccurrences {
@@ -36,7 +38,7 @@ public:
 
     // The slot of the text (its position + 1), or the free slot where it would go (0).
     template <class TextAt>
-    std::uint32_t& find(std::uint32_t tag, std::string_view text, const std::vector<std::uint32_t>& tags,
+    std::uint32_t& find(std::uint32_t tag, std::string_view text, const platform::LargeVector<std::uint32_t>& tags,
                         TextAt&& text_at)
     {
         if ((size_ + 1) * 2 > slots_.size()) grow(tags);
@@ -49,7 +51,7 @@ public:
     void added() { ++size_; }
 
 private:
-    void grow(const std::vector<std::uint32_t>& tags)
+    void grow(const platform::LargeVector<std::uint32_t>& tags)
     {
         std::vector<std::uint32_t> old(slots_.size() * 2, 0);
         old.swap(slots_);
@@ -68,7 +70,7 @@ private:
 
 }  // namespace
 
-std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>> parts)
+platform::LargeVector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>> parts)
 {
     // Every name of every part has a position: the part's first position plus its number there.
     std::vector<std::uint32_t> first(parts.size() + 1, 0);
@@ -83,14 +85,14 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
         return parts[p]->text(q - first[p]);
     };
 
-    std::vector<std::uint32_t> tags(positions);
+    platform::LargeVector<std::uint32_t> tags(positions);
     platform::run_side_by_side(parts.size(), [&](std::size_t p) {
         for (std::uint32_t l = 1; l < parts[p]->size(); ++l)
             tags[first[p] + l] = static_cast<std::uint32_t>(platform::name_hash(parts[p]->text(l)) >> 32);
     });
 
     // Each share of the hashes apart: its names' occurrences in file order.
-    std::vector<std::uint32_t> link(positions, 0);
+    platform::LargeVector<std::uint32_t> link(positions, 0);
     const std::size_t shares = std::bit_floor(platform::threads_for_parts());
     platform::run_side_by_side(shares, [&](std::size_t share) {
         FirstOccurrences seen(positions / shares / 4);  // names repeat; it grows when they do not
@@ -126,7 +128,11 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
     reserve(numbered.back() - where_.size());
     where_.resize(numbered.back());
     platform::run_side_by_side(parts.size(), [&](std::size_t p) {
-        Cursor cursor{0, nullptr, nullptr, 0, false};  // a part's records fill few pages: no huge ones
+        // Huge pages only for a part whose records fill a few of them: a huge page costs its
+        // whole 2 MB at the first touch.
+        std::size_t bytes = 0;
+        for (const std::uint32_t q : fresh[p]) bytes += 8 + parts[p]->text(q - first[p]).size();
+        Cursor cursor{0, nullptr, nullptr, 0, bytes >= 4 * platform::kHugePage};
         auto id = static_cast<std::uint32_t>(numbered[p]);
         for (const std::uint32_t q : fresh[p]) {
             where_[id] = keep(id, parts[p]->text(q - first[p]), cursor);
@@ -135,6 +141,9 @@ std::vector<std::uint32_t> NameTable::join(std::span<std::unique_ptr<NameTable>>
         }
     });
     for (auto& part : parts) part.reset();
+    // The parts' tables of a very large file held a hundred megabytes and more: not kept for
+    // reuse beside the table they joined. A smaller file's are reused sooner than given back.
+    if (positions >= kManyPositions) platform::give_back_free_memory();
     // Positions marked held are only read while the others change, then lose their marks.
     platform::run_side_by_side(parts.size(), [&](std::size_t p) {
         for (std::uint32_t q = first[p] + 1; q < first[p + 1]; ++q)

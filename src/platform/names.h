@@ -62,7 +62,7 @@ public:
     // part after part, each in the order of its numbers, would; the tables go as they are taken
     // in. The result holds the numbers here of the names of all the parts, one part after
     // another, each part's from its number 0 on.
-    std::vector<std::uint32_t> join(std::span<std::unique_ptr<NameTable>> parts);
+    platform::LargeVector<std::uint32_t> join(std::span<std::unique_ptr<NameTable>> parts);
 
 private:
     // Where a name's record stands: its chunk's index in the high bits, its offset in the chunk

@@ -167,7 +167,7 @@ TEST(Names, NamesOfTablesOfTheirOwnJoinTheProgramsTableInTheirOrder)
     EXPECT_EQ(tables[0]->size(), 4u);  // the empty name and three texts
 
     const std::uint32_t before = static_cast<std::uint32_t>(facts::name_table().size());
-    const std::vector<std::uint32_t> numbers = facts::name_table().join(tables);
+    const auto numbers = facts::name_table().join(tables);
     ASSERT_EQ(numbers.size(), first.back());
     for (std::size_t p = 0; p < texts.size(); ++p) {
         EXPECT_FALSE(tables[p]) << p;  // gone once joined
@@ -194,7 +194,7 @@ TEST(Names, ManyPartsJoinAsOneReadingInOrder)
     const Name held("wspólna_7");  // known before the join
     facts::NameTable& table = facts::name_table();
     const std::uint32_t before = static_cast<std::uint32_t>(table.size());
-    const std::vector<std::uint32_t> numbers = table.join(tables);
+    const auto numbers = table.join(tables);
     std::uint32_t next = before;
     for (std::size_t p = 0; p < texts.size(); ++p)
         for (std::size_t i = 0; i < texts[p].size(); ++i) {
