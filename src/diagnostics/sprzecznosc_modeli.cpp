@@ -33,8 +33,9 @@ void flaga(facts::FactList<string>& f)
     if (!f.contains("TAK")) f.add_last("TAK");
 }
 
-// The arithmetic basic and extended models of one share of each kind, with the names they read.
-using ArgumentyRodzajow = std::array<facts::FactList<ArgumentyModelu>, 2>;
+// The arithmetic models of one share of each kind (basic, extended, linear, polynomial), with the
+// names they read.
+using ArgumentyRodzajow = std::array<facts::FactList<ArgumentyModelu>, 4>;
 
 void zbierz_argumenty(const kb::BazaModeli& b, std::size_t czesc, std::size_t czesci, ArgumentyRodzajow& lista)
 {
@@ -46,12 +47,20 @@ void zbierz_argumenty(const kb::BazaModeli& b, std::size_t czesc, std::size_t cz
     b.model_r.scan_share(czesc, czesci, [&](const kb::ModelR& m) {
         if (op.jest(m.operacja, kb::RodzajOperacji::listowa)) lista[1].add_last({m.numer, m.wynik, m.argumenty});
     });
+    b.model_liniowy.scan_share(czesc, czesci, [&](const kb::ModelLiniowy& m) {
+        facts::NameList a(m.wspolczynniki);
+        a.insert(a.end(), m.zmienne.begin(), m.zmienne.end());
+        lista[2].add_last({m.numer, m.wynik, std::move(a)});
+    });
+    b.model_wielomianowy.scan_share(czesc, czesci, [&](const kb::ModelWielomianowy& m) {
+        facts::NameList a{m.zmienna};
+        a.insert(a.end(), m.wspolczynniki.begin(), m.wspolczynniki.end());
+        lista[3].add_last({m.numer, m.wynik, std::move(a)});
+    });
 }
 
-// Every arithmetic model with the names it reads, kind after kind, in file order. The basic and
-// extended models of a large base are gathered in shares side by side, then joined in order;
-// the linear and polynomial ones follow on this thread, as their coefficients' texts are made
-// names here.
+// Every arithmetic model with the names it reads, kind after kind, in file order. The models of
+// a large base are gathered in shares side by side, then joined in order.
 void zbierz_argumenty(Context& ctx)
 {
     const kb::BazaModeli& b = ctx.db.baza_modeli;
@@ -59,18 +68,8 @@ void zbierz_argumenty(Context& ctx)
     std::vector<ArgumentyRodzajow> zebrane(czesci);
     platform::run_side_by_side(czesci, [&](std::size_t c) { zbierz_argumenty(b, c, czesci, zebrane[c]); });
     auto& lista = ctx.db.stan.lista_argumentow_modelu_arytmetycznego;
-    for (std::size_t rodzaj = 0; rodzaj < 2; ++rodzaj)
+    for (std::size_t rodzaj = 0; rodzaj < zebrane.front().size(); ++rodzaj)
         for (ArgumentyRodzajow& czesc : zebrane) lista.take_all(czesc[rodzaj]);
-    b.model_liniowy.scan([&](const kb::ModelLiniowy& m) {
-        facts::NameList a(m.wspolczynniki);
-        a.insert(a.end(), m.zmienne.begin(), m.zmienne.end());
-        lista.add_last({m.numer, m.wynik, std::move(a)});
-    });
-    b.model_wielomianowy.scan([&](const kb::ModelWielomianowy& m) {
-        facts::NameList a{m.zmienna};
-        a.insert(a.end(), m.wspolczynniki.begin(), m.wspolczynniki.end());
-        lista.add_last({m.numer, m.wynik, std::move(a)});
-    });
 }
 
 using Modele = std::vector<const ArgumentyModelu*>;  // in file order

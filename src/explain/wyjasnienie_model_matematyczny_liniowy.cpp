@@ -45,7 +45,7 @@ bool wyjasnienie_model_matematyczny_liniowy(kb::Context& ctx, std::int32_t numer
     t.oba("    " + m->warunek_stosowania);
     t.oba("zachodzi z współczynnikiem CF = 1");
     t.oba("    " + wynik + " = ");
-    return wynik_wzoru(ctx, t, pisz_model_liniowy(t, m->wspolczynniki, m->zmienne.strings()), wynik, wartosc,
+    return wynik_wzoru(ctx, t, pisz_model_liniowy(t, m->wspolczynniki.strings(), m->zmienne.strings()), wynik, wartosc,
                        "Wyjaśnienie modelu arytmetycznego liniowego");
 }
 

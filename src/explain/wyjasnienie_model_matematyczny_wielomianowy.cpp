@@ -55,7 +55,7 @@ bool wyjasnienie_model_matematyczny_wielomianowy(kb::Context& ctx, std::int32_t 
     t.oba("    " + m->warunek_stosowania);
     t.rozne("zachodzi ze współczynnikiem CF = 1 ", "zachodzi ze współczynnikiem CF = 1");
     t.oba("    " + wynik + " = ");
-    return wynik_wzoru(ctx, t, pisz_model_wielomianowy(t, m->wspolczynniki, m->zmienna, m->wykladniki), wynik, wartosc,
+    return wynik_wzoru(ctx, t, pisz_model_wielomianowy(t, m->wspolczynniki.strings(), m->zmienna, m->wykladniki), wynik, wartosc,
                        "Wyjaśnienie modelu arytmetycznego wielomianowego");
 }
 

@@ -26,7 +26,7 @@ std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelR& m)
 
 std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelLiniowy& m)
 {
-    const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki);
+    const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki.strings());
     if (!wspolczynniki) return std::nullopt;
     const auto wartosci = wyznacz_liste(ctx, m.zmienne.strings());
     if (!wartosci) return std::nullopt;
@@ -35,7 +35,7 @@ std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelLiniowy& m
 
 std::optional<double> wartosc_modelu(kb::Context& ctx, const kb::ModelWielomianowy& m)
 {
-    const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki);
+    const auto wspolczynniki = wyznacz_liste(ctx, m.wspolczynniki.strings());
     if (!wspolczynniki) return std::nullopt;
     const std::vector<double> w_kolejnosci = odwracanie_r(*wspolczynniki);
     const std::optional<double> x = oblicz(ctx, m.zmienna);

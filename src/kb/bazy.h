@@ -108,7 +108,7 @@ struct ModelLiniowy {
     std::int32_t numer = 0;
     Name warunek_stosowania;
     Name wynik;
-    SList wspolczynniki;  // texts
+    NameList wspolczynniki;  // numbers as written
     NameList zmienne;
     std::int32_t wyswietlanie = 0;
     Name cf;
@@ -121,7 +121,7 @@ struct ModelWielomianowy {
     Name warunek_stosowania;
     Name wynik;
     Name zmienna;
-    SList wspolczynniki;
+    NameList wspolczynniki;  // numbers as written
     IList wykladniki;
     std::int32_t wyswietlanie = 0;
     Name cf;

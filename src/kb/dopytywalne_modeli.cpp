@@ -69,15 +69,14 @@ void wyznacz_i_pamietaj_wyniki_modeli(Context& ctx) { ctx.db.stan.lista_wynikow_
 
 void wyznacz_i_pamietaj_listy_modeli(Context& ctx)
 {
-    // Four reads of the same base, stored in the order of the four steps one by one. The
-    // arguments come first, on this thread: the coefficients of linear and polynomial models are
-    // texts, made names as they are read. The other three only read names, side by side on a
+    // Four reads of the same base, stored in the order of the four steps one by one. They only
+    // read names (a model's coefficients are names from its reading on), side by side on a
     // large base.
-    NameList argumenty = argumenty_modeli(ctx);
-    NameList wnioski, warunki, wyniki;
+    NameList argumenty, wnioski, warunki, wyniki;
     platform::run_each(
-        platform::worth_threads(liczba_modeli(ctx.db.baza_modeli)), [&] { wnioski = wnioski_modeli(ctx); },
-        [&] { warunki = warunki_stosowania_modeli(ctx); }, [&] { wyniki = wyniki_modeli(ctx); });
+        platform::worth_threads(liczba_modeli(ctx.db.baza_modeli)), [&] { argumenty = argumenty_modeli(ctx); },
+        [&] { wnioski = wnioski_modeli(ctx); }, [&] { warunki = warunki_stosowania_modeli(ctx); },
+        [&] { wyniki = wyniki_modeli(ctx); });
     ctx.db.stan.lista_argumentow_modeli.set(std::move(argumenty));
     ctx.db.stan.lista_wnioskow_modeli.set(std::move(wnioski));
     ctx.db.stan.lista_warunkow_stosowania.set(std::move(warunki));
@@ -104,17 +103,14 @@ bool wyznacz_dopytywalne_zmienne(Context& ctx)
     // A failure below must not leave the askable arguments of an earlier load for readers.
     s.lista_argumentow_dopytywalnych.remove_all();
 
-    // The collectors of the linear and polynomial models make names of their coefficients' texts:
-    // they run on this thread, before the other two read the base side by side on a large one.
-    // Their facts are stored in the collectors' order, and their lists joined as the stored
-    // facts read.
+    // The four collectors only read the base and its names: side by side on a large base. Their
+    // facts are stored in the collectors' order, and their lists joined as the stored facts read.
     const BazaModeli& baza = ctx.db.baza_modeli;
     const bool apart = platform::worth_threads(liczba_modeli(baza));
     std::array<std::optional<ZmienneIWyniki>, 4> zebrane;
-    zebrane[2] = zmienne_modelu_lin(baza);
-    zebrane[3] = zmienne_modelu_wiel(baza);
     platform::run_each(
-        apart, [&] { zebrane[0] = zmienne_modelu(baza); }, [&] { zebrane[1] = zmienne_modelu_r(baza); });
+        apart, [&] { zebrane[0] = zmienne_modelu(baza); }, [&] { zebrane[1] = zmienne_modelu_r(baza); },
+        [&] { zebrane[2] = zmienne_modelu_lin(baza); }, [&] { zebrane[3] = zmienne_modelu_wiel(baza); });
     NameList zmienne, wyniki;
     for (std::optional<ZmienneIWyniki>& z : zebrane) {
         if (!z) continue;

@@ -31,7 +31,6 @@ bool jest_relacja_przedzialowa(std::string_view op) { return jest_w(relacje_prze
 
 namespace {
 
-void dopisz(NameList& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 void dopisz(NameList& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 }  // namespace

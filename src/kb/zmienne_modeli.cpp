@@ -38,7 +38,6 @@ namespace {
 
 using Pola = NameList;
 
-void dopisz(Pola& out, const SList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 void dopisz(Pola& out, const NameList& lista) { out.insert(out.end(), lista.begin(), lista.end()); }
 
 // Steps shared by the four collectors, from the joined fields to the two lists: the variables

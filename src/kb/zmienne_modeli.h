@@ -22,8 +22,7 @@ SList usun_stale(const SList& nazwy, const SList& akumulator);
 SList usun_zanegowane(const SList& lista);
 
 // A kind's variables (as the `zmienne` fact below) and results (as `wyniki`); nullopt for a kind
-// without models. Those of basic and extended models only read the base and its names, so they
-// may run side by side; the linear and polynomial ones make names of coefficient texts.
+// without models. They only read the base and its names, so they may run side by side.
 struct ZmienneIWyniki {
     NameList zmienne;
     NameList wyniki;

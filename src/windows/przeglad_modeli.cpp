@@ -237,7 +237,7 @@ void show_linear(kb::Context& ctx, platform::WindowId window, std::int32_t numbe
     if (!m) return;
     ctx.ui.set_control_text(window, 10240, m->warunek_stosowania);
     ctx.ui.set_control_text(window, 10241, m->wynik);
-    set_list(ctx, window, 10244, m->wspolczynniki);
+    set_list(ctx, window, 10244, m->wspolczynniki.strings());
     set_list(ctx, window, 10245, m->zmienne.strings());
     ctx.ui.set_control_text(window, 10242, std::to_string(m->wyswietlanie));
 }
@@ -249,7 +249,7 @@ void show_polynomial(kb::Context& ctx, platform::WindowId window, std::int32_t n
     ctx.ui.set_control_text(window, 10193, m->warunek_stosowania);
     ctx.ui.set_control_text(window, 10194, m->wynik);
     ctx.ui.set_control_text(window, 10200, m->zmienna);
-    set_list(ctx, window, 10195, m->wspolczynniki);
+    set_list(ctx, window, 10195, m->wspolczynniki.strings());
     set_list(ctx, window, 10196, kb::zmien_na_stringa(m->wykladniki));
     ctx.ui.set_control_text(window, 10197, std::to_string(m->wyswietlanie));
 }
