@@ -25,10 +25,11 @@ bool run_on_waiting_threads(std::size_t parts, const std::function<void(std::siz
 }  // namespace detail
 
 // Calls work(i) for every i below parts, side by side, and returns when all have ended; the
-// calling thread runs part 0. The threads wait between computations instead of being started for each: starting eight threads
-// costs about half a millisecond, as much as some whole steps. A computation of more parts than
-// the machine runs at once has some run one after another, so parts must never wait for each
-// other. An exception of a part is raised here once all have ended: that of the lowest part.
+// calling thread runs part 0. The threads wait between computations instead of being started
+// for each: starting eight threads costs about half a millisecond, as much as some whole steps.
+// A computation of more parts than the machine runs at once has some run one after another, so
+// parts must never wait for each other. An exception of a part is raised here once all have
+// ended: that of the lowest part.
 template <class Work>
 void run_side_by_side(std::size_t parts, Work&& work)
 {
